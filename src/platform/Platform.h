@@ -1,0 +1,65 @@
+#pragma once
+// The few operating-system calls the plugin makes. This folder is the only place that
+// includes <windows.h> or POSIX headers. The Win32 implementation is the product; the POSIX
+// one exists for native tests and behaves the same in everything a test can observe.
+//
+// Paths are passed in the plugin's own backslash form (".\Data\SFSE\Plugins\Zorvane.ini");
+// the POSIX implementation turns backslashes into slashes at the file-system call.
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace platform {
+
+// The base address of the process's main image (GetModuleHandleA(NULL)); 0 when unknown.
+uintptr_t GetGameImageBase();
+
+// The address of the data or function that the image at `uImageBase` exports as `sName`,
+// or null.
+void* FindImageExport(uintptr_t uImageBase, const char* sName);
+
+// A modal box with an OK button and no owner window (MessageBoxA with type 0).
+void ShowMessageBox(const std::string& sText, const std::string& sCaption);
+
+// Ends the process through the runtime library's exit.
+[[noreturn]] void ExitProcess(int iCode);
+
+// The current user's Documents folder (SHGetFolderPathA, folder id 0x8005); false when the
+// system cannot give one.
+bool GetDocumentsFolder(std::string& sFolder);
+
+// Private-profile settings files (GetPrivateProfileStringA / WritePrivateProfileStringA).
+// Reading copies at most `uBufferSize - 1` characters; writing creates the file and the
+// section when needed and fails when the folder is missing.
+std::string ReadPrivateProfileText(const std::string& sSection, const std::string& sKey, const std::string& sDefault,
+                                   const std::string& sPath, std::size_t uBufferSize);
+bool WritePrivateProfileText(const std::string& sSection, const std::string& sKey, const std::string& sValue,
+                             const std::string& sPath);
+
+// The file-system path for one of the plugin's path texts.
+std::filesystem::path ToFileSystemPath(const std::string& sPath);
+
+// What a text-mode file stream must be given so that every line feed of `sText` reaches the
+// file as CR LF, as Windows text mode stores it.
+std::string ToTextFileBytes(const std::string& sText);
+
+// Virtual memory, for code patches near the game image.
+enum class Protection { kNoAccess, kReadOnly, kReadWrite, kReadExecute, kReadWriteExecute };
+
+struct MemoryRegion {
+  uintptr_t uBase = 0;    // start of the run of pages with the same state
+  std::size_t uSize = 0;  // bytes in that run
+  bool bFree = false;     // neither reserved nor committed
+};
+
+bool QueryMemory(uintptr_t uAddress, MemoryRegion& theRegion);
+// Reserves and commits `uSize` bytes at exactly `uAddress` (0: anywhere); null on failure.
+void* AllocateMemory(uintptr_t uAddress, std::size_t uSize, Protection eProtection);
+bool FreeMemory(void* theMemory, std::size_t uSize);
+bool ProtectMemory(void* theMemory, std::size_t uSize, Protection eProtection, Protection* ePrevious);
+// The granularity at which AllocateMemory places reservations.
+std::size_t GetAllocationGranularity();
+
+}  // namespace platform

@@ -1,0 +1,204 @@
+// POSIX implementation of the platform seam, for native builds. It mirrors what the Win32
+// implementation shows a test: the same settings files byte for byte, the same values read
+// back, boxes and the Documents folder supplied by the process that hosts the plugin.
+#include <dlfcn.h>
+#include <link.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "platform/Platform.h"
+#include "platform/PrivateProfile.h"
+
+namespace platform {
+namespace {
+
+int FindMainImage(dl_phdr_info* theInfo, size_t, void* theResult) {
+  uintptr_t uLowest = UINTPTR_MAX;
+  for (int i = 0; i < theInfo->dlpi_phnum; ++i) {
+    if (theInfo->dlpi_phdr[i].p_type == PT_LOAD && theInfo->dlpi_phdr[i].p_vaddr < uLowest) {
+      uLowest = theInfo->dlpi_phdr[i].p_vaddr;
+    }
+  }
+  *static_cast<uintptr_t*>(theResult) = uLowest == UINTPTR_MAX ? 0 : theInfo->dlpi_addr + uLowest;
+  return 1;  // the first object is the main program
+}
+
+// A Win32 function that the hosting process may export under its Windows name, as the
+// simulated game does so that it sees boxes and hands out a Documents folder of its choice.
+template <typename Fn>
+Fn FindHostFunction(const char* sName) {
+  return reinterpret_cast<Fn>(dlsym(RTLD_DEFAULT, sName));
+}
+
+int ToPosixProtection(Protection eProtection) {
+  switch (eProtection) {
+    case Protection::kNoAccess: return PROT_NONE;
+    case Protection::kReadOnly: return PROT_READ;
+    case Protection::kReadWrite: return PROT_READ | PROT_WRITE;
+    case Protection::kReadExecute: return PROT_READ | PROT_EXEC;
+    case Protection::kReadWriteExecute: return PROT_READ | PROT_WRITE | PROT_EXEC;
+  }
+  return PROT_NONE;
+}
+
+Protection FromMapsFlags(const std::string& sFlags) {
+  bool bRead = sFlags.size() > 0 && sFlags[0] == 'r';
+  bool bWrite = sFlags.size() > 1 && sFlags[1] == 'w';
+  bool bExec = sFlags.size() > 2 && sFlags[2] == 'x';
+  if (bExec) return bWrite ? Protection::kReadWriteExecute : Protection::kReadExecute;
+  if (bWrite) return Protection::kReadWrite;
+  return bRead ? Protection::kReadOnly : Protection::kNoAccess;
+}
+
+// The mapping of /proc/self/maps that holds `uAddress`, or the free gap around it.
+bool FindMapping(uintptr_t uAddress, MemoryRegion& theRegion, Protection* eProtection) {
+  std::ifstream theMaps("/proc/self/maps");
+  std::string sLine;
+  uintptr_t uGapStart = 0;
+  while (std::getline(theMaps, sLine)) {
+    std::istringstream theLine(sLine);
+    uintptr_t uStart = 0, uEnd = 0;
+    char chDash = 0;
+    std::string sFlags;
+    theLine >> std::hex >> uStart >> chDash >> uEnd >> sFlags;
+    if (uAddress < uStart) {
+      theRegion = {uGapStart, uStart - uGapStart, true};
+      return true;
+    }
+    if (uAddress < uEnd) {
+      theRegion = {uStart, uEnd - uStart, false};
+      if (eProtection != nullptr) *eProtection = FromMapsFlags(sFlags);
+      return true;
+    }
+    uGapStart = uEnd;
+  }
+  theRegion = {uGapStart, static_cast<std::size_t>(0x800000000000ull - uGapStart), true};
+  return uAddress < 0x800000000000ull;
+}
+
+}  // namespace
+
+uintptr_t GetGameImageBase() {
+  uintptr_t uBase = 0;
+  dl_iterate_phdr(FindMainImage, &uBase);
+  return uBase;
+}
+
+void* FindImageExport(uintptr_t uImageBase, const char* sName) {
+  if (uImageBase == 0) {
+    return nullptr;
+  }
+  void* theMain = dlopen(nullptr, RTLD_NOW);
+  void* theSymbol = theMain != nullptr ? dlsym(theMain, sName) : nullptr;
+  if (theMain != nullptr) dlclose(theMain);
+  return theSymbol;
+}
+
+void ShowMessageBox(const std::string& sText, const std::string& sCaption) {
+  using MessageBoxFn = int (*)(void*, const char*, const char*, unsigned);
+  if (auto fn = FindHostFunction<MessageBoxFn>("MessageBoxA")) {
+    fn(nullptr, sText.c_str(), sCaption.c_str(), 0);
+    return;
+  }
+  std::fprintf(stderr, "%s | %s\n", sCaption.c_str(), sText.c_str());
+}
+
+void ExitProcess(int iCode) { std::exit(iCode); }
+
+bool GetDocumentsFolder(std::string& sFolder) {
+  using FolderFn = long (*)(void*, int, void*, unsigned, char*);
+  if (auto fn = FindHostFunction<FolderFn>("SHGetFolderPathA")) {
+    char sBuffer[260] = {};
+    if (fn(nullptr, 0x8005, nullptr, 0, sBuffer) < 0) {
+      return false;
+    }
+    sFolder = sBuffer;
+    return true;
+  }
+  const char* sHome = std::getenv("HOME");
+  if (sHome == nullptr || *sHome == '\0') {
+    return false;
+  }
+  sFolder = std::string(sHome) + "/Documents";
+  return true;
+}
+
+std::string ReadPrivateProfileText(const std::string& sSection, const std::string& sKey, const std::string& sDefault,
+                                   const std::string& sPath, std::size_t uBufferSize) {
+  std::string sValue = sDefault;
+  PrivateProfile theProfile;
+  if (theProfile.Load(ToFileSystemPath(sPath))) {
+    if (auto sFound = theProfile.Get(sSection, sKey)) {
+      sValue = *sFound;
+    }
+  }
+  if (uBufferSize == 0) return {};
+  if (sValue.size() > uBufferSize - 1) sValue.resize(uBufferSize - 1);
+  return sValue;
+}
+
+bool WritePrivateProfileText(const std::string& sSection, const std::string& sKey, const std::string& sValue,
+                             const std::string& sPath) {
+  PrivateProfile theProfile;
+  auto thePath = ToFileSystemPath(sPath);
+  theProfile.Load(thePath);
+  theProfile.Set(sSection, sKey, sValue);
+  return theProfile.Save(thePath);
+}
+
+std::filesystem::path ToFileSystemPath(const std::string& sPath) {
+  std::string sNative = sPath;
+  for (char& ch : sNative) {
+    if (ch == '\\') ch = '/';
+  }
+  return std::filesystem::path(sNative);
+}
+
+std::string ToTextFileBytes(const std::string& sText) {
+  std::string sBytes;
+  sBytes.reserve(sText.size() + sText.size() / 16);
+  for (char ch : sText) {
+    if (ch == '\n') sBytes += '\r';
+    sBytes += ch;
+  }
+  return sBytes;
+}
+
+bool QueryMemory(uintptr_t uAddress, MemoryRegion& theRegion) { return FindMapping(uAddress, theRegion, nullptr); }
+
+void* AllocateMemory(uintptr_t uAddress, std::size_t uSize, Protection eProtection) {
+  int iFlags = MAP_PRIVATE | MAP_ANONYMOUS | (uAddress != 0 ? MAP_FIXED_NOREPLACE : 0);
+  void* theMemory = mmap(reinterpret_cast<void*>(uAddress), uSize, ToPosixProtection(eProtection), iFlags, -1, 0);
+  if (theMemory == MAP_FAILED || (uAddress != 0 && reinterpret_cast<uintptr_t>(theMemory) != uAddress)) {
+    if (theMemory != MAP_FAILED) munmap(theMemory, uSize);
+    return nullptr;
+  }
+  return theMemory;
+}
+
+bool FreeMemory(void* theMemory, std::size_t uSize) { return munmap(theMemory, uSize) == 0; }
+
+bool ProtectMemory(void* theMemory, std::size_t uSize, Protection eProtection, Protection* ePrevious) {
+  uintptr_t uPage = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+  uintptr_t uStart = reinterpret_cast<uintptr_t>(theMemory) & ~(uPage - 1);
+  MemoryRegion theRegion;
+  Protection eOld = Protection::kNoAccess;
+  if (!FindMapping(uStart, theRegion, &eOld) || theRegion.bFree) {
+    return false;
+  }
+  uintptr_t uEnd = reinterpret_cast<uintptr_t>(theMemory) + uSize;
+  if (mprotect(reinterpret_cast<void*>(uStart), uEnd - uStart, ToPosixProtection(eProtection)) != 0) {
+    return false;
+  }
+  if (ePrevious != nullptr) *ePrevious = eOld;
+  return true;
+}
+
+std::size_t GetAllocationGranularity() { return 0x10000; }
+
+}  // namespace platform

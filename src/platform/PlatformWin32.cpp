@@ -1,0 +1,116 @@
+// Win32 implementation of the platform seam: the product's own calls.
+#include <shlobj.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace platform {
+namespace {
+
+DWORD ToPageProtection(Protection eProtection) {
+  switch (eProtection) {
+    case Protection::kNoAccess: return PAGE_NOACCESS;
+    case Protection::kReadOnly: return PAGE_READONLY;
+    case Protection::kReadWrite: return PAGE_READWRITE;
+    case Protection::kReadExecute: return PAGE_EXECUTE_READ;
+    case Protection::kReadWriteExecute: return PAGE_EXECUTE_READWRITE;
+  }
+  return PAGE_NOACCESS;
+}
+
+Protection FromPageProtection(DWORD uProtect) {
+  switch (uProtect & 0xFF) {
+    case PAGE_READONLY: return Protection::kReadOnly;
+    case PAGE_READWRITE:
+    case PAGE_WRITECOPY: return Protection::kReadWrite;
+    case PAGE_EXECUTE:
+    case PAGE_EXECUTE_READ: return Protection::kReadExecute;
+    case PAGE_EXECUTE_READWRITE:
+    case PAGE_EXECUTE_WRITECOPY: return Protection::kReadWriteExecute;
+    default: return Protection::kNoAccess;
+  }
+}
+
+}  // namespace
+
+uintptr_t GetGameImageBase() { return reinterpret_cast<uintptr_t>(GetModuleHandleA(nullptr)); }
+
+void* FindImageExport(uintptr_t uImageBase, const char* sName) {
+  if (uImageBase == 0) {
+    return nullptr;
+  }
+  return reinterpret_cast<void*>(GetProcAddress(reinterpret_cast<HMODULE>(uImageBase), sName));
+}
+
+void ShowMessageBox(const std::string& sText, const std::string& sCaption) {
+  MessageBoxA(nullptr, sText.c_str(), sCaption.c_str(), 0);
+}
+
+void ExitProcess(int iCode) { std::exit(iCode); }
+
+bool GetDocumentsFolder(std::string& sFolder) {
+  char sBuffer[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_PERSONAL | CSIDL_FLAG_CREATE, nullptr, 0, sBuffer))) {
+    return false;
+  }
+  sFolder = sBuffer;
+  return true;
+}
+
+std::string ReadPrivateProfileText(const std::string& sSection, const std::string& sKey, const std::string& sDefault,
+                                   const std::string& sPath, std::size_t uBufferSize) {
+  std::vector<char> sBuffer(uBufferSize + 1, '\0');
+  DWORD uLength = GetPrivateProfileStringA(sSection.c_str(), sKey.c_str(), sDefault.c_str(), sBuffer.data(),
+                                           static_cast<DWORD>(uBufferSize), sPath.c_str());
+  return std::string(sBuffer.data(), uLength);
+}
+
+bool WritePrivateProfileText(const std::string& sSection, const std::string& sKey, const std::string& sValue,
+                             const std::string& sPath) {
+  return WritePrivateProfileStringA(sSection.c_str(), sKey.c_str(), sValue.c_str(), sPath.c_str()) != FALSE;
+}
+
+std::filesystem::path ToFileSystemPath(const std::string& sPath) { return std::filesystem::path(sPath); }
+
+// The text-mode stream itself turns line feeds into CR LF.
+std::string ToTextFileBytes(const std::string& sText) { return sText; }
+
+bool QueryMemory(uintptr_t uAddress, MemoryRegion& theRegion) {
+  MEMORY_BASIC_INFORMATION theInfo = {};
+  if (VirtualQuery(reinterpret_cast<LPCVOID>(uAddress), &theInfo, sizeof(theInfo)) != sizeof(theInfo)) {
+    return false;
+  }
+  theRegion.uBase = reinterpret_cast<uintptr_t>(theInfo.BaseAddress);
+  theRegion.uSize = theInfo.RegionSize;
+  theRegion.bFree = theInfo.State == MEM_FREE;
+  return true;
+}
+
+void* AllocateMemory(uintptr_t uAddress, std::size_t uSize, Protection eProtection) {
+  return VirtualAlloc(reinterpret_cast<LPVOID>(uAddress), uSize, MEM_RESERVE | MEM_COMMIT,
+                      ToPageProtection(eProtection));
+}
+
+bool FreeMemory(void* theMemory, std::size_t) { return VirtualFree(theMemory, 0, MEM_RELEASE) != FALSE; }
+
+bool ProtectMemory(void* theMemory, std::size_t uSize, Protection eProtection, Protection* ePrevious) {
+  DWORD uOld = 0;
+  if (!VirtualProtect(theMemory, uSize, ToPageProtection(eProtection), &uOld)) {
+    return false;
+  }
+  if (ePrevious != nullptr) {
+    *ePrevious = FromPageProtection(uOld);
+  }
+  return true;
+}
+
+std::size_t GetAllocationGranularity() {
+  SYSTEM_INFO theInfo = {};
+  GetSystemInfo(&theInfo);
+  return theInfo.dwAllocationGranularity;
+}
+
+}  // namespace platform

@@ -1,0 +1,133 @@
+#include "platform/PrivateProfile.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+namespace platform {
+namespace {
+
+bool IsBlank(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\v' || ch == '\f'; }
+
+std::string Trim(const std::string& sText) {
+  std::size_t uStart = 0;
+  std::size_t uEnd = sText.size();
+  while (uStart < uEnd && IsBlank(sText[uStart])) ++uStart;
+  while (uEnd > uStart && IsBlank(sText[uEnd - 1])) --uEnd;
+  return sText.substr(uStart, uEnd - uStart);
+}
+
+char ToLowerAscii(char ch) { return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch; }
+
+bool EqualsIgnoringCase(const std::string& sA, const std::string& sB) {
+  return sA.size() == sB.size() && std::equal(sA.begin(), sA.end(), sB.begin(),
+                                              [](char a, char b) { return ToLowerAscii(a) == ToLowerAscii(b); });
+}
+
+}  // namespace
+
+bool PrivateProfile::Load(const std::filesystem::path& thePath) {
+  theSections.clear();
+  std::ifstream theFile(thePath, std::ios::binary);
+  if (!theFile.is_open()) {
+    return false;
+  }
+  // Lines before the first section header belong to a section without name.
+  theSections.push_back({"", {}});
+  std::string sLine;
+  while (std::getline(theFile, sLine)) {
+    std::string sTrimmed = Trim(sLine);
+    if (sTrimmed.empty()) {
+      continue;
+    }
+    if (sTrimmed.front() == '[') {
+      std::size_t uClose = sTrimmed.find(']');
+      std::string sName = Trim(sTrimmed.substr(1, uClose == std::string::npos ? std::string::npos : uClose - 1));
+      theSections.push_back({sName, {}});
+      continue;
+    }
+    std::size_t uEquals = sTrimmed.find('=');
+    if (uEquals == std::string::npos) {
+      theSections.back().theEntries.push_back({sTrimmed, std::nullopt});
+    } else {
+      theSections.back().theEntries.push_back({Trim(sTrimmed.substr(0, uEquals)), Trim(sTrimmed.substr(uEquals + 1))});
+    }
+  }
+  if (theSections.front().theEntries.empty()) {
+    theSections.erase(theSections.begin());
+  }
+  return true;
+}
+
+bool PrivateProfile::Save(const std::filesystem::path& thePath) const {
+  std::ostringstream theText;
+  for (const Section& theSection : theSections) {
+    if (!theSection.sName.empty()) {
+      theText << '[' << theSection.sName << "]\r\n";
+    }
+    for (const Entry& theEntry : theSection.theEntries) {
+      theText << theEntry.sName;
+      if (theEntry.sValue) {
+        theText << '=' << *theEntry.sValue;
+      }
+      theText << "\r\n";
+    }
+  }
+  std::ofstream theFile(thePath, std::ios::binary | std::ios::trunc);
+  if (!theFile.is_open()) {
+    return false;
+  }
+  theFile << theText.str();
+  theFile.close();
+  return !theFile.fail();
+}
+
+std::optional<std::string> PrivateProfile::Get(const std::string& sSection, const std::string& sKey) const {
+  const Section* theSection = FindSection(Trim(sSection));
+  if (theSection == nullptr) {
+    return std::nullopt;
+  }
+  std::string sWanted = Trim(sKey);
+  for (const Entry& theEntry : theSection->theEntries) {
+    if (EqualsIgnoringCase(theEntry.sName, sWanted)) {
+      std::string sValue = theEntry.sValue.value_or("");
+      // One pair of matching quotes around the whole value is not part of it.
+      if (sValue.size() > 1 && (sValue.front() == '"' || sValue.front() == '\'') && sValue.back() == sValue.front()) {
+        sValue = sValue.substr(1, sValue.size() - 2);
+      }
+      return sValue;
+    }
+  }
+  return std::nullopt;
+}
+
+void PrivateProfile::Set(const std::string& sSection, const std::string& sKey, const std::string& sValue) {
+  std::string sSectionName = Trim(sSection);
+  std::string sKeyName = Trim(sKey);
+  std::string sStored = Trim(sValue);
+  Section* theSection = FindSection(sSectionName);
+  if (theSection == nullptr) {
+    theSections.push_back({sSectionName, {}});
+    theSection = &theSections.back();
+  }
+  for (Entry& theEntry : theSection->theEntries) {
+    if (EqualsIgnoringCase(theEntry.sName, sKeyName)) {
+      theEntry.sValue = sStored;
+      return;
+    }
+  }
+  theSection->theEntries.push_back({sKeyName, sStored});
+}
+
+PrivateProfile::Section* PrivateProfile::FindSection(const std::string& sName) {
+  for (Section& theSection : theSections) {
+    if (EqualsIgnoringCase(theSection.sName, sName)) return &theSection;
+  }
+  return nullptr;
+}
+
+const PrivateProfile::Section* PrivateProfile::FindSection(const std::string& sName) const {
+  return const_cast<PrivateProfile*>(this)->FindSection(sName);
+}
+
+}  // namespace platform

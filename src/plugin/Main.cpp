@@ -1,0 +1,74 @@
+#include "plugin/Main.h"
+
+#include "game/Game.h"
+#include "patch/PilotingSkill.h"
+#include "platform/Platform.h"
+#include "plugin/Log.h"
+#include "plugin/Settings.h"
+#include "plugin/Version.h"
+
+namespace zorvane {
+namespace {
+
+uint32_t gPluginHandle = sfse::kInvalidPluginHandle;
+uintptr_t gGameImageBase = 0;
+
+// Refuses the load after a box that tells the player why.
+bool RefuseLoad(const std::string& sBoxText, const std::string& sLogMessage) {
+  ShowMessageBox(sBoxText, false);
+  LOG_ERROR(sLogMessage);
+  return false;
+}
+
+bool SFSEPlugin_Load(const sfse::Interface* theInterface, uintptr_t uImageBase) {
+  gPluginHandle = theInterface->GetPluginHandle();
+  OpenLog();
+  gGameImageBase = uImageBase;
+  if (gGameImageBase == 0) {
+    return RefuseLoad("Installation error: Starfield.exe handle couldn't be acquired",
+                      "Starfield.exe handle couldn't be acquired, shutting down");
+  }
+  if (!game::BindHostFromImage(gGameImageBase)) {
+    return RefuseLoad("Installation error: game interface couldn't be bound",
+                      "game interface couldn't be bound, shutting down");
+  }
+  auto* theMessaging = static_cast<sfse::MessagingInterface*>(theInterface->QueryInterface(sfse::kInterfaceMessaging));
+  if (theMessaging != nullptr) {
+    theMessaging->RegisterListener(gPluginHandle, "SFSE", ::SFSEPlugin_HandleOnPostDataLoad);
+  }
+  return true;
+}
+
+}  // namespace
+
+void ShowMessageBox(const std::string& sText, bool terminate) {
+  platform::ShowMessageBox(sText, GetPluginNameAndVersion());
+  if (terminate) {
+    platform::ExitProcess(0);
+  }
+}
+
+bool LoadPlugin(const sfse::Interface* theInterface, uintptr_t uImageBase) {
+  return SFSEPlugin_Load(theInterface, uImageBase);
+}
+
+uint32_t GetPluginHandle() { return gPluginHandle; }
+uintptr_t GetGameImageBase() { return gGameImageBase; }
+
+}  // namespace zorvane
+
+extern "C" {
+
+bool SFSEPlugin_Load(const sfse::Interface* theInterface) {
+  return zorvane::LoadPlugin(theInterface, platform::GetGameImageBase());
+}
+
+void SFSEPlugin_HandleOnPostDataLoad(sfse::Message* theMessage) {
+  if (theMessage == nullptr || theMessage->uType != sfse::kMessagePostDataLoad) {
+    return;
+  }
+  LOG_INFO("PostDataLoad!");
+  zorvane::LoadSettings(true);
+}
+
+}  // extern "C"

@@ -1,0 +1,115 @@
+#include "plugin/Settings.h"
+
+#include <filesystem>
+
+#include "patch/PilotingSkill.h"
+#include "platform/Platform.h"
+#include "plugin/Log.h"
+
+namespace zorvane {
+
+PluginSettings gSettings;
+
+namespace {
+
+constexpr const char* kSettingsBaseName = "Zorvane";
+constexpr std::size_t kReadBufferSize = 10000;
+
+struct SettingKey {
+  const char* sSection;
+  const char* sKey;
+  const char* sWrittenValue;  // what a newly created file holds
+  bool& (*Field)(PluginSettings&);
+};
+
+#define ZV_SETTING(section, key, written)                                              \
+  SettingKey {                                                                         \
+#section, #key, written, [](PluginSettings & s) -> bool& { return s.section.key; } \
+  }
+
+// Every key in file order; the log lines and a new file follow this order.
+const SettingKey kSettingKeys[] = {
+    ZV_SETTING(Piloting, bNoPilotingSkillRequirement, "0"),
+    ZV_SETTING(Export, bRestrictDecorationExportToBuildModePlacedItems, "0"),
+    ZV_SETTING(Export, bSkipBOOK, "0"),
+    ZV_SETTING(Export, bSkipMISC, "0"),
+    ZV_SETTING(Export, bSkipFURN, "0"),
+    ZV_SETTING(Export, bSkipKEYM, "0"),
+    ZV_SETTING(Export, bSkipALCH, "0"),
+    ZV_SETTING(Export, bSkipMSTT, "0"),
+    ZV_SETTING(Export, bSkipCONT, "0"),
+    ZV_SETTING(Export, bSkipTERM, "0"),
+    ZV_SETTING(Export, bSkipARMO, "0"),
+    ZV_SETTING(Export, bSkipWEAP, "0"),
+    ZV_SETTING(Import, bRestrictDecorationImportToBuildModePlacedItems, "1"),
+    ZV_SETTING(Import, bRemoveAlreadyPlacedDecorationItemsBeforeImport, "0"),
+    ZV_SETTING(Import, bSkipBOOK, "0"),
+    ZV_SETTING(Import, bSkipMISC, "0"),
+    ZV_SETTING(Import, bSkipFURN, "0"),
+    ZV_SETTING(Import, bSkipKEYM, "0"),
+    ZV_SETTING(Import, bSkipALCH, "0"),
+    ZV_SETTING(Import, bSkipMSTT, "0"),
+    ZV_SETTING(Import, bSkipCONT, "0"),
+    ZV_SETTING(Import, bSkipTERM, "0"),
+    ZV_SETTING(Import, bSkipARMO, "0"),
+    ZV_SETTING(Import, bSkipWEAP, "0"),
+    ZV_SETTING(Misc, bAlwaysReloadSettingsOnCommand, "0"),
+    ZV_SETTING(Logging, bVerboseLogging, "0"),
+};
+static_assert(std::size(kSettingKeys) == 26);
+static_assert(sizeof(PluginSettings) == 26, "every setting is one byte, listed once in kSettingKeys");
+
+#undef ZV_SETTING
+
+}  // namespace
+
+std::string GetIniFilePath(const std::string& sBaseName, const std::string& sSubfolder) {
+  return ".\\Data\\SFSE\\Plugins\\" + sSubfolder + sBaseName + ".ini";
+}
+
+bool DoesIniFileExist(const std::string& sBaseName, const std::string& sSubfolder) {
+  std::error_code theError;
+  return std::filesystem::exists(platform::ToFileSystemPath(GetIniFilePath(sBaseName, sSubfolder)), theError);
+}
+
+std::string ReadIniSetting(const std::string& sBaseName, const std::string& sSection, const std::string& sKey,
+                           const std::string& sSubfolder) {
+  if (sBaseName.empty() || sSection.empty() || sKey.empty() || !DoesIniFileExist(sBaseName, sSubfolder)) {
+    return {};
+  }
+  return platform::ReadPrivateProfileText(sSection, sKey, "", GetIniFilePath(sBaseName, sSubfolder), kReadBufferSize);
+}
+
+bool WriteIniSetting(const std::string& sBaseName, const std::string& sSection, const std::string& sKey,
+                     const std::string& sValue, const std::string& sSubfolder) {
+  if (sBaseName.empty() || sSection.empty() || sKey.empty()) {
+    return false;
+  }
+  std::string sPath = GetIniFilePath(sBaseName, sSubfolder);
+  platform::WritePrivateProfileText(sSection, sKey, sValue, sPath);
+  if (!DoesIniFileExist(sBaseName, sSubfolder)) {
+    return false;
+  }
+  return platform::ReadPrivateProfileText(sSection, sKey, sValue, sPath, kReadBufferSize) == sValue;
+}
+
+void LoadSettings(bool createIfMissing) {
+  if (DoesIniFileExist(kSettingsBaseName, "")) {
+    for (const SettingKey& theKey : kSettingKeys) {
+      std::string sValue = ReadIniSetting(kSettingsBaseName, theKey.sSection, theKey.sKey, "");
+      if (!sValue.empty()) {
+        theKey.Field(gSettings) = sValue == "1";
+      }
+    }
+  } else if (createIfMissing) {
+    for (const SettingKey& theKey : kSettingKeys) {
+      WriteIniSetting(kSettingsBaseName, theKey.sSection, theKey.sKey, theKey.sWrittenValue, "");
+    }
+  }
+  for (const SettingKey& theKey : kSettingKeys) {
+    LOG_INFO(std::string(theKey.sSection) + "." + theKey.sKey + " --> " + (theKey.Field(gSettings) ? "1" : "0"));
+  }
+  DisablePilotingSkill(gSettings.Piloting.bNoPilotingSkillRequirement);
+}
+
+}  // namespace zorvane
