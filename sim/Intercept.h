@@ -1,0 +1,32 @@
+#pragma once
+// The simulated game owns its process as the real game does, so it sees what a plugin does
+// to the process: message boxes (which never block here), the Documents folder the plugin is
+// given, and the plugin ending the process. On Windows the plugin module's imports of
+// USER32!MessageBoxA, SHELL32!SHGetFolderPathA and msvcrt!exit are redirected; natively the
+// executable exports stand-ins under those Windows names, which the POSIX platform looks up.
+
+#include <functional>
+#include <string>
+
+namespace sim {
+
+struct Interceptors {
+  // Called for every box, instead of showing it.
+  std::function<void(const std::string& sCaption, const std::string& sText)> OnMessageBox;
+  // Called when the plugin ends the process, just before it ends.
+  std::function<void(int iCode)> OnExit;
+  // The folder handed out as the user's Documents folder; empty: the system's own.
+  std::string sDocumentsFolder;
+  // Makes the Documents folder lookup fail.
+  bool bDocumentsUnavailable = false;
+};
+
+// Routes the boxes, Documents lookups and exits of `theModule` (a loaded module handle, or
+// null for the executable itself) to `theInterceptors`, which must outlive the module.
+bool InterceptModule(void* theModule, Interceptors* theInterceptors);
+
+// Forgets the interceptors: from now on boxes vanish and exits are not reported (the
+// simulated game's own normal end).
+void StopIntercepting();
+
+}  // namespace sim
