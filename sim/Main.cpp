@@ -1,0 +1,124 @@
+// zorvane-sim: loads plugins into a simulated game, runs a session of console lines and
+// prints what the player would see: console lines, message boxes and the end of the process.
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "Console.h"
+#include "Intercept.h"
+#include "Loader.h"
+#include "WorldFile.h"
+
+namespace {
+
+void PrintOutput(const std::string& sLine) {
+  std::fwrite(sLine.data(), 1, sLine.size(), stdout);
+  std::fputc('\n', stdout);
+  std::fflush(stdout);
+}
+
+void PrintConsoleOutput(const std::string& sText) { PrintOutput("console: " + sText); }
+
+// A path given on the command line as the plugin sees it. The Windows build runs under Wine,
+// where an absolute Linux path is reached through drive Z:.
+std::string ToHostPath(const std::string& sPath) {
+  std::string sAbsolute = std::filesystem::absolute(sPath).string();
+#if defined(_WIN32)
+  if (!sPath.empty() && sPath.front() == '/') {
+    sAbsolute = "Z:" + sPath;
+    for (char& ch : sAbsolute) {
+      if (ch == '/') ch = '\\';
+    }
+  }
+#endif
+  return sAbsolute;
+}
+
+struct Options {
+  std::string sGameDir;
+  std::string sDocuments;
+  std::string sWorld;
+  std::string sScript;
+  std::vector<std::string> thePlugins;
+  std::string sDumpWorld;
+};
+
+int RunSession(const Options& theOptions) {
+  std::unique_ptr<sim::World> theWorld =
+      theOptions.sWorld.empty() ? sim::MakeDefaultWorld() : sim::LoadWorldFile(theOptions.sWorld);
+  sim::SetCurrentWorld(theWorld.get());
+  sim::SetConsoleSink(&PrintConsoleOutput);
+
+  static sim::Interceptors theInterceptors;
+  theInterceptors.OnMessageBox = [](const std::string& sCaption, const std::string& sText) {
+    PrintOutput("box: " + sCaption + " | " + sText);
+  };
+  theInterceptors.OnExit = [](int iCode) { PrintOutput("exit: " + std::to_string(iCode)); };
+  theInterceptors.sDocumentsFolder = theOptions.sDocuments;
+  if (!theOptions.sDocuments.empty()) {
+    std::filesystem::create_directories(std::filesystem::path(theOptions.sDocuments) / "My Games" / "Starfield" /
+                                        "SFSE" / "Logs");
+  }
+
+  std::vector<std::string> thePlugins = theOptions.thePlugins;
+  std::filesystem::current_path(theOptions.sGameDir);
+  if (thePlugins.empty()) thePlugins = sim::Loader::FindPlugins(".");
+
+  sim::Loader theLoader(&theInterceptors);
+  for (const std::string& sPlugin : thePlugins) theLoader.LoadPlugin(sPlugin);
+  theLoader.DispatchFromLoader(sfse::kMessagePostLoad, nullptr, 0);
+  theLoader.DispatchFromLoader(sfse::kMessagePostPostLoad, nullptr, 0);
+  theLoader.DispatchFromLoader(sfse::kMessagePostDataLoad, &theWorld->theDataHandler, 8);
+  theLoader.DispatchFromLoader(sfse::kMessagePostPostDataLoad, nullptr, 0);
+
+  sim::Console theConsole;
+  std::ifstream theScriptFile;
+  std::istream* theInput = &std::cin;
+  if (!theOptions.sScript.empty()) {
+    theScriptFile.open(theOptions.sScript);
+    if (!theScriptFile.is_open()) throw std::runtime_error("cannot open script " + theOptions.sScript);
+    theInput = &theScriptFile;
+  }
+  std::string sLine;
+  while (std::getline(*theInput, sLine)) theConsole.RunLine(sLine);
+
+  if (!theOptions.sDumpWorld.empty()) {
+    std::ofstream theDump(theOptions.sDumpWorld);
+    theDump << sim::DumpWorld(*theWorld).dump(2) << '\n';
+    if (!theDump) throw std::runtime_error("cannot write " + theOptions.sDumpWorld);
+  }
+  sim::StopIntercepting();
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App theApp{"zorvane-sim: a simulated Starfield with a simulated SFSE loader"};
+  Options theOptions;
+  theApp.add_option("--game-dir", theOptions.sGameDir, "the game's installation folder and current folder")
+      ->required();
+  theApp.add_option("--documents", theOptions.sDocuments, "the folder handed out as the user's Documents folder");
+  theApp.add_option("--world", theOptions.sWorld, "a JSON world file (default: a small built-in world)");
+  theApp.add_option("--script", theOptions.sScript, "console lines to run (default: standard input)");
+  theApp.add_option("--plugin", theOptions.thePlugins, "plugin modules to load instead of Data/SFSE/Plugins/");
+  theApp.add_option("--dump-world", theOptions.sDumpWorld, "write the world's state as JSON after the session");
+  CLI11_PARSE(theApp, argc, argv);
+
+  try {
+    // Paths given on the command line are relative to where the simulator was started.
+    for (std::string* sPath : {&theOptions.sWorld, &theOptions.sScript, &theOptions.sDumpWorld}) {
+      if (!sPath->empty()) *sPath = std::filesystem::absolute(*sPath).string();
+    }
+    for (std::string& sPlugin : theOptions.thePlugins) sPlugin = std::filesystem::absolute(sPlugin).string();
+    if (!theOptions.sDocuments.empty()) theOptions.sDocuments = ToHostPath(theOptions.sDocuments);
+    return RunSession(theOptions);
+  } catch (const std::exception& theError) {
+    sim::StopIntercepting();
+    std::cerr << "zorvane-sim: " << theError.what() << '\n';
+    return 2;
+  }
+}
