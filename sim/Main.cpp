@@ -2,6 +2,11 @@
 // prints what the player would see: console lines, message boxes and the end of the process.
 #include <CLI/CLI.hpp>
 
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -59,8 +64,12 @@ int RunSession(const Options& theOptions) {
   theInterceptors.OnExit = [](int iCode) { PrintOutput("exit: " + std::to_string(iCode)); };
   theInterceptors.sDocumentsFolder = theOptions.sDocuments;
   if (!theOptions.sDocuments.empty()) {
-    std::filesystem::create_directories(std::filesystem::path(theOptions.sDocuments) / "My Games" / "Starfield" /
-                                        "SFSE" / "Logs");
+    // The loader makes the log folder before any plugin loads; a session may have put
+    // something in its way to see how the plugin copes.
+    std::error_code theError;
+    std::filesystem::create_directories(
+        std::filesystem::path(theOptions.sDocuments) / "My Games" / "Starfield" / "SFSE" / "Logs", theError);
+    if (theError) std::cerr << "zorvane-sim: cannot create the log folder: " << theError.message() << '\n';
   }
 
   std::vector<std::string> thePlugins = theOptions.thePlugins;
@@ -86,7 +95,7 @@ int RunSession(const Options& theOptions) {
   while (std::getline(*theInput, sLine)) theConsole.RunLine(sLine);
 
   if (!theOptions.sDumpWorld.empty()) {
-    std::ofstream theDump(theOptions.sDumpWorld);
+    std::ofstream theDump(theOptions.sDumpWorld, std::ios::binary);
     theDump << sim::DumpWorld(*theWorld).dump(2) << '\n';
     if (!theDump) throw std::runtime_error("cannot write " + theOptions.sDumpWorld);
   }
@@ -97,6 +106,10 @@ int RunSession(const Options& theOptions) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#if defined(_WIN32)
+  // The session's output is the same bytes in both builds: lines end in a bare line feed.
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
   CLI::App theApp{"zorvane-sim: a simulated Starfield with a simulated SFSE loader"};
   Options theOptions;
   theApp.add_option("--game-dir", theOptions.sGameDir, "the game's installation folder and current folder")

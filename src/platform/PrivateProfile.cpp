@@ -90,7 +90,12 @@ std::optional<std::string> PrivateProfile::Get(const std::string& sSection, cons
   std::string sWanted = Trim(sKey);
   for (const Entry& theEntry : theSection->theEntries) {
     if (EqualsIgnoringCase(theEntry.sName, sWanted)) {
-      std::string sValue = theEntry.sValue.value_or("");
+      // A line without '=' (a comment, for example) names no value: the reader's default
+      // applies, as with a missing key.
+      if (!theEntry.sValue) {
+        return std::nullopt;
+      }
+      std::string sValue = *theEntry.sValue;
       // One pair of matching quotes around the whole value is not part of it.
       if (sValue.size() > 1 && (sValue.front() == '"' || sValue.front() == '\'') && sValue.back() == sValue.front()) {
         sValue = sValue.substr(1, sValue.size() - 2);

@@ -19,6 +19,8 @@ class PrivateProfile {
   // Writes the whole file; false when it cannot be written (a missing folder, for example).
   bool Save(const std::filesystem::path& thePath) const;
 
+  // The value of the first matching key of the first matching section; nullopt when either
+  // is missing or the key's line has no '='.
   std::optional<std::string> Get(const std::string& sSection, const std::string& sKey) const;
   void Set(const std::string& sSection, const std::string& sKey, const std::string& sValue);
 

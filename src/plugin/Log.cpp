@@ -57,6 +57,9 @@ std::string BuildLogLine(const char* sLevelPrefix, const char* sSourcePath, unsi
 }
 
 void OpenLog() {
+  // A log opened earlier in this process is given up: a failure below must leave no usable
+  // log behind, and a Documents failure names the (empty) path it could not build.
+  gLogPath.clear();
   std::string sDocuments;
   if (!platform::GetDocumentsFolder(sDocuments)) {
     ShowLogBox("OpenLog: log couldn't be opened (" + gLogPath + ")");

@@ -13,24 +13,21 @@ namespace {
 uint32_t gPluginHandle = sfse::kInvalidPluginHandle;
 uintptr_t gGameImageBase = 0;
 
-// Refuses the load after a box that tells the player why.
-bool RefuseLoad(const std::string& sBoxText, const std::string& sLogMessage) {
-  ShowMessageBox(sBoxText, false);
-  LOG_ERROR(sLogMessage);
-  return false;
-}
-
 bool SFSEPlugin_Load(const sfse::Interface* theInterface, uintptr_t uImageBase) {
   gPluginHandle = theInterface->GetPluginHandle();
   OpenLog();
   gGameImageBase = uImageBase;
   if (gGameImageBase == 0) {
-    return RefuseLoad("Installation error: Starfield.exe handle couldn't be acquired",
-                      "Starfield.exe handle couldn't be acquired, shutting down");
+    // The box comes first; its line is written once the player has closed it. Both refusals
+    // log here so that the line's function field names this entry.
+    ShowMessageBox("Installation error: Starfield.exe handle couldn't be acquired", false);
+    LOG_ERROR("Starfield.exe handle couldn't be acquired, shutting down");
+    return false;
   }
   if (!game::BindHostFromImage(gGameImageBase)) {
-    return RefuseLoad("Installation error: game interface couldn't be bound",
-                      "game interface couldn't be bound, shutting down");
+    ShowMessageBox("Installation error: game interface couldn't be bound", false);
+    LOG_ERROR("game interface couldn't be bound, shutting down");
+    return false;
   }
   auto* theMessaging = static_cast<sfse::MessagingInterface*>(theInterface->QueryInterface(sfse::kInterfaceMessaging));
   if (theMessaging != nullptr) {
