@@ -100,7 +100,9 @@ int RunSession(const Options& theOptions) {
     if (!theDump) throw std::runtime_error("cannot write " + theOptions.sDumpWorld);
   }
   sim::StopIntercepting();
-  return 0;
+  // The plugin used the game in a way the real game would not survive.
+  for (const std::string& sViolation : theWorld->GetViolations()) std::cerr << "zorvane-sim: violation: " << sViolation << '\n';
+  return theWorld->GetViolations().empty() ? 0 : 3;
 }
 
 }  // namespace

@@ -1,19 +1,24 @@
 #include "World.h"
 
+#include <stdexcept>
+
 namespace sim {
 
 World::World() = default;
+World::~World() = default;
 
 game::TESFile* World::AddFile(std::unique_ptr<game::TESFile> theFile) {
   theOwnedFiles.push_back(std::move(theFile));
   return theOwnedFiles.back().get();
 }
 
-game::TESForm* World::AddForm(std::unique_ptr<game::TESForm> theForm) {
-  game::TESForm* theAdded = theForm.get();
-  theFormsByID[theAdded->uFormID] = theAdded;
-  theOwnedForms.push_back(std::move(theForm));
-  return theAdded;
+void World::IndexForm(game::TESForm* theForm) {
+  if (theFormsByID.count(theForm->uFormID) != 0) {
+    char sID[16];
+    std::snprintf(sID, sizeof(sID), "0x%08X", theForm->uFormID);
+    throw std::runtime_error(std::string("form ") + sID + " is defined twice");
+  }
+  theFormsByID[theForm->uFormID] = theForm;
 }
 
 game::TESFile* World::FindFile(const std::string& sName) const {
@@ -26,6 +31,23 @@ game::TESFile* World::FindFile(const std::string& sName) const {
 game::TESForm* World::FindForm(uint32_t uFormID) const {
   auto it = theFormsByID.find(uFormID);
   return it == theFormsByID.end() ? nullptr : it->second;
+}
+
+game::BSFixedString World::MakeString(const std::string& sText) {
+  for (game::StringPoolEntry& theEntry : theStringPool) {
+    if (theEntry.theTarget == nullptr && theEntry.sText == sText) {
+      ++theEntry.uRefCount;
+      return {&theEntry};
+    }
+  }
+  theStringPool.push_back({1, nullptr, sText});
+  return {&theStringPool.back()};
+}
+
+game::BSFixedString World::MakeIndirectString(const std::string& sText) {
+  game::BSFixedString theTarget = MakeString(sText);
+  theStringPool.push_back({1, theTarget.theEntry, std::string()});
+  return {&theStringPool.back()};
 }
 
 }  // namespace sim

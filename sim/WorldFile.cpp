@@ -49,9 +49,6 @@ void LoadForm(World& theWorld, const json& theEntry) {
     theForm->theFile = theWorld.FindFile(sFile);
     if (theForm->theFile == nullptr) throw std::runtime_error("form " + FormatFormID(theForm->uFormID) + ": unknown file " + sFile);
   }
-  if (theWorld.FindForm(theForm->uFormID) != nullptr) {
-    throw std::runtime_error("form " + FormatFormID(theForm->uFormID) + " is defined twice");
-  }
   theWorld.AddForm(std::move(theForm));
 }
 

@@ -114,7 +114,9 @@ bool GetDocumentsFolder(std::string& sFolder) {
   using FolderFn = long (*)(void*, int, void*, unsigned, char*);
   if (auto fn = FindHostFunction<FolderFn>("SHGetFolderPathA")) {
     char sBuffer[260] = {};
-    if (fn(nullptr, 0x8005, nullptr, 0, sBuffer) < 0) {
+    // The result is a 32-bit HRESULT (E_FAIL is 0x80004005) carried in a wider native
+    // long: only its own sign bit tells failure.
+    if (static_cast<int32_t>(fn(nullptr, 0x8005, nullptr, 0, sBuffer)) < 0) {
       return false;
     }
     sFolder = sBuffer;

@@ -1,0 +1,56 @@
+#pragma once
+// Game memory that the plugin reads or writes itself. Everything else of the game is an
+// opaque pointer whose properties are read through the operation table (Host.h). The
+// simulated game builds its objects from these same declarations, so both sides agree on
+// every byte; each layout is pinned by static_asserts.
+
+#include <cstddef>
+#include <cstdint>
+
+namespace game {
+
+// Opaque game objects.
+struct TESForm;
+struct TESObjectREFR;  // a TESForm placed in a cell; the same address is its TESForm
+struct TESObjectCELL;  // a TESForm too
+struct TESFile;
+struct TESDataHandler;
+struct ConsoleLog;
+struct ExtraDataList;
+struct BSExtraData;
+struct StringPoolEntry;
+
+inline TESForm* AsForm(TESObjectREFR* theRef) { return reinterpret_cast<TESForm*>(theRef); }
+inline TESForm* AsForm(TESObjectCELL* theCell) { return reinterpret_cast<TESForm*>(theCell); }
+
+// The game's interned string handle: null or a pool entry, whose text the game reads
+// (Host::GetStringText).
+struct BSFixedString {
+  StringPoolEntry* theEntry;  // 00
+};
+static_assert(sizeof(BSFixedString) == 8);
+
+// The game's dynamic array: storage from the game heap, capacity and count.
+template <typename T>
+struct GameArray {
+  T* theData;          // 00
+  uint32_t uCapacity;  // 08
+  uint32_t uCount;     // 0C
+};
+static_assert(sizeof(GameArray<int>) == 16);
+
+// Form type codes the plugin compares.
+inline constexpr uint8_t kFormTypeKeyword = 4;
+inline constexpr uint8_t kFormTypeNPC = 50;
+inline constexpr uint8_t kFormTypeGenericBaseForm = 65;
+inline constexpr uint8_t kFormTypeActorValueInfo = 109;
+inline constexpr uint8_t kFormTypeVoiceType = 112;
+inline constexpr uint8_t kFormTypeTraversal = 170;
+
+// Extra-data kinds of a reference.
+inline constexpr uint32_t kExtraEditorID = 6;
+inline constexpr uint32_t kExtraCountedList = 128;
+inline constexpr uint32_t kExtraDisplayName = 150;
+inline constexpr uint32_t kExtraShipFormID = 180;
+
+}  // namespace game
