@@ -44,14 +44,21 @@ HRESULT WINAPI GetFolderStandIn(HWND hWnd, int iFolder, HANDLE hToken, DWORD uFl
   long iResult = GetDocuments(sBuffer);
   if (iResult != -1) return static_cast<HRESULT>(iResult);
   using Fn = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPSTR);
-  auto theReal = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(LoadLibraryA("shell32.dll"), "SHGetFolderPathA")));
+  auto theReal =
+      reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(LoadLibraryA("shell32.dll"), "SHGetFolderPathA")));
   return theReal(hWnd, iFolder, hToken, uFlags, sBuffer);
 }
+
+// The exit the redirected module imported; the stand-in ends the process through it, since
+// the simulator's own calls of exit may be redirected too (when it intercepts itself).
+using ExitFn = void(__cdecl*)(int);
+ExitFn gOriginalExit = nullptr;
 
 void __cdecl ExitStandIn(int iCode) {
   NotifyExit(iCode);
   std::fflush(nullptr);
-  std::exit(iCode);
+  if (gOriginalExit != nullptr) gOriginalExit(iCode);
+  std::_Exit(iCode);
 }
 
 struct Redirect {
@@ -78,6 +85,11 @@ bool PatchImports(HMODULE theModule, const Redirect* theRedirects, size_t uCount
       for (size_t i = 0; i < uCount; ++i) {
         if (_stricmp(sDll, theRedirects[i].sDll) == 0 &&
             std::strcmp(reinterpret_cast<const char*>(theName->Name), theRedirects[i].sFunction) == 0) {
+          auto* theOld = reinterpret_cast<void*>(theSlots->u1.Function);
+          if (theRedirects[i].theStandIn == reinterpret_cast<void*>(&ExitStandIn) &&
+              theOld != theRedirects[i].theStandIn) {
+            gOriginalExit = reinterpret_cast<ExitFn>(theOld);
+          }
           DWORD uOld = 0;
           VirtualProtect(&theSlots->u1.Function, sizeof(ULONGLONG), PAGE_READWRITE, &uOld);
           theSlots->u1.Function = reinterpret_cast<ULONGLONG>(theRedirects[i].theStandIn);

@@ -17,6 +17,12 @@ std::string Trim(const std::string& sText) {
   return sText.substr(uStart, uEnd - uStart);
 }
 
+std::string TrimLeft(const std::string& sText) {
+  std::size_t uStart = 0;
+  while (uStart < sText.size() && IsBlank(sText[uStart])) ++uStart;
+  return sText.substr(uStart);
+}
+
 char ToLowerAscii(char ch) { return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch; }
 
 bool EqualsIgnoringCase(const std::string& sA, const std::string& sB) {
@@ -109,7 +115,9 @@ std::optional<std::string> PrivateProfile::Get(const std::string& sSection, cons
 void PrivateProfile::Set(const std::string& sSection, const std::string& sKey, const std::string& sValue) {
   std::string sSectionName = Trim(sSection);
   std::string sKeyName = Trim(sKey);
-  std::string sStored = Trim(sValue);
+  // Only leading blanks are dropped from a written value; trailing ones reach the file and
+  // are lost when the file is read again.
+  std::string sStored = TrimLeft(sValue);
   Section* theSection = FindSection(sSectionName);
   if (theSection == nullptr) {
     theSections.push_back({sSectionName, {}});

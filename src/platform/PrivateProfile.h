@@ -1,8 +1,9 @@
 #pragma once
 // A settings file in the Windows private-profile syntax, read and written the way the
 // Windows functions do it: section and key names match without regard to letter case,
-// values lose surrounding blanks and one pair of enclosing quotes when read, new sections go
-// to the end of the file, new keys to the end of their section, and lines end in CR LF.
+// values lose surrounding blanks and one pair of enclosing quotes when read and leading
+// blanks when written, new sections go to the end of the file, new keys to the end of their
+// section, blank lines are dropped, and lines end in CR LF.
 // Used by the POSIX platform; the Windows build calls the system functions instead.
 
 #include <filesystem>

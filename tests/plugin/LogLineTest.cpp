@@ -34,7 +34,8 @@ TEST(LogLineTest, LineJoinsFieldsInFixedOrder) {
 
 TEST(LogLineTest, EachLevelHasItsPrefix) {
   EXPECT_EQ(MaskTimestamps(BuildLogLine(kLogInfo, "A.cpp", 1, "F", "m")), "[TIMESTAMP] [SFSE] [info] [A.cpp:1] [F] m");
-  EXPECT_EQ(MaskTimestamps(BuildLogLine(kLogError, "A.cpp", 1, "F", "m")), "[TIMESTAMP] [SFSE] [error] [A.cpp:1] [F] m");
+  EXPECT_EQ(MaskTimestamps(BuildLogLine(kLogError, "A.cpp", 1, "F", "m")),
+            "[TIMESTAMP] [SFSE] [error] [A.cpp:1] [F] m");
   EXPECT_EQ(MaskTimestamps(BuildLogLine(kLogWarning, "A.cpp", 1, "F", "m")),
             "[TIMESTAMP] [SFSE] [warning] [A.cpp:1] [F] m");
 }
@@ -63,15 +64,15 @@ TEST_F(LogMacroTest, MacrosWriteCallerFileLineAndFunctionWithCrLf) {
   OpenLog();
   std::vector<unsigned> theLines = WriteLinesFromNamedHelper();
 
-  std::string sFile = "LogLineTest.cpp:";
-  EXPECT_EQ(ReadLog(),
-            MakeLogLine("info", "Log.cpp", "OpenLog", "Zorvane - SFSE Plugin by Pelloquin v1.0") +
-                "[TIMESTAMP] [SFSE] [info] [" + sFile + std::to_string(theLines[0]) +
-                "] [WriteLinesFromNamedHelper] info [with] brackets]\r\n"
-                "[TIMESTAMP] [SFSE] [error] [" + sFile + std::to_string(theLines[1]) +
-                "] [WriteLinesFromNamedHelper] error text\r\n"
-                "[TIMESTAMP] [SFSE] [warning] [" + sFile + std::to_string(theLines[2]) +
-                "] [WriteLinesFromNamedHelper] warning text\r\n");
+  // Unlike MakeLogLine, these lines keep their numbers: they are this file's own statements.
+  auto MakeHelperLine = [](const std::string& sLevel, unsigned uLine, const std::string& sMessage) {
+    return "[TIMESTAMP] [SFSE] [" + sLevel + "] [LogLineTest.cpp:" + std::to_string(uLine) +
+           "] [WriteLinesFromNamedHelper] " + sMessage + "\r\n";
+  };
+  EXPECT_EQ(ReadLog(), MakeLogLine("info", "Log.cpp", "OpenLog", "Zorvane - SFSE Plugin by Pelloquin v1.0") +
+                           MakeHelperLine("info", theLines[0], "info [with] brackets]") +
+                           MakeHelperLine("error", theLines[1], "error text") +
+                           MakeHelperLine("warning", theLines[2], "warning text"));
   EXPECT_TRUE(theBoxes.empty());
 }
 

@@ -10,7 +10,8 @@ namespace zorvane::test {
 
 TempFolder::TempFolder() {
   std::random_device theDevice;
-  std::mt19937_64 theRandom(theDevice() ^ static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+  std::mt19937_64 theRandom(theDevice() ^
+                            static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
   std::filesystem::path theBase = std::filesystem::temp_directory_path();
   for (int iTry = 0; iTry < 100; ++iTry) {
     std::filesystem::path theCandidate = theBase / ("zorvane-test-" + std::to_string(theRandom()));

@@ -49,14 +49,12 @@ std::filesystem::path PluginFixture::GetSettingsFile() const {
 
 std::string PluginFixture::ReadLog() const {
   std::string sText = MaskTimestamps(ReadFileBytes(GetLogFile()));
-  for (const char* sFileName : {"Log.cpp", "Main.cpp", "Settings.cpp", "PilotingSkill.cpp"}) {
+  for (const char* sFileName : {"Log.cpp", "Main.cpp", "Settings.cpp", "PilotingSkill.cpp", "InstallCommands.cpp"}) {
     sText = MaskLineNumbers(sText, sFileName);
   }
   return sText;
 }
 
-std::vector<std::string> PluginFixture::ReadLogMessages() const {
-  return GetLogMessages(ReadFileBytes(GetLogFile()));
-}
+std::vector<std::string> PluginFixture::ReadLogMessages() const { return GetLogMessages(ReadFileBytes(GetLogFile())); }
 
 }  // namespace zorvane::test
