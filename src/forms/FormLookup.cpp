@@ -1,0 +1,175 @@
+// Finding loaded plugin files by name and resolving local form IDs and form references to
+// the forms of the running game.
+#include "forms/FormLookup.h"
+
+#include <array>
+
+#include "forms/Helpers.h"
+#include "forms/NumberConversion.h"
+#include "game/Game.h"
+#include "plugin/Log.h"
+
+namespace zorvane {
+namespace {
+
+constexpr const char* kMasterFileName = "Starfield.esm";
+
+struct FileArray {
+  game::FileArrayKind eKind;
+  const char* sName;
+  uint32_t uPluginType;
+};
+// Searched in this order: a name in two arrays is found in the earlier one.
+constexpr std::array<FileArray, 3> kFileArrays = {{
+    {game::kFullFiles, "FileA", kPluginTypeFull},
+    {game::kSmallFiles, "SmallFileA", kPluginTypeSmall},
+    {game::kMediumFiles, "MediumFileA", kPluginTypeMedium},
+}};
+
+// Only A to Z change, so the comparison ignores letter case and is otherwise exact.
+std::string ToLowerAscii(std::string sText) {
+  for (char& ch : sText) {
+    if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+  }
+  return sText;
+}
+
+const char* GetPluginTypeText(uint32_t uPluginType) {
+  switch (uPluginType) {
+    case kPluginTypeFull: return "Full";
+    case kPluginTypeSmall: return "Small";
+    case kPluginTypeMedium: return "Medium";
+    default: return nullptr;
+  }
+}
+
+// The runtime form ID: the file's indices added (not OR-ed) to the local ID, wrapping at
+// 32 bits.
+uint32_t BuildRuntimeFormID(game::TESFile* theFile, uint32_t uPluginType, uint32_t uLocalFormID) {
+  const uint32_t uCompilePart = static_cast<uint32_t>(game::GetFileCompileIndex(theFile)) << 24;
+  const uint32_t uFilePart = uPluginType == kPluginTypeMedium
+                                 ? static_cast<uint32_t>(game::GetFileMediumIndex(theFile)) << 16
+                                 : static_cast<uint32_t>(game::GetFileSmallIndex(theFile)) << 12;
+  return uCompilePart + uFilePart + uLocalFormID;
+}
+
+// "decimal | eight hexadecimal digits" of a form ID, 0 included.
+std::string GetFormIDText(uint32_t uFormID) {
+  std::string sHex = GetHexValue(uFormID);
+  return std::to_string(uFormID) + " | " + (sHex.empty() ? std::string("00000000") : sHex);
+}
+
+}  // namespace
+
+game::TESFile* LookupTESFileByName(std::string sName, uint32_t* pluginType) {
+  if (pluginType == nullptr) {
+    LOG_ERROR("pluginType is nullptr.");
+    return nullptr;
+  }
+  game::TESDataHandler* dataHandler = game::GetDataHandler();
+  if (dataHandler == nullptr) {
+    LOG_ERROR("dataHandler is nullptr.");
+    return nullptr;
+  }
+  const std::string sLowerName = ToLowerAscii(sName);
+  for (const FileArray& theArray : kFileArrays) {
+    const uint32_t uCount = game::GetFileCount(dataHandler, theArray.eKind);
+    if (uCount == 0) {
+      LOG_WARNING(std::string("theFiles.size() (of ") + theArray.sName + ") <= 0, skipping this file array");
+      continue;
+    }
+    for (uint32_t i = 0; i < uCount; ++i) {
+      game::TESFile* loopFile = game::GetFileAt(dataHandler, theArray.eKind, i);
+      if (loopFile == nullptr) {
+        LOG_ERROR("loopFile at (" + std::to_string(i) + ") is nullptr, skipping plugin file");
+        continue;
+      }
+      if (ToLowerAscii(game::GetFileName(loopFile)) == sLowerName) {
+        *pluginType = theArray.uPluginType;
+        return loopFile;
+      }
+    }
+  }
+  LOG_ERROR("no TESFile could be found with name: " + sName);
+  return nullptr;
+}
+
+game::TESForm* GetFormFromFile(std::string sHexFormIDNoPrefix, std::string sPluginName) {
+  if (sHexFormIDNoPrefix.empty()) {
+    LOG_ERROR("parameter sHexFormIDNoPrefix is empty. Returning nullptr.");
+    return nullptr;
+  }
+  if (sPluginName.empty()) sPluginName = kMasterFileName;
+  const bool bIsMaster = sPluginName == kMasterFileName;
+
+  // The widened text is what the messages print; the value is read from the text as given,
+  // so the added zeros never change what converts.
+  std::string sShownHexFormID = sHexFormIDNoPrefix;
+  const std::size_t uLength = sHexFormIDNoPrefix.size();
+  if (uLength < 6) {
+    sShownHexFormID.insert(0, 5 - uLength, '0');
+    LOG_INFO("this HexFormID's length < 6. Extended to 5. Result: " + sShownHexFormID);
+  } else if (!bIsMaster && uLength > 6) {
+    LOG_ERROR("this HexFormID's length > 6 [" + sHexFormIDNoPrefix +
+              "]. This is not supported format (length must be <= 6 if source plugin is not Starfield.esm). "
+              "Returning nullptr.");
+    return nullptr;
+  } else if (bIsMaster && uLength > 8) {
+    LOG_ERROR("this HexFormID's length > 8 [" + sHexFormIDNoPrefix +
+              "]. This is not supported format (length must be <= 8 if source plugin is Starfield.esm). "
+              "Returning nullptr.");
+    return nullptr;
+  }
+
+  uint32_t uPluginType = kPluginTypeNone;
+  game::TESFile* theFile = LookupTESFileByName(sPluginName, &uPluginType);
+  if (theFile == nullptr) {
+    LOG_ERROR("no PluginFile could be found with the name [" + sPluginName + "]. Returning nullptr.");
+    return nullptr;
+  }
+  const char* sPluginTypeText = GetPluginTypeText(uPluginType);
+  if (sPluginTypeText == nullptr) {
+    LOG_ERROR("pluginType for TESFile found with the name [" + sPluginName + "] is out of range. Returning nullptr.");
+    return nullptr;
+  }
+
+  uint32_t uLocalFormID = 0;
+  try {
+    uLocalFormID = ConvertHexToUInt32(sHexFormIDNoPrefix);
+  } catch (...) {
+    LOG_ERROR("std::stoul exception thrown for input String: " + sShownHexFormID + ". Returning nullptr.");
+    return nullptr;
+  }
+
+  const uint32_t uFormID = BuildRuntimeFormID(theFile, uPluginType, uLocalFormID);
+  const std::string sSource = "] supposedly defined in [" + sPluginName + " | Type: " + sPluginTypeText + "]";
+  if (uFormID == 0) {
+    LOG_ERROR("   FormID [" + GetFormIDText(uFormID) + sSource + " is out of range. Returning nullptr.");
+    return nullptr;
+  }
+  game::TESForm* theForm = game::LookupFormByID(uFormID);
+  if (theForm == nullptr) {
+    LOG_WARNING("   this FormID [" + GetFormIDText(uFormID) + sSource +
+                " is withing range but it does not point to a valid Form or this Form is an unloaded Reference. "
+                "Returning nullptr.");
+  }
+  return theForm;
+}
+
+std::string GetHexFormIDFromFormRef(std::string sFormRef) {
+  const std::size_t uLastBar = sFormRef.rfind('|');
+  if (uLastBar == std::string::npos || uLastBar == 0) return {};
+  const std::size_t uBarBefore = sFormRef.rfind('|', uLastBar - 1);
+  if (uBarBefore == std::string::npos) return {};
+  return sFormRef.substr(uBarBefore + 1, uLastBar - uBarBefore - 1);
+}
+
+game::TESForm* GetFormFromFormRef(std::string sFormRef) {
+  const std::string sHexFormID = GetHexFormIDFromFormRef(sFormRef);
+  if (sHexFormID.empty()) return nullptr;
+  const std::string sPluginName = sFormRef.substr(sFormRef.rfind('|') + 1);
+  if (sPluginName.empty()) return nullptr;
+  return GetFormFromFile(sHexFormID, sPluginName);
+}
+
+}  // namespace zorvane

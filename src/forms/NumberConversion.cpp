@@ -1,0 +1,108 @@
+#include "forms/NumberConversion.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <limits>
+#include <stdexcept>
+
+namespace zorvane {
+namespace {
+
+// The magnitude and sign of the number at the start of a text, as strtoul reads them.
+struct ParsedInteger {
+  bool bAnyDigit = false;
+  bool bNegative = false;
+  bool bOverflow = false;  // the magnitude does not fit in 64 bits
+  uint64_t uMagnitude = 0;
+};
+
+bool IsBlank(char ch) { return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\r'; }
+
+// The value of a digit in `uBase` (10 or 16), or -1 when the character is none.
+int GetDigitValue(char ch, unsigned uBase) {
+  int iValue = -1;
+  if (ch >= '0' && ch <= '9') {
+    iValue = ch - '0';
+  } else if (ch >= 'a' && ch <= 'f') {
+    iValue = ch - 'a' + 10;
+  } else if (ch >= 'A' && ch <= 'F') {
+    iValue = ch - 'A' + 10;
+  }
+  return iValue >= 0 && static_cast<unsigned>(iValue) < uBase ? iValue : -1;
+}
+
+ParsedInteger ParseInteger(const std::string& sText, unsigned uBase) {
+  ParsedInteger theResult;
+  std::size_t uPos = 0;
+  while (uPos < sText.size() && IsBlank(sText[uPos])) ++uPos;
+  if (uPos < sText.size() && (sText[uPos] == '+' || sText[uPos] == '-')) {
+    theResult.bNegative = sText[uPos] == '-';
+    ++uPos;
+  }
+  // "0x" counts as a prefix only when a hexadecimal digit follows; otherwise the "0" alone
+  // is the number.
+  if (uBase == 16 && uPos + 2 < sText.size() && sText[uPos] == '0' &&
+      (sText[uPos + 1] == 'x' || sText[uPos + 1] == 'X') && GetDigitValue(sText[uPos + 2], 16) >= 0) {
+    uPos += 2;
+  }
+  constexpr uint64_t kMax = std::numeric_limits<uint64_t>::max();
+  for (; uPos < sText.size(); ++uPos) {
+    int iDigit = GetDigitValue(sText[uPos], uBase);
+    if (iDigit < 0) break;
+    theResult.bAnyDigit = true;
+    if (theResult.uMagnitude > (kMax - static_cast<uint64_t>(iDigit)) / uBase) {
+      theResult.bOverflow = true;
+    } else {
+      theResult.uMagnitude = theResult.uMagnitude * uBase + static_cast<uint64_t>(iDigit);
+    }
+  }
+  return theResult;
+}
+
+// The magnitude of a text that must fit in `uLimit`, or the matching error of `sName`.
+ParsedInteger ParseLimited(const std::string& sText, unsigned uBase, uint64_t uLimit, const std::string& sName) {
+  ParsedInteger theParsed = ParseInteger(sText, uBase);
+  if (!theParsed.bAnyDigit) throw std::invalid_argument("invalid " + sName + " argument");
+  if (theParsed.bOverflow || theParsed.uMagnitude > uLimit) throw std::out_of_range(sName + " argument out of range");
+  return theParsed;
+}
+
+uint32_t ConvertToUnsigned32(const std::string& sText, unsigned uBase) {
+  ParsedInteger theParsed = ParseLimited(sText, uBase, std::numeric_limits<uint32_t>::max(), "stoul");
+  uint32_t uValue = static_cast<uint32_t>(theParsed.uMagnitude);
+  return theParsed.bNegative ? 0u - uValue : uValue;
+}
+
+}  // namespace
+
+float ConvertToFloat(const std::string& sText) {
+  const char* sStart = sText.c_str();
+  char* sEnd = nullptr;
+  errno = 0;
+  float fValue = std::strtof(sStart, &sEnd);
+  int iError = errno;
+  if (sEnd == sStart) throw std::invalid_argument("invalid stof argument");
+  // The runtime reports overflow, underflow to zero and inexact denormal results as ERANGE.
+  if (iError == ERANGE) throw std::out_of_range("stof argument out of range");
+  return fValue;
+}
+
+int32_t ConvertToInt32(const std::string& sText) {
+  ParsedInteger theParsed = ParseInteger(sText, 10);
+  if (!theParsed.bAnyDigit) throw std::invalid_argument("invalid stoi argument");
+  const uint64_t uLimit = theParsed.bNegative ? uint64_t{1} << 31 : (uint64_t{1} << 31) - 1;
+  if (theParsed.bOverflow || theParsed.uMagnitude > uLimit) throw std::out_of_range("stoi argument out of range");
+  const int64_t iMagnitude = static_cast<int64_t>(theParsed.uMagnitude);
+  return static_cast<int32_t>(theParsed.bNegative ? -iMagnitude : iMagnitude);
+}
+
+uint32_t ConvertToUInt32(const std::string& sText) { return ConvertToUnsigned32(sText, 10); }
+
+uint64_t ConvertToUInt64(const std::string& sText) {
+  ParsedInteger theParsed = ParseLimited(sText, 10, std::numeric_limits<uint64_t>::max(), "stoull");
+  return theParsed.bNegative ? uint64_t{0} - theParsed.uMagnitude : theParsed.uMagnitude;
+}
+
+uint32_t ConvertHexToUInt32(const std::string& sText) { return ConvertToUnsigned32(sText, 16); }
+
+}  // namespace zorvane

@@ -1,0 +1,94 @@
+#include "forms/ValueParsing.h"
+
+#include <cstdio>
+
+#include "forms/NumberConversion.h"
+#include "plugin/Log.h"
+
+namespace zorvane {
+namespace {
+
+// The error message for a value text that names infinity or not-a-number in lower case
+// anywhere; null for any other text. Such values are read as 0 instead of converted.
+const char* FindSpecialValue(const std::string& sValue) {
+  if (sValue.find("inf") != std::string::npos) return "inf input";
+  if (sValue.find("nan") != std::string::npos) return "nan input";
+  return nullptr;
+}
+
+// The number between the bracket at `uOpen` (npos: from the line's start) and the bracket
+// at `uClose`; -1 when there is no closing bracket after the start.
+int32_t ReadBracketText(const std::string& sLine, std::size_t uOpen, std::size_t uClose) {
+  const std::size_t uStart = uOpen == std::string::npos ? 0 : uOpen + 1;
+  if (uClose == std::string::npos || uClose <= uStart) return -1;
+  return ConvertToInt32(sLine.substr(uStart, uClose - uStart));
+}
+
+}  // namespace
+
+std::string GetValueText(std::string sLine) {
+  const std::size_t uBar = sLine.rfind('|');
+  if (uBar == std::string::npos) return {};
+  return sLine.substr(uBar + 1);
+}
+
+bool GetFloat(std::string sLine, float& fValue) {
+  const std::string sValue = GetValueText(std::move(sLine));
+  if (sValue.empty()) return false;
+  if (const char* sSpecial = FindSpecialValue(sValue)) {
+    LOG_ERROR(sSpecial);
+    fValue = 0.0f;
+    return true;
+  }
+  fValue = ConvertToFloat(sValue);
+  return true;
+}
+
+bool GetInt32(std::string sLine, int32_t& iValue) {
+  const std::string sValue = GetValueText(std::move(sLine));
+  if (sValue.empty()) return false;
+  if (const char* sSpecial = FindSpecialValue(sValue)) {
+    LOG_ERROR(sSpecial);
+    iValue = 0;
+    return true;
+  }
+  iValue = ConvertToInt32(sValue);
+  return true;
+}
+
+bool GetUInt32(std::string sLine, uint32_t& uValue) {
+  const std::string sValue = GetValueText(std::move(sLine));
+  if (sValue.empty()) return false;
+  if (const char* sSpecial = FindSpecialValue(sValue)) {
+    LOG_ERROR(sSpecial);
+    uValue = 0;
+    return true;
+  }
+  uValue = ConvertToUInt32(sValue);
+  return true;
+}
+
+bool GetUInt64(std::string sLine, uint64_t& uValue) {
+  const std::string sValue = GetValueText(std::move(sLine));
+  if (sValue.empty()) return false;
+  if (const char* sSpecial = FindSpecialValue(sValue)) {
+    LOG_ERROR(sSpecial);
+    uValue = 0;
+    return true;
+  }
+  uValue = ConvertToUInt64(sValue);
+  return true;
+}
+
+int32_t GetIndex(std::string sLine) { return ReadBracketText(sLine, sLine.find('['), sLine.find(']')); }
+
+int32_t GetIndex2(std::string sLine) { return ReadBracketText(sLine, sLine.rfind('['), sLine.rfind(']')); }
+
+std::string FormatFloat(float fValue) {
+  // "%f" of the largest float needs 46 characters; the buffer leaves room to spare.
+  char sBuffer[64] = {};
+  std::snprintf(sBuffer, sizeof(sBuffer), "%f", static_cast<double>(fValue));
+  return sBuffer;
+}
+
+}  // namespace zorvane
