@@ -1,7 +1,11 @@
 #include "Console.h"
 
 #include <cctype>
+#include <cstdio>
+#include <vector>
 
+#include "CommandTables.h"
+#include "ParameterData.h"
 #include "World.h"
 
 namespace sim {
@@ -19,9 +23,31 @@ std::string Trim(const std::string& sText) {
   return sText.substr(uStart, uEnd - uStart + 1);
 }
 
+std::string FormatHex(uint32_t uValue) {
+  char sText[16];
+  std::snprintf(sText, sizeof(sText), "%08X", uValue);
+  return sText;
+}
+
+// A form ID as typed after prid: hexadecimal digits, "0x" allowed before them.
+bool ParseTypedFormID(std::string sText, uint32_t& uFormID) {
+  if (sText.size() > 2 && sText[0] == '0' && (sText[1] == 'x' || sText[1] == 'X')) sText = sText.substr(2);
+  if (sText.empty() || sText.size() > 8) return false;
+  uFormID = 0;
+  for (char ch : sText) {
+    if (!std::isxdigit(static_cast<unsigned char>(ch))) return false;
+    uFormID = uFormID * 16 + static_cast<uint32_t>(std::isdigit(static_cast<unsigned char>(ch))
+                                                       ? ch - '0'
+                                                       : std::tolower(static_cast<unsigned char>(ch)) - 'a' + 10);
+  }
+  return true;
+}
+
 }  // namespace
 
-Console::Console() = default;
+Console::Console() {
+  AddCommand("prid", [this](const std::string& sArguments) { SelectReference(sArguments); });
+}
 
 void Console::AddCommand(const std::string& sName, Command theCommand) {
   theCommands[ToLower(sName)] = std::move(theCommand);
@@ -34,18 +60,82 @@ void Console::Print(const std::string& sText) {
   if (theWorld != nullptr && theConsole != nullptr) theHost.PrintConsoleLine(theConsole, sText.c_str());
 }
 
+game::TESObjectREFR* Console::GetSelectedReference() const {
+  World* theWorld = GetCurrentWorld();
+  if (uSelectedFormID == 0 || theWorld == nullptr) return nullptr;
+  return dynamic_cast<game::TESObjectREFR*>(theWorld->FindForm(uSelectedFormID));
+}
+
+void Console::SelectReference(const std::string& sArguments) {
+  std::string sWord = sArguments.substr(0, sArguments.find_first_of(" \t"));
+  uint32_t uFormID = 0;
+  if (!sWord.empty() && !ParseTypedFormID(sWord, uFormID)) {
+    Print("prid: \"" + sWord + "\" is not a form ID.");
+    return;
+  }
+  if (uFormID == 0) {
+    uSelectedFormID = 0;
+    Print("prid: selection cleared.");
+    return;
+  }
+  World* theWorld = GetCurrentWorld();
+  if (theWorld == nullptr || dynamic_cast<game::TESObjectREFR*>(theWorld->FindForm(uFormID)) == nullptr) {
+    Print("prid: no reference with form ID " + FormatHex(uFormID) + ".");
+    return;
+  }
+  uSelectedFormID = uFormID;
+  Print("prid: selected reference " + FormatHex(uFormID) + ".");
+}
+
 void Console::RunLine(const std::string& sLine) {
   std::string sTrimmed = Trim(sLine);
   if (sTrimmed.empty() || sTrimmed.front() == '#') return;
   std::size_t uEnd = sTrimmed.find_first_of(" \t");
   std::string sName = sTrimmed.substr(0, uEnd);
-  std::string sArguments = uEnd == std::string::npos ? std::string() : Trim(sTrimmed.substr(uEnd));
+  std::string sRest = uEnd == std::string::npos ? std::string() : sTrimmed.substr(uEnd);
   auto it = theCommands.find(ToLower(sName));
   if (it != theCommands.end()) {
-    it->second(sArguments);
+    it->second(Trim(sRest));
     return;
   }
-  Print("Script command \"" + sName + "\" not found.");
+  RunGameCommand(sName, sRest);
+}
+
+void Console::RunGameCommand(const std::string& sName, const std::string& sRest) {
+  World* theWorld = GetCurrentWorld();
+  game::CommandEntry* theEntry = theWorld != nullptr ? FindCommandEntry(*theWorld, sName) : nullptr;
+  if (theEntry == nullptr) {
+    Print("Script command \"" + sName + "\" not found.");
+    return;
+  }
+  if (theEntry->theExecute == nullptr) {
+    Print("Script command \"" + sName + "\" has no handler.");
+    return;
+  }
+  game::TESObjectREFR* thisObj = GetSelectedReference();
+  if (theEntry->bNeedsParent != 0 && thisObj == nullptr) {
+    Print("Script command \"" + sName + "\" needs a selected reference.");
+    return;
+  }
+  std::vector<uint8_t> theData;
+  if (theEntry->uParamCount == 0) {
+    theData = CompileNoParameters();
+  } else if (theEntry->uParamCount == 1 && theEntry->theParams != nullptr &&
+             theEntry->theParams[0].uTypeID == kParamTypeString) {
+    std::string sText = ReadTextArgument(sRest);
+    if (sText.size() > kMaxParameterTextLength) {
+      Print("Script command \"" + sName + "\": the text parameter is longer than 255 characters.");
+      return;
+    }
+    theData = CompileTextParameter(sText);
+  } else {
+    Print("Script command \"" + sName + "\" has parameters this console cannot compile.");
+    return;
+  }
+  double dResult = 0.0;
+  uint32_t uOpcodeOffset = 0;
+  theEntry->theExecute(theEntry->theParams, theData.data(), thisObj, nullptr, nullptr, nullptr, &dResult,
+                       &uOpcodeOffset);
 }
 
 }  // namespace sim

@@ -1,10 +1,16 @@
 #pragma once
-// The game's console as far as a session script needs it: typed lines are run one after
-// the other, and what the game prints goes to the console sink.
+// The game's console as far as a session script needs it. A typed line's first word names
+// the command: the console's own commands (prid) first, then the game's command tables
+// (CommandTables.h). A game command's text parameter is compiled (ParameterData.h) and its
+// handler is called with the selected reference. What the game prints goes to the console
+// sink.
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
+
+#include "game/Types.h"
 
 namespace sim {
 
@@ -20,10 +26,17 @@ class Console {
   // The console's own commands, found before the game's command tables.
   void AddCommand(const std::string& sName, Command theCommand);
 
+  // The reference selected with prid, or null (also when it has left the world).
+  game::TESObjectREFR* GetSelectedReference() const;
+
   static void Print(const std::string& sText);
 
  private:
+  void SelectReference(const std::string& sArguments);
+  void RunGameCommand(const std::string& sName, const std::string& sRest);
+
   std::map<std::string, Command> theCommands;  // keys lower case: the console ignores case
+  uint32_t uSelectedFormID = 0;                // 0: nothing selected
 };
 
 }  // namespace sim

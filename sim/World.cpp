@@ -1,10 +1,16 @@
 #include "World.h"
 
+#include <cstdio>
 #include <stdexcept>
+
+#include "CommandTables.h"
 
 namespace sim {
 
-World::World() = default;
+World::World() {
+  theConsoleCommands = MakeDefaultCommandTable(*this, CommandTable::kConsole);
+  theScriptCommands = MakeDefaultCommandTable(*this, CommandTable::kScript);
+}
 World::~World() = default;
 
 game::TESFile* World::AddFile(std::unique_ptr<game::TESFile> theFile) {
@@ -48,6 +54,17 @@ game::BSFixedString World::MakeIndirectString(const std::string& sText) {
   game::BSFixedString theTarget = MakeString(sText);
   theStringPool.push_back({1, theTarget.theEntry, std::string()});
   return {&theStringPool.back()};
+}
+
+const char* World::KeepText(const std::string& sText) {
+  theKeptTexts.push_back(sText);
+  return theKeptTexts.back().c_str();
+}
+
+game::CommandParam* World::KeepCommandParams(const std::vector<game::CommandParam>& theParams) {
+  if (theParams.empty()) return nullptr;
+  theKeptParams.push_back(theParams);
+  return theKeptParams.back().data();
 }
 
 }  // namespace sim

@@ -131,6 +131,11 @@ class World {
     theArray.uCapacity = theArray.uCount = static_cast<uint32_t>(theItems.size());
   }
 
+  // A text that lives as long as the world (command names and help texts of world files).
+  const char* KeepText(const std::string& sText);
+  // Parameter descriptors that live as long as the world; null for an empty list.
+  game::CommandParam* KeepCommandParams(const std::vector<game::CommandParam>& theParams);
+
   // Misuse of the game seen by the simulated game (an extra-data lookup without the read
   // lock, for one); a correct plugin leaves this empty.
   void ReportViolation(const std::string& sWhat) { theViolations.push_back(sWhat); }
@@ -145,7 +150,10 @@ class World {
   game::TESObjectREFR* thePlayer = nullptr;
   game::TESForm* theWorkshopKeyword = nullptr;
   game::TESForm* theWorkshopLinkKeyword = nullptr;
-  std::vector<game::CommandEntry> theConsoleCommands;  // each table ends with an entry at its bound
+  // The game's command tables (CommandTables.h), made with the game's own entries. Each ends
+  // with an entry at its bound; the plugin keeps pointers into them, so they never grow once
+  // a session runs.
+  std::vector<game::CommandEntry> theConsoleCommands;
   std::vector<game::CommandEntry> theScriptCommands;
 
   std::vector<std::unique_ptr<game::TESFile>> theOwnedFiles;
@@ -157,6 +165,8 @@ class World {
 
   std::deque<game::StringPoolEntry> theStringPool;
   std::vector<std::string> theViolations;
+  std::deque<std::string> theKeptTexts;
+  std::deque<std::vector<game::CommandParam>> theKeptParams;
 };
 
 // The world the operation table works on; null before one is made current.

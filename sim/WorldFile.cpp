@@ -1,13 +1,22 @@
 #include "WorldFile.h"
 
+#include <charconv>
 #include <cstdio>
 #include <fstream>
 #include <stdexcept>
+
+#include "WorldFileParts.h"
 
 namespace sim {
 namespace {
 
 using nlohmann::json;
+using worldfile::Where;
+
+const std::vector<const char*> kWorldMembers = {
+    "fullFiles",       "smallFiles",      "mediumFiles",         "forms",        "cells",       "references",
+    "player",          "workshopKeyword", "workshopLinkKeyword", "pilotingPerk", "dataHandler", "console",
+    "consoleCommands", "scriptCommands"};
 
 std::vector<game::TESFile*>& FileArray(World& theWorld, const std::string& sKind) {
   if (sKind == "fullFiles") return theWorld.theDataHandler.theFiles;
@@ -17,66 +26,72 @@ std::vector<game::TESFile*>& FileArray(World& theWorld, const std::string& sKind
 
 void LoadFiles(World& theWorld, const json& theJson, const std::string& sKind) {
   if (!theJson.contains(sKind)) return;
+  Where theList(sKind);
+  worldfile::CheckArray(theJson.at(sKind), theList);
   auto& theArray = FileArray(theWorld, sKind);
-  for (const json& theEntry : theJson.at(sKind)) {
+  for (std::size_t i = 0; i < theJson.at(sKind).size(); ++i) {
+    const json& theEntry = theJson.at(sKind).at(i);
     if (theEntry.is_null()) {
       theArray.push_back(nullptr);
       continue;
     }
+    worldfile::CheckObject(theEntry, theList[i], {"name", "compileIndex", "smallFileIndex", "mediumFileIndex"});
+    if (!theEntry.contains("name")) theList[i].Fail("needs a \"name\"");
     auto theFile = std::make_unique<game::TESFile>();
-    theFile->sName = theEntry.at("name").get<std::string>();
-    if (sKind == "fullFiles") {
-      theFile->uCompileIndex = theEntry.value("compileIndex", static_cast<uint8_t>(theArray.size()));
-    } else if (sKind == "smallFiles") {
-      theFile->uCompileIndex = theEntry.value("compileIndex", static_cast<uint8_t>(0xFE));
-      theFile->uSmallFileIndex = theEntry.value("smallFileIndex", static_cast<uint16_t>(theArray.size()));
-    } else {
-      theFile->uCompileIndex = theEntry.value("compileIndex", static_cast<uint8_t>(0xFD));
-      theFile->uMediumFileIndex = theEntry.value("mediumFileIndex", static_cast<uint8_t>(theArray.size()));
-    }
+    theFile->sName = worldfile::ReadText(theEntry.at("name"), theList[i]["name"]);
+    if (theWorld.FindFile(theFile->sName) != nullptr)
+      theList[i].Fail("plugin file \"" + theFile->sName + "\" is listed twice");
+    uint64_t uPosition = theArray.size();
+    uint64_t uCompileIndex = sKind == "fullFiles" ? uPosition : sKind == "smallFiles" ? 0xFE : 0xFD;
+    theFile->uCompileIndex =
+        static_cast<uint8_t>(worldfile::ReadUnsignedMember(theEntry, "compileIndex", theList[i], 0xFF, uCompileIndex));
+    theFile->uSmallFileIndex = static_cast<uint16_t>(worldfile::ReadUnsignedMember(
+        theEntry, "smallFileIndex", theList[i], 0xFFF, sKind == "smallFiles" ? uPosition : 0));
+    theFile->uMediumFileIndex = static_cast<uint8_t>(worldfile::ReadUnsignedMember(
+        theEntry, "mediumFileIndex", theList[i], 0xFF, sKind == "mediumFiles" ? uPosition : 0));
     theArray.push_back(theWorld.AddFile(std::move(theFile)));
   }
 }
 
-void LoadForm(World& theWorld, const json& theEntry) {
-  auto theForm = std::make_unique<game::TESForm>();
-  theForm->uFormID = ParseFormID(theEntry.at("formID"));
-  theForm->uFormType = theEntry.value("type", static_cast<uint8_t>(0));
-  theForm->sEditorID = theEntry.value("editorID", std::string());
-  theForm->sFullName = theEntry.value("name", std::string());
-  if (theEntry.contains("file")) {
-    std::string sFile = theEntry.at("file").get<std::string>();
-    theForm->theFile = theWorld.FindFile(sFile);
-    if (theForm->theFile == nullptr) throw std::runtime_error("form " + FormatFormID(theForm->uFormID) + ": unknown file " + sFile);
+void LoadGlobals(World& theWorld, const json& theJson) {
+  theWorld.bHasDataHandler = worldfile::ReadBoolMember(theJson, "dataHandler", Where("world"), true);
+  theWorld.bHasConsole = worldfile::ReadBoolMember(theJson, "console", Where("world"), true);
+  if (theJson.contains("pilotingPerk")) {
+    theWorld.thePilotingPerk = worldfile::ReadForm(theWorld, theJson.at("pilotingPerk"), Where("pilotingPerk"));
   }
-  theWorld.AddForm(std::move(theForm));
-}
-
-json DumpFiles(const std::vector<game::TESFile*>& theArray) {
-  json theResult = json::array();
-  for (const game::TESFile* theFile : theArray) {
-    if (theFile == nullptr) {
-      theResult.push_back(nullptr);
-      continue;
-    }
-    theResult.push_back({{"name", theFile->sName},
-                         {"compileIndex", theFile->uCompileIndex},
-                         {"smallFileIndex", theFile->uSmallFileIndex},
-                         {"mediumFileIndex", theFile->uMediumFileIndex}});
+  if (theJson.contains("player")) {
+    theWorld.thePlayer = worldfile::ReadReference(theWorld, theJson.at("player"), Where("player"));
   }
-  return theResult;
+  // The keyword slots may hold any form, as a test of a damaged game may want.
+  if (theJson.contains("workshopKeyword")) {
+    theWorld.theWorkshopKeyword =
+        worldfile::ReadForm(theWorld, theJson.at("workshopKeyword"), Where("workshopKeyword"));
+  }
+  if (theJson.contains("workshopLinkKeyword")) {
+    theWorld.theWorkshopLinkKeyword =
+        worldfile::ReadForm(theWorld, theJson.at("workshopLinkKeyword"), Where("workshopLinkKeyword"));
+  }
+  if (theJson.contains("consoleCommands")) {
+    worldfile::LoadCommandTable(theWorld, CommandTable::kConsole, theJson.at("consoleCommands"),
+                                Where("consoleCommands"));
+  }
+  if (theJson.contains("scriptCommands")) {
+    worldfile::LoadCommandTable(theWorld, CommandTable::kScript, theJson.at("scriptCommands"), Where("scriptCommands"));
+  }
 }
 
 }  // namespace
 
 uint32_t ParseFormID(const json& theValue) {
-  if (theValue.is_number_unsigned()) return theValue.get<uint32_t>();
-  std::string sText = theValue.get<std::string>();
-  if (sText.rfind("0x", 0) == 0 || sText.rfind("0X", 0) == 0) sText = sText.substr(2);
-  std::size_t uUsed = 0;
-  unsigned long long uValue = std::stoull(sText, &uUsed, 16);
-  if (uUsed != sText.size() || uValue > 0xFFFFFFFFull) throw std::runtime_error("bad form ID: " + theValue.dump());
-  return static_cast<uint32_t>(uValue);
+  if (theValue.is_number_unsigned() && theValue.get<uint64_t>() <= 0xFFFFFFFFull) return theValue.get<uint32_t>();
+  if (theValue.is_string()) {
+    std::string sText = theValue.get<std::string>();
+    if (sText.rfind("0x", 0) == 0 || sText.rfind("0X", 0) == 0) sText = sText.substr(2);
+    uint32_t uFormID = 0;
+    auto theResult = std::from_chars(sText.data(), sText.data() + sText.size(), uFormID, 16);
+    if (!sText.empty() && theResult.ec == std::errc() && theResult.ptr == sText.data() + sText.size()) return uFormID;
+  }
+  throw std::runtime_error("bad form ID: " + theValue.dump());
 }
 
 std::string FormatFormID(uint32_t uFormID) {
@@ -86,17 +101,17 @@ std::string FormatFormID(uint32_t uFormID) {
 }
 
 std::unique_ptr<World> LoadWorld(const json& theJson) {
-  auto theWorld = std::make_unique<World>();
-  for (const char* sKind : {"fullFiles", "smallFiles", "mediumFiles"}) LoadFiles(*theWorld, theJson, sKind);
-  for (const json& theEntry : theJson.value("forms", json::array())) LoadForm(*theWorld, theEntry);
-  theWorld->bHasDataHandler = theJson.value("dataHandler", true);
-  theWorld->bHasConsole = theJson.value("console", true);
-  if (theJson.contains("pilotingPerk") && !theJson.at("pilotingPerk").is_null()) {
-    uint32_t uPerk = ParseFormID(theJson.at("pilotingPerk"));
-    theWorld->thePilotingPerk = theWorld->FindForm(uPerk);
-    if (theWorld->thePilotingPerk == nullptr) throw std::runtime_error("pilotingPerk: no form " + FormatFormID(uPerk));
+  try {
+    worldfile::CheckObject(theJson, Where("world"), kWorldMembers);
+    auto theWorld = std::make_unique<World>();
+    for (const char* sKind : {"fullFiles", "smallFiles", "mediumFiles"}) LoadFiles(*theWorld, theJson, sKind);
+    worldfile::CreateForms(*theWorld, theJson);
+    worldfile::FillForms(*theWorld, theJson);
+    LoadGlobals(*theWorld, theJson);
+    return theWorld;
+  } catch (const json::exception& theError) {
+    throw std::runtime_error(std::string("world: ") + theError.what());
   }
-  return theWorld;
 }
 
 std::unique_ptr<World> LoadWorldFile(const std::string& sPath) {
@@ -104,7 +119,7 @@ std::unique_ptr<World> LoadWorldFile(const std::string& sPath) {
   if (!theFile.is_open()) throw std::runtime_error("cannot open world file " + sPath);
   try {
     return LoadWorld(json::parse(theFile));
-  } catch (const json::exception& theError) {
+  } catch (const std::exception& theError) {
     throw std::runtime_error(sPath + ": " + theError.what());
   }
 }
@@ -116,25 +131,6 @@ std::unique_ptr<World> MakeDefaultWorld() {
                "file": "Starfield.esm"}],
     "pilotingPerk": "0x002CFCAC"
   })"));
-}
-
-json DumpWorld(const World& theWorld) {
-  json theResult;
-  theResult["fullFiles"] = DumpFiles(theWorld.theDataHandler.theFiles);
-  theResult["smallFiles"] = DumpFiles(theWorld.theDataHandler.theSmallFiles);
-  theResult["mediumFiles"] = DumpFiles(theWorld.theDataHandler.theMediumFiles);
-  json theForms = json::array();
-  for (const auto& [uFormID, theForm] : theWorld.theFormsByID) {
-    json theEntry = {{"formID", FormatFormID(uFormID)}, {"type", theForm->uFormType}};
-    if (!theForm->sEditorID.empty()) theEntry["editorID"] = theForm->sEditorID;
-    if (!theForm->sFullName.empty()) theEntry["name"] = theForm->sFullName;
-    if (theForm->theFile != nullptr) theEntry["file"] = theForm->theFile->sName;
-    theForms.push_back(theEntry);
-  }
-  theResult["forms"] = theForms;
-  theResult["pilotingPerk"] =
-      theWorld.thePilotingPerk != nullptr ? json(FormatFormID(theWorld.thePilotingPerk->uFormID)) : json(nullptr);
-  return theResult;
 }
 
 }  // namespace sim
