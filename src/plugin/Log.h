@@ -38,3 +38,11 @@ std::string BuildLogLine(const char* sLevelPrefix, const char* sSourcePath, unsi
 #define LOG_INFO(message) ZV_LOG(::zorvane::kLogInfo, message)
 #define LOG_ERROR(message) ZV_LOG(::zorvane::kLogError, message)
 #define LOG_WARNING(message) ZV_LOG(::zorvane::kLogWarning, message)
+
+// For lines that a helper writes on behalf of the operation it serves: the function field
+// names that operation (`function`, a text), the file and line are the helper's own.
+#define ZV_LOG_IN(prefix, function, message) \
+  ::zorvane::WriteLog(::zorvane::BuildLogLine((prefix), __FILE__, __LINE__, (function), (message)))
+#define LOG_INFO_IN(function, message) ZV_LOG_IN(::zorvane::kLogInfo, function, message)
+#define LOG_ERROR_IN(function, message) ZV_LOG_IN(::zorvane::kLogError, function, message)
+#define LOG_WARNING_IN(function, message) ZV_LOG_IN(::zorvane::kLogWarning, function, message)

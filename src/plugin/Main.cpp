@@ -6,6 +6,7 @@
 #include "plugin/Log.h"
 #include "plugin/Settings.h"
 #include "plugin/Version.h"
+#include "plugin/commands/InstallCommands.h"
 
 namespace zorvane {
 namespace {
@@ -65,6 +66,11 @@ void SFSEPlugin_HandleOnPostDataLoad(sfse::Message* theMessage) {
     return;
   }
   LOG_INFO("PostDataLoad!");
+  // A command table the plugin cannot take over ends the game before any settings file is
+  // written.
+  if (!zorvane::InstallCommands()) {
+    zorvane::ShowMessageBox("INSTALLATION ERROR", true);
+  }
   zorvane::LoadSettings(true);
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "game/Game.h"
 #include "platform/Platform.h"
 #include "plugin/Log.h"
 #include "plugin/Main.h"
@@ -49,6 +50,31 @@ struct FakeLoader {
 
 const std::string kOpenLogLine = MakeLogLine("info", "Log.cpp", "OpenLog", "Zorvane - SFSE Plugin by Pelloquin v1.0");
 
+// A game that offers nothing but the two command tables the plugin takes entries over from.
+struct FakeCommandTables {
+  static inline game::CommandParam theTextParam[] = {{"String", 0, 0}};
+  static inline std::vector<game::CommandEntry> theConsoleTable;
+  static inline std::vector<game::CommandEntry> theScriptTable;
+  static inline game::Host theHost = [] {
+    game::Host theTable = {};
+    theTable.uVersion = game::kHostVersion;
+    theTable.uSize = sizeof(game::Host);
+    theTable.GetConsoleCommandTable = [] { return theConsoleTable.data(); };
+    theTable.GetScriptCommandTable = [] { return theScriptTable.data(); };
+    return theTable;
+  }();
+
+  static void Bind() {
+    theConsoleTable = {{"CloseFile", "", 0x100, "", 0, 1, theTextParam, nullptr, nullptr, nullptr, 0},
+                       {"PlaceFurnitureTester", "", 0x101, "", 0, 0, nullptr, nullptr, nullptr, nullptr, 0},
+                       {"", "", 0x345, "", 0, 0, nullptr, nullptr, nullptr, nullptr, 0}};
+    theScriptTable = {{"PipboyRadio", "", 0x1000, "", 0, 0, nullptr, nullptr, nullptr, nullptr, 0},
+                      {"PipBoyRadioOff", "", 0x1001, "", 0, 0, nullptr, nullptr, nullptr, nullptr, 0},
+                      {"", "", 0x13C0, "", 0, 0, nullptr, nullptr, nullptr, nullptr, 0}};
+    game::BindHost(&theHost);
+  }
+};
+
 class LifecycleTest : public PluginFixture {
  protected:
   void SetUp() override {
@@ -77,11 +103,16 @@ TEST_F(LifecycleTest, PostDataLoadListenerIgnoresOtherMessageTypes) {
 
 TEST_F(LifecycleTest, PostDataLoadListenerStartsPluginOnDataLoaded) {
   OpenLog();
+  FakeCommandTables::Bind();
 
   SendMessage(sfse::kMessagePostDataLoad);
 
   std::string sExpected =
       kOpenLogLine + MakeLogLine("info", "Main.cpp", "SFSEPlugin_HandleOnPostDataLoad", "PostDataLoad!");
+  for (const char* sCommand : {"ExportShip", "ImportShipLayout", "ImportShipInterior"}) {
+    sExpected +=
+        MakeLogLine("info", "InstallCommands.cpp", "InstallCommands", std::string(sCommand) + " command registered");
+  }
   for (const std::string& sMessage : MakeSettingMessages(kBuiltInDigits)) {
     sExpected += MakeLogLine("info", "Settings.cpp", "LoadSettings", sMessage);
   }
@@ -148,6 +179,30 @@ TEST_F(LifecycleDeathTest, ShowMessageBoxWithTerminateExitsWithCodeZeroAfterBox)
 
   EXPECT_EXIT(ShowMessageBox("INSTALLATION ERROR", true), ::testing::ExitedWithCode(0),
               "box shown: Zorvane - SFSE Plugin by Pelloquin v1\\.0 . INSTALLATION ERROR");
+}
+
+// A command table the plugin cannot take over ends the game at the box, before any settings
+// file is written.
+TEST_F(LifecycleDeathTest, PostDataLoadEndsTheGameWhenCommandsCannotBeInstalled) {
+  OpenLog();
+  FakeCommandTables::Bind();
+  FakeCommandTables::theScriptTable[1].sLongName = "PipBoyRadioOffX";
+  theInterceptors.OnExit = [this](int iCode) {
+    std::fprintf(stderr, "boxes: %zu, settings file: %d\n", theBoxes.size(),
+                 std::filesystem::exists(GetSettingsFile()) ? 1 : 0);
+    TearDown();
+    std::error_code theError;
+    std::filesystem::remove_all(theRoot.GetPath(), theError);
+    std::fflush(nullptr);
+    std::_Exit(iCode);
+  };
+  OnBoxShown = [](const Box& theBox) {
+    std::fprintf(stderr, "box shown: %s | %s\n", theBox.sCaption.c_str(), theBox.sText.c_str());
+    std::fflush(stderr);
+  };
+
+  EXPECT_EXIT(SendMessage(sfse::kMessagePostDataLoad), ::testing::ExitedWithCode(0),
+              "box shown: Zorvane - SFSE Plugin by Pelloquin v1\\.0 . INSTALLATION ERROR\nboxes: 1, settings file: 0");
 }
 
 }  // namespace

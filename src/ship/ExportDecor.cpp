@@ -1,0 +1,111 @@
+#include "ship/ExportDecor.h"
+
+#include <array>
+
+#include "forms/Helpers.h"
+#include "game/Game.h"
+#include "plugin/Log.h"
+#include "ship/BaseFormComponents.h"
+#include "ship/VanillaDecor.h"
+
+namespace zorvane {
+namespace {
+
+constexpr uint32_t kPlayerRefFormID = 0x14;
+constexpr uint8_t kFormTypeNeverDecor = 75;
+
+// Whether a reference of the cell is exported as decoration. The filters are tested in this
+// order; with verbose logging the unsupported and the vanilla items are named.
+bool IsExportedDecorItem(game::TESObjectREFR* theRef, const DecorKeywords& theKeywords,
+                         const PluginSettings& theSettings) {
+  game::TESForm* theForm = game::AsForm(theRef);
+  if (theRef == nullptr || game::GetFormID(theForm) == kPlayerRefFormID ||
+      game::GetFormType(theForm) == kFormTypeNeverDecor || !IsRuntimeCreatedForm(theForm)) {
+    return false;
+  }
+  game::TESForm* theBase = game::GetRefBaseForm(theRef);
+  if (theBase == nullptr || game::KeywordListContains(theBase, theKeywords.theExcludedBaseKeyword)) {
+    return false;
+  }
+  if (!IsSupportedDecorType(game::GetFormType(theBase), theSettings)) {
+    if (theSettings.Logging.bVerboseLogging) {
+      LOG_WARNING_IN(kExportFunction, "skipping decor item of unsupported type | Ref " +
+                                          GetReferenceDescription(theRef) + " of base " +
+                                          GetFormDescription(theBase, true, false, false, false));
+    }
+    return false;
+  }
+  if (IsVanillaShipDecorItem(theRef)) {
+    if (theSettings.Logging.bVerboseLogging) {
+      LOG_WARNING_IN(kExportFunction, "skipping vanilla decor item | Ref " + GetReferenceDescription(theRef) +
+                                          " of base " + GetFormDescription(theBase, true, false, false, false));
+    }
+    return false;
+  }
+  if (game::HasKeyword(theForm, theKeywords.theExcludedRefKeyword)) {
+    return false;
+  }
+  return !theSettings.Export.bRestrictDecorationExportToBuildModePlacedItems || IsWorkshopItem(theRef);
+}
+
+bool ExportDecorItem(ShipFileWriter& theWriter, game::TESObjectREFR* theRef, std::size_t uIndex) {
+  game::TESForm* theBase = game::GetRefBaseForm(theRef);
+  if (game::GetFormFile(theBase) == nullptr) {
+    LOG_ERROR_IN(kExportFunction, "tesfile is nullptr | Ref " + GetReferenceDescription(theRef));
+    return false;
+  }
+  std::string sPrefix = FormatIndexedKey("DecorItem", uIndex);
+  theWriter.WriteForm(sPrefix + "].base", theBase);
+  std::array<float, 3> thePosition = game::GetRefPosition(theRef);
+  theWriter.WriteFloat(sPrefix + "].fPosX", thePosition[0]);
+  theWriter.WriteFloat(sPrefix + "].fPosY", thePosition[1]);
+  theWriter.WriteFloat(sPrefix + "].fPosZ", thePosition[2]);
+  theWriter.WriteFloat(sPrefix + "].fRotX", GetAngle(theRef, 'x'));
+  theWriter.WriteFloat(sPrefix + "].fRotY", GetAngle(theRef, 'y'));
+  theWriter.WriteFloat(sPrefix + "].fRotZ", GetAngle(theRef, 'z'));
+  theWriter.WriteFloat(sPrefix + "].fScale", static_cast<float>(game::GetRefScale(theRef)) / 100.0f);
+  std::string sOverrideName = GetOverrideName(theRef);
+  if (!sOverrideName.empty()) theWriter.WriteValue(sPrefix + "].overrideName", sOverrideName);
+  if (IsWorkshopItem(theRef)) theWriter.WriteLine(sPrefix + "].bWorkshopItem");
+  return true;
+}
+
+}  // namespace
+
+bool IsSupportedDecorType(uint8_t uFormType, const PluginSettings& theSettings) {
+  const auto& theExport = theSettings.Export;
+  switch (uFormType) {
+    case 34: return !theExport.bSkipARMO;
+    case 35: return !theExport.bSkipBOOK;
+    case 36: return !theExport.bSkipCONT;
+    case 40: return !theExport.bSkipMISC;
+    case 44: return !theExport.bSkipMSTT;
+    case 47: return !theExport.bSkipFURN;
+    case 48: return !theExport.bSkipWEAP;
+    case 49: return true;
+    case 53: return !theExport.bSkipKEYM;
+    case 54: return !theExport.bSkipALCH;
+    case 62: return !theExport.bSkipTERM;
+    default: return false;
+  }
+}
+
+bool IsWorkshopItem(game::TESObjectREFR* theRef) {
+  game::TESObjectREFR* theWorkshop = game::GetLinkedRef(theRef, game::GetWorkshopLinkKeyword());
+  return theWorkshop != nullptr && game::HasKeyword(game::AsForm(theWorkshop), game::GetWorkshopKeyword());
+}
+
+bool ExportDecorItems(ShipFileWriter& theWriter, game::TESObjectCELL* theCell, const DecorKeywords& theKeywords,
+                      const PluginSettings& theSettings) {
+  std::size_t uWritten = 0;
+  uint32_t uCount = game::GetCellRefCount(theCell);
+  for (uint32_t i = 0; i < uCount; ++i) {
+    game::TESObjectREFR* theRef = game::GetCellRefAt(theCell, i);
+    if (!IsExportedDecorItem(theRef, theKeywords, theSettings)) continue;
+    if (!ExportDecorItem(theWriter, theRef, uWritten)) return false;
+    ++uWritten;
+  }
+  return true;
+}
+
+}  // namespace zorvane

@@ -1,0 +1,130 @@
+#include "ship/ExportShipRef.h"
+
+#include "forms/Helpers.h"
+#include "game/Game.h"
+#include "plugin/Log.h"
+#include "ship/BaseFormComponents.h"
+#include "ship/ExportComponents.h"
+#include "ship/ExportDecor.h"
+#include "ship/ShipFileWriter.h"
+
+namespace zorvane {
+namespace {
+
+constexpr uint32_t kExcludedDecorRefKeywordID = 0x5627;
+constexpr uint32_t kExcludedDecorBaseKeywordID = 0x18DFD;
+
+game::TESForm* FindKeyword(uint32_t uFormID) {
+  game::TESForm* theForm = game::LookupFormByID(uFormID);
+  return game::GetFormType(theForm) == game::kFormTypeKeyword ? theForm : nullptr;
+}
+
+bool IsKeyword(game::TESForm* theForm) { return game::GetFormType(theForm) == game::kFormTypeKeyword; }
+
+// Characters a Windows file name cannot hold, except the colon, become ';'.
+std::string ReplaceForbiddenCharacters(std::string sFileName) {
+  for (char& ch : sFileName) {
+    switch (ch) {
+      case '"':
+      case '*':
+      case '/':
+      case '<':
+      case '>':
+      case '?':
+      case '\\':
+      case '|': ch = ';'; break;
+      default: break;
+    }
+  }
+  return sFileName;
+}
+
+// The first of ship reference, base form and recorded ship form whose form ID is not
+// runtime-created.
+std::string GetShipFormIDText(game::TESObjectREFR* theShipRef, game::TESForm* theBase) {
+  if (!IsRuntimeCreatedForm(game::AsForm(theShipRef))) return GetHexFormID(game::AsForm(theShipRef));
+  if (!IsRuntimeCreatedForm(theBase)) return GetHexFormID(theBase);
+  game::TESForm* theRecorded = GetRecordedShipForm(theShipRef);
+  if (theRecorded != nullptr && !IsRuntimeCreatedForm(theRecorded)) return GetHexFormID(theRecorded);
+  return {};
+}
+
+std::string GetShipEditorID(game::TESObjectREFR* theShipRef, game::TESForm* theBase) {
+  std::string sEditorID = GetRefEditorIDFromExtra(theShipRef);
+  if (sEditorID.empty()) sEditorID = zorvane::GetFormEditorID(theBase);
+  if (sEditorID.empty()) sEditorID = zorvane::GetFormEditorID(GetRecordedShipForm(theShipRef));
+  return sEditorID;
+}
+
+// Closes the file after a stop; the lines written so far stay.
+bool StopExport(ShipFileWriter& theWriter) {
+  theWriter.Close();
+  return false;
+}
+
+}  // namespace
+
+bool ExportShipRef(game::TESObjectREFR* shipRef, game::TESObjectCELL* interiorCell, std::string folder,
+                   std::string fileName, const PluginSettings* settings) {
+  game::TESForm* theBase = game::GetRefBaseForm(shipRef);
+  if (theBase == nullptr || settings == nullptr || game::CastToGenericBaseForm(theBase) == nullptr ||
+      game::GetFormType(theBase) != game::kFormTypeGenericBaseForm) {
+    return false;
+  }
+  DecorKeywords theKeywords = {FindKeyword(kExcludedDecorRefKeywordID), FindKeyword(kExcludedDecorBaseKeywordID)};
+  if (theKeywords.theExcludedRefKeyword == nullptr || theKeywords.theExcludedBaseKeyword == nullptr ||
+      !IsKeyword(game::GetWorkshopLinkKeyword()) || !IsKeyword(game::GetWorkshopKeyword())) {
+    return false;
+  }
+
+  if (interiorCell != nullptr && !game::IsCellInterior(interiorCell)) {
+    LOG_ERROR("theInteriorCell " + GetFormDescription(game::AsForm(interiorCell), true, true, true, true) +
+              " is not interior");
+    return false;
+  }
+  if (interiorCell == nullptr) {
+    LOG_WARNING("theInteriorCell is nullptr, DecorItems won't be exported");
+  }
+
+  fileName = ReplaceForbiddenCharacters(fileName);
+  std::string sPath = folder + fileName;
+  if (sPath.empty()) {
+    sPath = "Ship_" + GetHexFormID(game::AsForm(shipRef)) + ".txt";
+  }
+
+  ShipFileWriter theWriter(sPath);
+  if (!theWriter.GetStream().is_open()) {
+    LOG_ERROR("std::ofstream error: !log.is_open()");
+    return false;
+  }
+  if (theWriter.GetStream().fail()) {
+    LOG_ERROR("std::ofstream error: log.fail()");
+    return false;
+  }
+  if (theWriter.GetStream().bad()) {
+    LOG_ERROR("std::ofstream error: log.bad()");
+    return false;
+  }
+
+  std::string sShipName = GetReferenceName(shipRef);
+  theWriter.WriteLine(
+      FormatShipHeader(sShipName, GetShipFormIDText(shipRef, theBase), GetShipEditorID(shipRef, theBase)));
+  theWriter.WriteLine(FormatExportTimeLine());
+  theWriter.WriteLine(kShipFileVersionLine);
+  theWriter.WriteLine("");
+
+  if (!ExportComponentGroups(theWriter, theBase, sShipName)) {
+    return StopExport(theWriter);
+  }
+  if (interiorCell != nullptr && !ExportDecorItems(theWriter, interiorCell, theKeywords, *settings)) {
+    return StopExport(theWriter);
+  }
+  // A full disk or a failed write must not pass for a written ship file.
+  if (!theWriter.Close()) {
+    LOG_ERROR("std::ofstream error: log.fail()");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace zorvane
