@@ -24,6 +24,20 @@ int32_t ReadBracketText(const std::string& sLine, std::size_t uOpen, std::size_t
   return ConvertToInt32(sLine.substr(uStart, uClose - uStart));
 }
 
+// The steps every number reader shares; `sFunction` names the reader in its log lines.
+template <typename T>
+bool ReadNumber(std::string sLine, T& theValue, T (*Convert)(const std::string&), const char* sFunction) {
+  const std::string sValue = GetValueText(std::move(sLine));
+  if (sValue.empty()) return false;
+  if (const char* sSpecial = FindSpecialValue(sValue)) {
+    LOG_ERROR_IN(sFunction, sSpecial);
+    theValue = 0;
+    return true;
+  }
+  theValue = Convert(sValue);
+  return true;
+}
+
 }  // namespace
 
 std::string GetValueText(std::string sLine) {
@@ -33,51 +47,19 @@ std::string GetValueText(std::string sLine) {
 }
 
 bool GetFloat(std::string sLine, float& fValue) {
-  const std::string sValue = GetValueText(std::move(sLine));
-  if (sValue.empty()) return false;
-  if (const char* sSpecial = FindSpecialValue(sValue)) {
-    LOG_ERROR(sSpecial);
-    fValue = 0.0f;
-    return true;
-  }
-  fValue = ConvertToFloat(sValue);
-  return true;
+  return ReadNumber(std::move(sLine), fValue, &ConvertToFloat, __func__);
 }
 
 bool GetInt32(std::string sLine, int32_t& iValue) {
-  const std::string sValue = GetValueText(std::move(sLine));
-  if (sValue.empty()) return false;
-  if (const char* sSpecial = FindSpecialValue(sValue)) {
-    LOG_ERROR(sSpecial);
-    iValue = 0;
-    return true;
-  }
-  iValue = ConvertToInt32(sValue);
-  return true;
+  return ReadNumber(std::move(sLine), iValue, &ConvertToInt32, __func__);
 }
 
 bool GetUInt32(std::string sLine, uint32_t& uValue) {
-  const std::string sValue = GetValueText(std::move(sLine));
-  if (sValue.empty()) return false;
-  if (const char* sSpecial = FindSpecialValue(sValue)) {
-    LOG_ERROR(sSpecial);
-    uValue = 0;
-    return true;
-  }
-  uValue = ConvertToUInt32(sValue);
-  return true;
+  return ReadNumber(std::move(sLine), uValue, &ConvertToUInt32, __func__);
 }
 
 bool GetUInt64(std::string sLine, uint64_t& uValue) {
-  const std::string sValue = GetValueText(std::move(sLine));
-  if (sValue.empty()) return false;
-  if (const char* sSpecial = FindSpecialValue(sValue)) {
-    LOG_ERROR(sSpecial);
-    uValue = 0;
-    return true;
-  }
-  uValue = ConvertToUInt64(sValue);
-  return true;
+  return ReadNumber(std::move(sLine), uValue, &ConvertToUInt64, __func__);
 }
 
 int32_t GetIndex(std::string sLine) { return ReadBracketText(sLine, sLine.find('['), sLine.find(']')); }

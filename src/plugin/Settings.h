@@ -6,36 +6,32 @@
 
 namespace zorvane {
 
+// The ten kinds of decoration item an export or an import may leave out, named by the
+// game's record codes: books, miscellaneous items, furniture, keys, consumables, movable
+// statics, containers, terminals, armour and weapons.
+struct DecorTypeSkips {
+  bool bSkipBOOK = false;
+  bool bSkipMISC = false;
+  bool bSkipFURN = false;
+  bool bSkipKEYM = false;
+  bool bSkipALCH = false;
+  bool bSkipMSTT = false;
+  bool bSkipCONT = false;
+  bool bSkipTERM = false;
+  bool bSkipARMO = false;
+  bool bSkipWEAP = false;
+};
+
 struct PluginSettings {
   struct {
     bool bNoPilotingSkillRequirement = false;
   } Piloting;
-  struct {
+  struct : DecorTypeSkips {
     bool bRestrictDecorationExportToBuildModePlacedItems = false;
-    bool bSkipBOOK = false;
-    bool bSkipMISC = false;
-    bool bSkipFURN = false;
-    bool bSkipKEYM = false;
-    bool bSkipALCH = false;
-    bool bSkipMSTT = false;
-    bool bSkipCONT = false;
-    bool bSkipTERM = false;
-    bool bSkipARMO = false;
-    bool bSkipWEAP = false;
   } Export;
-  struct {
+  struct : DecorTypeSkips {
     bool bRestrictDecorationImportToBuildModePlacedItems = true;
     bool bRemoveAlreadyPlacedDecorationItemsBeforeImport = false;
-    bool bSkipBOOK = false;
-    bool bSkipMISC = false;
-    bool bSkipFURN = false;
-    bool bSkipKEYM = false;
-    bool bSkipALCH = false;
-    bool bSkipMSTT = false;
-    bool bSkipCONT = false;
-    bool bSkipTERM = false;
-    bool bSkipARMO = false;
-    bool bSkipWEAP = false;
   } Import;
   struct {
     // On in memory although a newly created file says 0: the first command of the first

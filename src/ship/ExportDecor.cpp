@@ -72,22 +72,25 @@ bool ExportDecorItem(ShipFileWriter& theWriter, game::TESObjectREFR* theRef, std
 
 }  // namespace
 
-bool IsSupportedDecorType(uint8_t uFormType, const PluginSettings& theSettings) {
-  const auto& theExport = theSettings.Export;
+bool IsDecorTypeKept(uint8_t uFormType, const DecorTypeSkips& theSkips) {
   switch (uFormType) {
-    case 34: return !theExport.bSkipARMO;
-    case 35: return !theExport.bSkipBOOK;
-    case 36: return !theExport.bSkipCONT;
-    case 40: return !theExport.bSkipMISC;
-    case 44: return !theExport.bSkipMSTT;
-    case 47: return !theExport.bSkipFURN;
-    case 48: return !theExport.bSkipWEAP;
+    case 34: return !theSkips.bSkipARMO;
+    case 35: return !theSkips.bSkipBOOK;
+    case 36: return !theSkips.bSkipCONT;
+    case 40: return !theSkips.bSkipMISC;
+    case 44: return !theSkips.bSkipMSTT;
+    case 47: return !theSkips.bSkipFURN;
+    case 48: return !theSkips.bSkipWEAP;
     case 49: return true;
-    case 53: return !theExport.bSkipKEYM;
-    case 54: return !theExport.bSkipALCH;
-    case 62: return !theExport.bSkipTERM;
+    case 53: return !theSkips.bSkipKEYM;
+    case 54: return !theSkips.bSkipALCH;
+    case 62: return !theSkips.bSkipTERM;
     default: return false;
   }
+}
+
+bool IsSupportedDecorType(uint8_t uFormType, const PluginSettings& theSettings) {
+  return IsDecorTypeKept(uFormType, theSettings.Export);
 }
 
 bool IsWorkshopItem(game::TESObjectREFR* theRef) {

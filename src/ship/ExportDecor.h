@@ -16,8 +16,10 @@ struct DecorKeywords {
   game::TESForm* theExcludedBaseKeyword;  // 0x18DFD
 };
 
-// True for the base form types that may be decoration, unless the Export skip setting of
-// the type is on (type 49 has none).
+// True for the base form types that may be decoration, unless the skip setting of the type
+// is on (type 49 has none).
+bool IsDecorTypeKept(uint8_t uFormType, const DecorTypeSkips& theSkips);
+// The same with the Export settings.
 bool IsSupportedDecorType(uint8_t uFormType, const PluginSettings& theSettings);
 
 // True when the reference is linked along the workshop link keyword to a reference that has
