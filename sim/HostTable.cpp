@@ -93,7 +93,8 @@ void UnlockExtraListRead(game::ExtraDataList* theList) {
   --theList->iReadLocks;
 }
 game::BSExtraData* LookupExtraData(game::ExtraDataList* theList, uint32_t uKind) {
-  if (theList->iReadLocks <= 0) gWorld->ReportViolation("extra data of kind " + std::to_string(uKind) + " read without the list's read lock");
+  if (theList->iReadLocks <= 0)
+    gWorld->ReportViolation("extra data of kind " + std::to_string(uKind) + " read without the list's read lock");
   for (const auto& theEntry : theList->theEntries) {
     if (theEntry->uKind == uKind) return theEntry.get();
   }

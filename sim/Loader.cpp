@@ -63,8 +63,8 @@ uint32_t GetPluginHandle() { return gLoadingHandle; }
 
 const sfse::PluginInfo* GetPluginInfo(const char*) { return nullptr; }
 
-const sfse::Interface kInterface = {kLoaderVersion, sfse::kRuntime_1_14_74, 1, &QueryInterface, &GetPluginHandle,
-                                    &GetPluginInfo};
+const sfse::Interface kInterface = {kLoaderVersion,  sfse::kRuntime_1_14_74, 1,
+                                    &QueryInterface, &GetPluginHandle,       &GetPluginInfo};
 
 void Refuse(const std::string& sPath, const std::string& sReason) {
   std::cerr << "zorvane-sim: plugin " << sPath << " not loaded: " << sReason << '\n';

@@ -101,7 +101,8 @@ int RunSession(const Options& theOptions) {
   }
   sim::StopIntercepting();
   // The plugin used the game in a way the real game would not survive.
-  for (const std::string& sViolation : theWorld->GetViolations()) std::cerr << "zorvane-sim: violation: " << sViolation << '\n';
+  for (const std::string& sViolation : theWorld->GetViolations())
+    std::cerr << "zorvane-sim: violation: " << sViolation << '\n';
   return theWorld->GetViolations().empty() ? 0 : 3;
 }
 
@@ -114,8 +115,7 @@ int main(int argc, char** argv) {
 #endif
   CLI::App theApp{"zorvane-sim: a simulated Starfield with a simulated SFSE loader"};
   Options theOptions;
-  theApp.add_option("--game-dir", theOptions.sGameDir, "the game's installation folder and current folder")
-      ->required();
+  theApp.add_option("--game-dir", theOptions.sGameDir, "the game's installation folder and current folder")->required();
   theApp.add_option("--documents", theOptions.sDocuments, "the folder handed out as the user's Documents folder");
   theApp.add_option("--world", theOptions.sWorld, "a JSON world file (default: a small built-in world)");
   theApp.add_option("--script", theOptions.sScript, "console lines to run (default: standard input)");

@@ -53,8 +53,8 @@ struct TESForm {
   uint32_t uFormID = 0;
   uint8_t uFormType = 0;
   uint16_t uModIndex = 0;
-  std::string sEditorID;   // empty: the game gives none
-  std::string sFullName;   // empty: the game gives none
+  std::string sEditorID;       // empty: the game gives none
+  std::string sFullName;       // empty: the game gives none
   TESFile* theFile = nullptr;  // the plugin file that defines the form
   std::vector<TESForm*> theKeywords;
   // Components by type name; the memory comes from the game heap.
@@ -67,11 +67,11 @@ struct TESObjectREFR : TESForm {
   TESForm* theBase = nullptr;
   TESObjectCELL* theParentCell = nullptr;
   float fPosition[3] = {0.0f, 0.0f, 0.0f};
-  float fRotation[3] = {0.0f, 0.0f, 0.0f};  // radians
-  uint16_t uScale = 100;                    // percent
-  std::unique_ptr<ExtraDataList> theExtra;  // null: no extra data at all
+  float fRotation[3] = {0.0f, 0.0f, 0.0f};                    // radians
+  uint16_t uScale = 100;                                      // percent
+  std::unique_ptr<ExtraDataList> theExtra;                    // null: no extra data at all
   std::vector<std::pair<TESForm*, TESObjectREFR*>> theLinks;  // linked references by keyword
-  TESObjectREFR* theShipAboard = nullptr;   // for actors
+  TESObjectREFR* theShipAboard = nullptr;                     // for actors
 };
 
 struct TESObjectCELL : TESForm {

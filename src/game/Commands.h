@@ -19,22 +19,22 @@ static_assert(sizeof(CommandParam) == 0x10);
 inline constexpr std::size_t kCommandTextLengthOffset = 6;
 inline constexpr std::size_t kCommandTextOffset = 8;
 
-using CommandExecuteFn = bool (*)(const CommandParam* theParams, const uint8_t* theCompiledData,
-                                  TESObjectREFR* thisObj, TESObjectREFR* theContainingObj, void* theScript,
-                                  void* theLocals, double* theResult, uint32_t* theOpcodeOffset);
+using CommandExecuteFn = bool (*)(const CommandParam* theParams, const uint8_t* theCompiledData, TESObjectREFR* thisObj,
+                                  TESObjectREFR* theContainingObj, void* theScript, void* theLocals, double* theResult,
+                                  uint32_t* theOpcodeOffset);
 
 struct CommandEntry {
-  const char* sLongName;             // 00
-  const char* sShortName;            // 08
-  uint32_t uOpcode;                  // 10
-  const char* sHelpText;             // 18
-  uint8_t bNeedsParent;              // 20
-  uint16_t uParamCount;              // 22
-  CommandParam* theParams;           // 28
-  CommandExecuteFn theExecute;       // 30
-  void* theParse;                    // 38 the game's own parse function
-  void* theEvaluate;                 // 40 the game's own condition function
-  uint32_t uFlags;                   // 48
+  const char* sLongName;        // 00
+  const char* sShortName;       // 08
+  uint32_t uOpcode;             // 10
+  const char* sHelpText;        // 18
+  uint8_t bNeedsParent;         // 20
+  uint16_t uParamCount;         // 22
+  CommandParam* theParams;      // 28
+  CommandExecuteFn theExecute;  // 30
+  void* theParse;               // 38 the game's own parse function
+  void* theEvaluate;            // 40 the game's own condition function
+  uint32_t uFlags;              // 48
 };
 static_assert(offsetof(CommandEntry, uParamCount) == 0x22);
 static_assert(offsetof(CommandEntry, theExecute) == 0x30);

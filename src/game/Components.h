@@ -73,33 +73,33 @@ struct SpaceshipHullCodeComponent {
 };
 
 struct TraversalEntry {
-  float unk00;        // 00
-  float unk04;        // 04
-  float unk08;        // 08
-  uint32_t unk0C;     // 0C
-  TESForm* traversal;  // 10 a BGSTraversal
-  float fFromX;       // 18
-  float fFromY;       // 1C
-  float fFromZ;       // 20
-  float fToX;         // 24
-  float fToY;         // 28
-  float fToZ;         // 2C
-  float fUnknown30;   // 30
-  float fUnknown34;   // 34
+  float unk00;          // 00
+  float unk04;          // 04
+  float unk08;          // 08
+  uint32_t unk0C;       // 0C
+  TESForm* traversal;   // 10 a BGSTraversal
+  float fFromX;         // 18
+  float fFromY;         // 1C
+  float fFromZ;         // 20
+  float fToX;           // 24
+  float fToY;           // 28
+  float fToZ;           // 2C
+  float fUnknown30;     // 30
+  float fUnknown34;     // 34
   uint32_t uUnknown38;  // 38
   uint32_t uUnknown3C;  // 3C
-  uint32_t unk40;     // 40
+  uint32_t unk40;       // 40
 };
 static_assert(offsetof(TraversalEntry, unk40) == 0x40);
 static_assert(sizeof(TraversalEntry) == 0x48);
 
 struct TraversalGroup {
   GameArray<TraversalEntry> traversals;  // 00
-  float unk14;  // 10 (named after the game's own field labels, not offsets)
-  float unk18;  // 14
-  float unk1C;  // 18
-  float unk20;  // 1C
-  float unk24;  // 20
+  float unk14;                           // 10 (named after the game's own field labels, not offsets)
+  float unk18;                           // 14
+  float unk1C;                           // 18
+  float unk20;                           // 1C
+  float unk24;                           // 20
 };
 static_assert(sizeof(TraversalGroup) == 0x28);
 
@@ -109,53 +109,53 @@ struct StoredTraversalsComponent {
 };
 
 struct BlueprintModule {
-  float fPosX;  // 00
-  float fPosY;  // 04
-  float fPosZ;  // 08
-  float fRotX;  // 0C
-  float fRotY;  // 10
-  float fRotZ;  // 14
-  uint32_t partID;  // 18
-  float unk1C;  // 1C
-  float unk20;  // 20
-  float unk24;  // 24
-  float unk28;  // 28
-  float unk2C;  // 2C
-  float unk30;  // 30
-  float unk34;  // 34
-  uint8_t unk38;  // 38
-  uint8_t unk39;  // 39
-  uint8_t unk3A;  // 3A
-  uint8_t unk3B;  // 3B
-  uint8_t unk3C;  // 3C
-  uint32_t unk40;  // 40
-  uint32_t unk44;  // 44
+  float fPosX;           // 00
+  float fPosY;           // 04
+  float fPosZ;           // 08
+  float fRotX;           // 0C
+  float fRotY;           // 10
+  float fRotZ;           // 14
+  uint32_t partID;       // 18
+  float unk1C;           // 1C
+  float unk20;           // 20
+  float unk24;           // 24
+  float unk28;           // 28
+  float unk2C;           // 2C
+  float unk30;           // 30
+  float unk34;           // 34
+  uint8_t unk38;         // 38
+  uint8_t unk39;         // 39
+  uint8_t unk3A;         // 3A
+  uint8_t unk3B;         // 3B
+  uint8_t unk3C;         // 3C
+  uint32_t unk40;        // 40
+  uint32_t unk44;        // 44
   uint8_t unk48_98[80];  // 48
-  TESForm* item;  // 98 the module's form, a BGSGenericBaseForm
-  uint32_t unkA0;  // A0
-  uint32_t unkA4;  // A4
+  TESForm* item;         // 98 the module's form, a BGSGenericBaseForm
+  uint32_t unkA0;        // A0
+  uint32_t unkA4;        // A4
 };
 static_assert(offsetof(BlueprintModule, unk40) == 0x40);
 static_assert(offsetof(BlueprintModule, item) == 0x98);
 static_assert(sizeof(BlueprintModule) == 0xA8);
 
 struct BlueprintComponent {
-  uint64_t unk08;                     // 00
-  BSFixedString unk10;                // 08
-  GameArray<BlueprintModule> data;    // 10 the module placements
-  uint64_t unk28;                     // 20
-  uint64_t unk30;                     // 28
-  uint32_t unk34;                     // 30
-  uint32_t unk3C;                     // 34
+  uint64_t unk08;                   // 00
+  BSFixedString unk10;              // 08
+  GameArray<BlueprintModule> data;  // 10 the module placements
+  uint64_t unk28;                   // 20
+  uint64_t unk30;                   // 28
+  uint32_t unk34;                   // 30
+  uint32_t unk3C;                   // 34
 };
 static_assert(sizeof(BlueprintComponent) == 0x38);
 
 struct ContainerItemExtra;  // opaque: only its address is written
 
 struct ContainerEntry {
-  int32_t count;                    // 00
-  TESForm* obj;                     // 08
-  ContainerItemExtra* itemExtra;    // 10 null: none
+  int32_t count;                  // 00
+  TESForm* obj;                   // 08
+  ContainerItemExtra* itemExtra;  // 10 null: none
 };
 static_assert(sizeof(ContainerEntry) == 0x18);
 

@@ -24,10 +24,10 @@ std::string ToText(const char* sText) { return sText != nullptr ? std::string(sT
 }  // namespace
 
 // Calls the entry `name` with the given arguments, or yields `fallback` when it is absent.
-#define ZV_CALL(name, fallback, ...)                                  \
-  do {                                                                \
-    auto fn = GetEntry(&Host::name, offsetof(Host, name));            \
-    return fn != nullptr ? fn(__VA_ARGS__) : (fallback);              \
+#define ZV_CALL(name, fallback, ...)                       \
+  do {                                                     \
+    auto fn = GetEntry(&Host::name, offsetof(Host, name)); \
+    return fn != nullptr ? fn(__VA_ARGS__) : (fallback);   \
   } while (false)
 
 // As ZV_CALL, but null objects never reach the game.

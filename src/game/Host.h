@@ -43,23 +43,23 @@ struct Host {
   uint8_t (*GetFileMediumIndex)(TESFile* theFile);                                      // 58
 
   // Form properties. Texts are null when the game has none.
-  uint8_t (*GetFormType)(TESForm* theForm);           // 60
-  uint32_t (*GetFormID)(TESForm* theForm);            // 68
-  uint16_t (*GetFormModIndex)(TESForm* theForm);      // 70
-  const char* (*GetFormEditorID)(TESForm* theForm);   // 78
-  const char* (*GetFormFullName)(TESForm* theForm);   // 80
-  TESFile* (*GetFormFile)(TESForm* theForm);          // 88 the plugin file that defines the form
+  uint8_t (*GetFormType)(TESForm* theForm);          // 60
+  uint32_t (*GetFormID)(TESForm* theForm);           // 68
+  uint16_t (*GetFormModIndex)(TESForm* theForm);     // 70
+  const char* (*GetFormEditorID)(TESForm* theForm);  // 78
+  const char* (*GetFormFullName)(TESForm* theForm);  // 80
+  TESFile* (*GetFormFile)(TESForm* theForm);         // 88 the plugin file that defines the form
 
   // References.
-  TESForm* (*GetRefBaseForm)(TESObjectREFR* theRef);                     // 90
-  ExtraDataList* (*GetRefExtraList)(TESObjectREFR* theRef);              // 98 null: none
-  void (*GetRefPosition)(TESObjectREFR* theRef, float* theXYZ);          // A0
-  void (*GetRefRotation)(TESObjectREFR* theRef, float* theXYZ);          // A8 radians
-  uint16_t (*GetRefScale)(TESObjectREFR* theRef);                        // B0 percent
+  TESForm* (*GetRefBaseForm)(TESObjectREFR* theRef);             // 90
+  ExtraDataList* (*GetRefExtraList)(TESObjectREFR* theRef);      // 98 null: none
+  void (*GetRefPosition)(TESObjectREFR* theRef, float* theXYZ);  // A0
+  void (*GetRefRotation)(TESObjectREFR* theRef, float* theXYZ);  // A8 radians
+  uint16_t (*GetRefScale)(TESObjectREFR* theRef);                // B0 percent
 
   // Extra data, looked up under the list's read lock.
-  void (*LockExtraListRead)(ExtraDataList* theList);                         // B8
-  void (*UnlockExtraListRead)(ExtraDataList* theList);                       // C0
+  void (*LockExtraListRead)(ExtraDataList* theList);                        // B8
+  void (*UnlockExtraListRead)(ExtraDataList* theList);                      // C0
   BSExtraData* (*LookupExtraData)(ExtraDataList* theList, uint32_t uKind);  // C8 null: no entry
   const BSFixedString* (*GetExtraDataString)(BSExtraData* theEntry);        // D0 kinds 6 and 150
   uint32_t (*GetExtraDataFormID)(BSExtraData* theEntry);                    // D8 kind 180
@@ -69,16 +69,16 @@ struct Host {
   const char* (*GetStringText)(const BSFixedString* theString);  // E8
 
   // The player, ships and cells.
-  TESObjectREFR* (*GetPlayer)();                                          // F0
-  TESObjectREFR* (*GetShipAboard)(TESObjectREFR* theActor);               // F8 null: not in a ship
-  TESObjectCELL* (*GetRefParentCell)(TESObjectREFR* theRef);              // 100
-  bool (*IsCellInterior)(TESObjectCELL* theCell);                         // 108
-  uint32_t (*GetCellRefCount)(TESObjectCELL* theCell);                    // 110
+  TESObjectREFR* (*GetPlayer)();                                            // F0
+  TESObjectREFR* (*GetShipAboard)(TESObjectREFR* theActor);                 // F8 null: not in a ship
+  TESObjectCELL* (*GetRefParentCell)(TESObjectREFR* theRef);                // 100
+  bool (*IsCellInterior)(TESObjectCELL* theCell);                           // 108
+  uint32_t (*GetCellRefCount)(TESObjectCELL* theCell);                      // 110
   TESObjectREFR* (*GetCellRefAt)(TESObjectCELL* theCell, uint32_t uIndex);  // 118 entries may be null
 
   // Keywords and links.
-  TESForm* (*GetWorkshopKeyword)();      // 120 the global slot's keyword, null when empty
-  TESForm* (*GetWorkshopLinkKeyword)();  // 128
+  TESForm* (*GetWorkshopKeyword)();                                    // 120 the global slot's keyword, null when empty
+  TESForm* (*GetWorkshopLinkKeyword)();                                // 128
   bool (*HasKeyword)(TESForm* theForm, TESForm* theKeyword);           // 130 a reference: its own and its base's
   bool (*KeywordListContains)(TESForm* theForm, TESForm* theKeyword);  // 138 the form's keyword list
   TESObjectREFR* (*GetLinkedRef)(TESObjectREFR* theRef, TESForm* theKeyword);  // 140
