@@ -17,8 +17,10 @@ std::string FormatExportTimeLine() { return "Export time: " + GetTimestamp(); }
 std::string FormatShipLine(const std::string& sKey, const std::string& sValue) { return sKey + " |" + sValue; }
 
 std::string FormatIndexedKey(const std::string& sPrefix, std::size_t uIndex) {
-  return sPrefix + "[" + std::to_string(uIndex);
+  return sPrefix + "[" + std::to_string(uIndex) + "]";
 }
+
+std::string FormatFieldKey(const std::string& sEntryKey, const char* sField) { return sEntryKey + "." + sField; }
 
 std::string FormatUInt32(uint32_t uValue) { return std::to_string(uValue); }
 std::string FormatInt32(int32_t iValue) { return std::to_string(iValue); }

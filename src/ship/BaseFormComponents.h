@@ -1,7 +1,6 @@
 #pragma once
-// The ship file: its header, its line shape (key + " |" + value) and the encoding of every
-// kind of value. The export writes ship files only through these; the importers read the
-// same keys.
+// The ship file: its header, its keys, its line shape (key + " |" + value) and the encoding
+// of every kind of value. Every key text of the file is defined here.
 
 #include <cstdint>
 #include <string>
@@ -16,10 +15,65 @@ std::string FormatShipHeader(const std::string& sShipName, const std::string& sF
 // Header line 2, in the log's timestamp layout.
 std::string FormatExportTimeLine();
 
+// The keys. A list's key is its name with the index in brackets, "BGSKeywordForm[2]"; a
+// field of a list entry follows after a point, "Blueprint.data[0].fPosX".
+namespace keys {
+inline constexpr const char* kAddToInventoryOnDestroyForm = "BGSAddToInventoryOnDestroy.form";
+inline constexpr const char* kRootAnimGraph = "BGSAnimationGraphComponent.rootAnimGraph";
+inline constexpr const char* kRigFile = "BGSAnimationGraphComponent.rigFile";
+inline constexpr const char* kAnimPath = "BGSAnimationGraphComponent.animPath";
+inline constexpr const char* kResponseFile = "BGSAnimationGraphComponent.responseFile";
+inline constexpr const char* kKeywordForm = "BGSKeywordForm";
+inline constexpr const char* kAttachParentArray = "BGSAttachParentArray";
+inline constexpr const char* kPropertySheet = "BGSPropertySheet";  // fields first, second, third
+inline constexpr const char* kSpaceshipAIActor = "BGSSpaceshipAIActor.actor";
+inline constexpr const char* kLinkedVoiceType = "BGSLinkedVoiceType.voice";
+inline constexpr const char* kWeaponSlot1 = "BGSSpaceshipWeaponBinding.weaponSlot1";
+inline constexpr const char* kWeaponSlot2 = "BGSSpaceshipWeaponBinding.weaponSlot2";
+inline constexpr const char* kWeaponSlot3 = "BGSSpaceshipWeaponBinding.weaponSlot3";
+inline constexpr const char* kHullCode = "BGSSpaceshipHullCode.hullCode";
+// Stored traversal entries of the first list; the second list holds groups, each with its
+// own entries (field "traversals", a list) and the group fields unk14 to unk24.
+inline constexpr const char* kTraversals1 = "BGSStoredTraversalData.traversals1";
+inline constexpr const char* kTraversals2 = "BGSStoredTraversalData.traversals2";
+inline constexpr const char* kGroupTraversals = "traversals";
+inline constexpr const char* kBlueprintUnk08 = "Blueprint.unk08";
+inline constexpr const char* kBlueprintUnk10 = "Blueprint.unk10";
+inline constexpr const char* kBlueprintData = "Blueprint.data";  // the module placements
+inline constexpr const char* kBlueprintUnk28 = "Blueprint.unk28";
+inline constexpr const char* kBlueprintUnk30 = "Blueprint.unk30";
+inline constexpr const char* kBlueprintUnk34 = "Blueprint.unk34";
+inline constexpr const char* kBlueprintUnk3C = "Blueprint.unk3C";
+inline constexpr const char* kContainer = "TESContainer";  // fields count, itemExtra, obj
+inline constexpr const char* kDisplayName = "DisplayName";
+inline constexpr const char* kFullName = "TESFullName.fullName";
+inline constexpr const char* kModel = "TESModel.model";
+// Decoration items: fields base, fPosX ... fScale, overrideName; bWorkshopItem stands alone.
+inline constexpr const char* kDecorItem = "DecorItem";
+inline constexpr const char* kWorkshopItemFlag = "bWorkshopItem";
+
+// The fields of a stored traversal entry, in file order.
+inline constexpr const char* kTraversalFields[] = {
+    "unk00", "unk04", "unk08", "unk0C",      "traversal",  "fFromX",     "fFromY",     "fFromZ",
+    "fToX",  "fToY",  "fToZ",  "fUnknown30", "fUnknown34", "uUnknown38", "uUnknown3C", "unk40"};
+inline constexpr const char* kTraversalGroupFields[] = {"unk14", "unk18", "unk1C", "unk20", "unk24"};
+// The fields of a blueprint module placement, in file order.
+inline constexpr const char* kModuleFields[] = {"fPosX",    "fPosY", "fPosZ", "fRotX", "fRotY", "fRotZ", "partID",
+                                                "unk1C",    "unk20", "unk24", "unk28", "unk2C", "unk30", "unk34",
+                                                "unk38",    "unk39", "unk3A", "unk3B", "unk3C", "unk40", "unk44",
+                                                "unk48_98", "item",  "unkA0", "unkA4"};
+inline constexpr const char* kPropertyFields[] = {"first", "second", "third"};
+inline constexpr const char* kContainerFields[] = {"count", "itemExtra", "obj"};
+inline constexpr const char* kDecorFields[] = {"base",  "fPosX", "fPosY",  "fPosZ",       "fRotX",
+                                               "fRotY", "fRotZ", "fScale", "overrideName"};
+}  // namespace keys
+
 // key + " |" + value.
 std::string FormatShipLine(const std::string& sKey, const std::string& sValue);
-// "P[n" for a key prefix P and an index n; the caller adds "]." and the field.
+// "P[n]" for a list key P and an index n.
 std::string FormatIndexedKey(const std::string& sPrefix, std::size_t uIndex);
+// "E.f" for a list entry's key E and a field f.
+std::string FormatFieldKey(const std::string& sEntryKey, const char* sField);
 
 std::string FormatUInt32(uint32_t uValue);
 std::string FormatInt32(int32_t iValue);

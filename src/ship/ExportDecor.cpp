@@ -54,40 +54,25 @@ bool ExportDecorItem(ShipFileWriter& theWriter, game::TESObjectREFR* theRef, std
     LOG_ERROR_IN(kExportFunction, "tesfile is nullptr | Ref " + GetReferenceDescription(theRef));
     return false;
   }
-  std::string sPrefix = FormatIndexedKey("DecorItem", uIndex);
-  theWriter.WriteForm(sPrefix + "].base", theBase);
-  std::array<float, 3> thePosition = game::GetRefPosition(theRef);
-  theWriter.WriteFloat(sPrefix + "].fPosX", thePosition[0]);
-  theWriter.WriteFloat(sPrefix + "].fPosY", thePosition[1]);
-  theWriter.WriteFloat(sPrefix + "].fPosZ", thePosition[2]);
-  theWriter.WriteFloat(sPrefix + "].fRotX", GetAngle(theRef, 'x'));
-  theWriter.WriteFloat(sPrefix + "].fRotY", GetAngle(theRef, 'y'));
-  theWriter.WriteFloat(sPrefix + "].fRotZ", GetAngle(theRef, 'z'));
-  theWriter.WriteFloat(sPrefix + "].fScale", static_cast<float>(game::GetRefScale(theRef)) / 100.0f);
-  std::string sOverrideName = GetOverrideName(theRef);
-  if (!sOverrideName.empty()) theWriter.WriteValue(sPrefix + "].overrideName", sOverrideName);
-  if (IsWorkshopItem(theRef)) theWriter.WriteLine(sPrefix + "].bWorkshopItem");
+  const std::string sEntryKey = FormatIndexedKey(keys::kDecorItem, uIndex);
+  auto Key = [&sEntryKey](std::size_t i) { return FormatFieldKey(sEntryKey, keys::kDecorFields[i]); };
+  theWriter.WriteForm(Key(0), theBase);
+  const std::array<float, 3> fPosition = game::GetRefPosition(theRef);
+  const float fPlacement[] = {fPosition[0],
+                              fPosition[1],
+                              fPosition[2],
+                              GetAngle(theRef, 'x'),
+                              GetAngle(theRef, 'y'),
+                              GetAngle(theRef, 'z'),
+                              static_cast<float>(game::GetRefScale(theRef)) / 100.0f};
+  for (std::size_t i = 0; i < 7; ++i) theWriter.WriteFloat(Key(1 + i), fPlacement[i]);
+  const std::string sOverrideName = GetOverrideName(theRef);
+  if (!sOverrideName.empty()) theWriter.WriteValue(Key(8), sOverrideName);
+  if (IsWorkshopItem(theRef)) theWriter.WriteLine(FormatFieldKey(sEntryKey, keys::kWorkshopItemFlag));
   return true;
 }
 
 }  // namespace
-
-bool IsDecorTypeKept(uint8_t uFormType, const DecorTypeSkips& theSkips) {
-  switch (uFormType) {
-    case 34: return !theSkips.bSkipARMO;
-    case 35: return !theSkips.bSkipBOOK;
-    case 36: return !theSkips.bSkipCONT;
-    case 40: return !theSkips.bSkipMISC;
-    case 44: return !theSkips.bSkipMSTT;
-    case 47: return !theSkips.bSkipFURN;
-    case 48: return !theSkips.bSkipWEAP;
-    case 49: return true;
-    case 53: return !theSkips.bSkipKEYM;
-    case 54: return !theSkips.bSkipALCH;
-    case 62: return !theSkips.bSkipTERM;
-    default: return false;
-  }
-}
 
 bool IsSupportedDecorType(uint8_t uFormType, const PluginSettings& theSettings) {
   return IsDecorTypeKept(uFormType, theSettings.Export);

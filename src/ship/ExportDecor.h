@@ -17,8 +17,25 @@ struct DecorKeywords {
 };
 
 // True for the base form types that may be decoration, unless the skip setting of the type
-// is on (type 49 has none).
-bool IsDecorTypeKept(uint8_t uFormType, const DecorTypeSkips& theSkips);
+// in `theSection` (the Export or the Import settings) is on; type 49 has none.
+template <typename Section>
+bool IsDecorTypeKept(uint8_t uFormType, const Section& theSection) {
+  switch (uFormType) {
+    case 34: return !theSection.bSkipARMO;
+    case 35: return !theSection.bSkipBOOK;
+    case 36: return !theSection.bSkipCONT;
+    case 40: return !theSection.bSkipMISC;
+    case 44: return !theSection.bSkipMSTT;
+    case 47: return !theSection.bSkipFURN;
+    case 48: return !theSection.bSkipWEAP;
+    case 49: return true;
+    case 53: return !theSection.bSkipKEYM;
+    case 54: return !theSection.bSkipALCH;
+    case 62: return !theSection.bSkipTERM;
+    default: return false;
+  }
+}
+
 // The same with the Export settings.
 bool IsSupportedDecorType(uint8_t uFormType, const PluginSettings& theSettings);
 

@@ -1,5 +1,10 @@
 #include "ship/ExportShipRef.h"
 
+#include <exception>
+#include <filesystem>
+
+#include "platform/Platform.h"
+
 #include "forms/Helpers.h"
 #include "game/Game.h"
 #include "plugin/Log.h"
@@ -20,24 +25,6 @@ game::TESForm* FindKeyword(uint32_t uFormID) {
 }
 
 bool IsKeyword(game::TESForm* theForm) { return game::GetFormType(theForm) == game::kFormTypeKeyword; }
-
-// Characters a Windows file name cannot hold, except the colon, become ';'.
-std::string ReplaceForbiddenCharacters(std::string sFileName) {
-  for (char& ch : sFileName) {
-    switch (ch) {
-      case '"':
-      case '*':
-      case '/':
-      case '<':
-      case '>':
-      case '?':
-      case '\\':
-      case '|': ch = ';'; break;
-      default: break;
-    }
-  }
-  return sFileName;
-}
 
 // The first of ship reference, base form and recorded ship form whose form ID is not
 // runtime-created.
@@ -62,9 +49,8 @@ bool StopExport(ShipFileWriter& theWriter) {
   return false;
 }
 
-}  // namespace
-
-bool ExportShipRef(game::TESObjectREFR* shipRef, game::TESObjectCELL* interiorCell, std::string folder,
+// The export itself; ExportShipRef keeps whatever it raises from the game's thread.
+bool WriteShipFile(game::TESObjectREFR* shipRef, game::TESObjectCELL* interiorCell, std::string folder,
                    std::string fileName, const PluginSettings* settings) {
   game::TESForm* theBase = game::GetRefBaseForm(shipRef);
   if (theBase == nullptr || settings == nullptr || game::CastToGenericBaseForm(theBase) == nullptr ||
@@ -78,12 +64,13 @@ bool ExportShipRef(game::TESObjectREFR* shipRef, game::TESObjectCELL* interiorCe
   }
 
   if (interiorCell != nullptr && !game::IsCellInterior(interiorCell)) {
-    LOG_ERROR("theInteriorCell " + GetFormDescription(game::AsForm(interiorCell), true, true, true, true) +
-              " is not interior");
+    LOG_ERROR_IN(kExportFunction, "theInteriorCell " +
+                                      GetFormDescription(game::AsForm(interiorCell), true, true, true, true) +
+                                      " is not interior");
     return false;
   }
   if (interiorCell == nullptr) {
-    LOG_WARNING("theInteriorCell is nullptr, DecorItems won't be exported");
+    LOG_WARNING_IN(kExportFunction, "theInteriorCell is nullptr, DecorItems won't be exported");
   }
 
   fileName = ReplaceForbiddenCharacters(fileName);
@@ -91,18 +78,24 @@ bool ExportShipRef(game::TESObjectREFR* shipRef, game::TESObjectCELL* interiorCe
   if (sPath.empty()) {
     sPath = "Ship_" + GetHexFormID(game::AsForm(shipRef)) + ".txt";
   }
+  // A ship file is never extended: appending a second ship would leave neither readable.
+  std::error_code theError;
+  if (std::filesystem::exists(platform::ToFileSystemPath(sPath), theError)) {
+    LOG_ERROR_IN(kExportFunction, "file already exists at [" + sPath + "], it is not extended");
+    return false;
+  }
 
   ShipFileWriter theWriter(sPath);
   if (!theWriter.GetStream().is_open()) {
-    LOG_ERROR("std::ofstream error: !log.is_open()");
+    LOG_ERROR_IN(kExportFunction, "std::ofstream error: !log.is_open()");
     return false;
   }
   if (theWriter.GetStream().fail()) {
-    LOG_ERROR("std::ofstream error: log.fail()");
+    LOG_ERROR_IN(kExportFunction, "std::ofstream error: log.fail()");
     return false;
   }
   if (theWriter.GetStream().bad()) {
-    LOG_ERROR("std::ofstream error: log.bad()");
+    LOG_ERROR_IN(kExportFunction, "std::ofstream error: log.bad()");
     return false;
   }
 
@@ -121,10 +114,41 @@ bool ExportShipRef(game::TESObjectREFR* shipRef, game::TESObjectCELL* interiorCe
   }
   // A full disk or a failed write must not pass for a written ship file.
   if (!theWriter.Close()) {
-    LOG_ERROR("std::ofstream error: log.fail()");
+    LOG_ERROR_IN(kExportFunction, "std::ofstream error: log.fail()");
     return false;
   }
   return true;
+}
+
+}  // namespace
+
+std::string ReplaceForbiddenCharacters(std::string sFileName) {
+  for (char& ch : sFileName) {
+    switch (ch) {
+      case '"':
+      case '*':
+      case '/':
+      case '<':
+      case '>':
+      case '?':
+      case '\\':
+      case '|': ch = ';'; break;
+      default: break;
+    }
+  }
+  return sFileName;
+}
+
+bool ExportShipRef(game::TESObjectREFR* shipRef, game::TESObjectCELL* interiorCell, std::string folder,
+                   std::string fileName, const PluginSettings* settings) {
+  try {
+    return WriteShipFile(shipRef, interiorCell, std::move(folder), std::move(fileName), settings);
+  } catch (const std::exception& theException) {
+    LOG_ERROR(std::string("exception while exporting ShipRef: ") + theException.what());
+  } catch (...) {
+    LOG_ERROR("exception while exporting ShipRef");
+  }
+  return false;
 }
 
 }  // namespace zorvane

@@ -5,6 +5,12 @@
 #include "plugin/Log.h"
 
 namespace zorvane {
+namespace {
+
+// Extra-data kinds the game gives the items a ship module brings along, asked in this order.
+constexpr uint32_t kModuleItemKinds[] = {221, 218, 212};
+
+}  // namespace
 
 bool IsVanillaShipDecorItem(game::TESObjectREFR* theRef) {
   if (theRef == nullptr) {
@@ -15,13 +21,14 @@ bool IsVanillaShipDecorItem(game::TESObjectREFR* theRef) {
     LOG_INFO("      -->   has no extra");
     return false;
   }
-  for (uint32_t uKind : {221u, 218u, 212u}) {
+  for (uint32_t uKind : kModuleItemKinds) {
     if (ExtraDataLookup(theExtra, uKind) == nullptr) {
       return false;
     }
   }
-  game::BSExtraData* theList = ExtraDataLookup(theExtra, game::kExtraCountedList);
-  return theList == nullptr || game::GetExtraDataListCount(theList) == 0;
+  // A player's item placed on such a spot carries a non-empty list of kind 128.
+  game::BSExtraData* theListEntry = ExtraDataLookup(theExtra, game::kExtraCountedList);
+  return theListEntry == nullptr || game::GetExtraDataListCount(theListEntry) == 0;
 }
 
 }  // namespace zorvane

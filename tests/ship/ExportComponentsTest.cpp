@@ -14,7 +14,7 @@ namespace {
 
 class ExportComponentsTest : public ExportFixture {
  protected:
-  bool Export(const std::string& sFileName = "Ship.txt") {
+  bool RunExport(const std::string& sFileName = "Ship.txt") {
     PluginSettings theSettings;
     return ExportShipRef(theShip.theShipRef, theShip.theCell, kShipFolder, sFileName, &theSettings);
   }
@@ -24,7 +24,7 @@ class ExportComponentsTest : public ExportFixture {
     return theShip.theWorld.AddComponent<T>(theShip.theShipBase, sTypeName);
   }
 
-  std::string Header() const {
+  std::string MakeHeader() const {
     return JoinCrLf(
         {"Ship: Test Ship Base [FormID: 0000C0DE] [EditorID: TestShip] ", "Export time: [T]", "Version: 1.00", ""});
   }
@@ -68,8 +68,8 @@ class ExportComponentsTest : public ExportFixture {
 };
 
 TEST_F(ExportComponentsTest, BaseWithoutComponentsGivesHeaderAndDisplayName) {
-  ASSERT_TRUE(Export());
-  EXPECT_EQ(ReadShipFile("Ship.txt"), Header() + JoinCrLf({"DisplayName |Test Ship Base"}));
+  ASSERT_TRUE(RunExport());
+  EXPECT_EQ(ReadShipFile("Ship.txt"), MakeHeader() + JoinCrLf({"DisplayName |Test Ship Base"}));
 }
 
 TEST_F(ExportComponentsTest, WritesEveryGroupInFileOrder) {
@@ -143,7 +143,7 @@ TEST_F(ExportComponentsTest, WritesEveryGroupInFileOrder) {
   Add<game::FullNameComponent>(game::kFullNameComponent)->fullName = theWorld.MakeString("My Full Name");
   Add<game::ModelComponent>(game::kModelComponent)->model = theWorld.MakeString("Ships\\Model.nif");
 
-  ASSERT_TRUE(Export());
+  ASSERT_TRUE(RunExport());
 
   char sAddress[32];
   std::snprintf(sAddress, sizeof(sAddress), "%llX",
@@ -257,7 +257,7 @@ TEST_F(ExportComponentsTest, WritesEveryGroupInFileOrder) {
                                   "TESFullName.fullName |My Full Name", "TESModel.model |Ships\\Model.nif"}) {
     theLines.push_back(sLine);
   }
-  EXPECT_EQ(ReadShipFile("Ship.txt"), Header() + JoinCrLf(theLines));
+  EXPECT_EQ(ReadShipFile("Ship.txt"), MakeHeader() + JoinCrLf(theLines));
 }
 
 // Each case gives the base one component that ends the export; the lines before it stay.
@@ -338,8 +338,8 @@ class ExportStopTest : public ExportComponentsTest, public ::testing::WithParamI
 
 TEST_P(ExportStopTest, StopsWithFalseKeepingEarlierLines) {
   GetParam().Build(theShip);
-  EXPECT_FALSE(Export());
-  EXPECT_EQ(ReadShipFile("Ship.txt"), Header() + JoinCrLf(GetParam().theExpectedLines));
+  EXPECT_FALSE(RunExport());
+  EXPECT_EQ(ReadShipFile("Ship.txt"), MakeHeader() + JoinCrLf(GetParam().theExpectedLines));
   EXPECT_EQ(ReadMessagesAfterStart(), GetParam().theExpectedErrors);
 }
 

@@ -115,6 +115,16 @@ TEST_F(ExportShipCommandTest, NeverOverwritesAnExistingShipFile) {
                                                                "Ship.txt]"});
 }
 
+TEST_F(ExportShipCommandTest, NamesMeetingTheSameFileAreRefusedByThatFile) {
+  EXPECT_TRUE(Run("a;b"));
+  EXPECT_FALSE(Run("a?b"));
+  EXPECT_EQ(theConsoleLines.back(),
+            "ExportShipRef: ERROR: file already exists at [.\\Data\\SFSE\\Plugins\\Spaceships\\a;b.txt].");
+  // One ship: the header, the empty line and the display name line.
+  const std::string sShip = ReadShipFile("a;b.txt");
+  EXPECT_EQ(std::count(sShip.begin(), sShip.end(), '\n'), 5);
+}
+
 TEST_F(ExportShipCommandTest, ReportsASuccessfulExport) {
   EXPECT_TRUE(Run("My Ship"));
   EXPECT_EQ(theConsoleLines, std::vector<std::string>{kExported});

@@ -2,7 +2,12 @@
 // and the decoration blocks.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <numbers>
+
+#if !defined(_WIN32)
+#include <sys/resource.h>
+#endif
 
 #include "plugin/commands/CommandFrame.h"
 #include "ship/ExportShipRef.h"
@@ -18,17 +23,17 @@ constexpr uint8_t kType49 = 49;
 
 class ExportShipRefTest : public ExportFixture {
  protected:
-  bool Export(game::TESObjectCELL* theCell, const std::string& sFileName = "Ship.txt") {
+  bool RunExport(game::TESObjectCELL* theCell, const std::string& sFileName = "Ship.txt") {
     return ExportShipRef(theShip.theShipRef, theCell, kShipFolder, sFileName, &theSettings);
   }
 
-  std::string Header() const {
+  std::string MakeHeader() const {
     return JoinCrLf({"Ship: Test Ship Base [FormID: 0000C0DE] [EditorID: TestShip] ", "Export time: [T]",
                      "Version: 1.00", "", "DisplayName |Test Ship Base"});
   }
 
   // The eight lines of a decoration block at the origin, unrotated, at full scale.
-  static std::vector<std::string> Block(int iIndex, const std::string& sBase) {
+  static std::vector<std::string> MakeBlock(int iIndex, const std::string& sBase) {
     const std::string sPrefix = "DecorItem[" + std::to_string(iIndex) + "]";
     std::vector<std::string> theLines = {sPrefix + ".base |" + sBase};
     for (const char* sField : {".fPosX", ".fPosY", ".fPosZ", ".fRotX", ".fRotY", ".fRotZ"}) {
@@ -38,7 +43,7 @@ class ExportShipRefTest : public ExportFixture {
     return theLines;
   }
 
-  static std::string Concat(std::initializer_list<std::vector<std::string>> theParts) {
+  static std::string ConcatLines(std::initializer_list<std::vector<std::string>> theParts) {
     std::vector<std::string> theLines;
     for (const auto& thePart : theParts) theLines.insert(theLines.end(), thePart.begin(), thePart.end());
     return JoinCrLf(theLines);
@@ -50,13 +55,13 @@ class ExportShipRefTest : public ExportFixture {
 TEST_F(ExportShipRefTest, RefusesWithoutFileWhenPreconditionsFail) {
   EXPECT_FALSE(ExportShipRef(nullptr, theShip.theCell, kShipFolder, "Null.txt", &theSettings));
   theShip.theShipBase->uFormType = 66;
-  EXPECT_FALSE(Export(theShip.theCell, "NotGeneric.txt"));
+  EXPECT_FALSE(RunExport(theShip.theCell, "NotGeneric.txt"));
   theShip.theShipBase->uFormType = game::kFormTypeGenericBaseForm;
   theShip.theExcludedBaseKeyword->uFormType = 5;
-  EXPECT_FALSE(Export(theShip.theCell, "NoBaseKeyword.txt"));
+  EXPECT_FALSE(RunExport(theShip.theCell, "NoBaseKeyword.txt"));
   theShip.theExcludedBaseKeyword->uFormType = game::kFormTypeKeyword;
   theShip.theWorld.theWorkshopLinkKeyword = nullptr;
-  EXPECT_FALSE(Export(theShip.theCell, "NoLinkKeyword.txt"));
+  EXPECT_FALSE(RunExport(theShip.theCell, "NoLinkKeyword.txt"));
 
   EXPECT_TRUE(std::filesystem::is_empty(GetShipFolder()));
   EXPECT_EQ(ReadMessagesAfterStart(), std::vector<std::string>{});
@@ -64,7 +69,7 @@ TEST_F(ExportShipRefTest, RefusesWithoutFileWhenPreconditionsFail) {
 
 TEST_F(ExportShipRefTest, RefusesExteriorCellWithoutFile) {
   theShip.theCell->bInterior = false;
-  EXPECT_FALSE(Export(theShip.theCell));
+  EXPECT_FALSE(RunExport(theShip.theCell));
   EXPECT_FALSE(std::filesystem::exists(GetShipFolder() / "Ship.txt"));
   EXPECT_EQ(ReadMessagesAfterStart(), std::vector<std::string>{"theInteriorCell [ADDR | FF000100 | 57 | 0|0x0 | "
                                                                "{unnamed} | {no_edid}] is not interior"});
@@ -72,19 +77,19 @@ TEST_F(ExportShipRefTest, RefusesExteriorCellWithoutFile) {
 
 TEST_F(ExportShipRefTest, NullCellWritesComponentsWithoutDecoration) {
   theShip.LinkToWorkshop(theShip.AddDecorItem(0xFF000301, theShip.AddForm(0x00000F01, kMisc, theShip.theMaster)));
-  EXPECT_TRUE(Export(nullptr));
-  EXPECT_EQ(ReadShipFile("Ship.txt"), Header());
+  EXPECT_TRUE(RunExport(nullptr));
+  EXPECT_EQ(ReadShipFile("Ship.txt"), MakeHeader());
   EXPECT_EQ(ReadMessagesAfterStart(),
             std::vector<std::string>{"theInteriorCell is nullptr, DecorItems won't be exported"});
 }
 
 TEST_F(ExportShipRefTest, ReplacesCharactersFileNamesCannotHold) {
-  EXPECT_TRUE(Export(theShip.theCell, "q\"s*t<u>v/w\\x|y?.txt"));
+  EXPECT_TRUE(RunExport(theShip.theCell, "q\"s*t<u>v/w\\x|y?.txt"));
   EXPECT_TRUE(std::filesystem::exists(GetShipFolder() / "q;s;t;u;v;w;x;y;.txt"));
 #if !defined(_WIN32)
   // The colon stays: on Windows it names a stream of the file, so only the native build
   // shows the file it makes.
-  EXPECT_TRUE(Export(theShip.theCell, "a:b|c?.txt"));
+  EXPECT_TRUE(RunExport(theShip.theCell, "a:b|c?.txt"));
   EXPECT_TRUE(std::filesystem::exists(GetShipFolder() / "a:b;c;.txt"));
 #endif
 }
@@ -94,10 +99,36 @@ TEST_F(ExportShipRefTest, MissingFolderFailsToOpen) {
   EXPECT_EQ(ReadMessagesAfterStart(), std::vector<std::string>{"std::ofstream error: !log.is_open()"});
 }
 
+TEST_F(ExportShipRefTest, NeverWritesIntoAnExistingFile) {
+  WriteFileBytes(GetShipFolder() / "Ship.txt", "kept\r\n");
+  EXPECT_FALSE(RunExport(theShip.theCell));
+  EXPECT_EQ(ReadFileBytes(GetShipFolder() / "Ship.txt"), "kept\r\n");
+  EXPECT_EQ(ReadMessagesAfterStart(),
+            std::vector<std::string>{
+                "file already exists at [.\\Data\\SFSE\\Plugins\\Spaceships\\Ship.txt], it is not extended"});
+}
+
 #if !defined(_WIN32)
-// A device that takes no data: every write fails as on a full disk.
+// Files may grow to a few kilobytes only, as on a nearly full disk: the log still fits, the
+// ship file does not.
 TEST_F(ExportShipRefTest, FailedWritesAreNotReportedAsSuccess) {
-  EXPECT_FALSE(ExportShipRef(theShip.theShipRef, theShip.theCell, "/dev/", "full", &theSettings));
+  auto* theBlueprint =
+      theShip.theWorld.AddComponent<game::BlueprintComponent>(theShip.theShipBase, game::kBlueprintComponent);
+  game::BlueprintModule theModule = {};
+  theModule.item = theShip.theShipBase;
+  theShip.theWorld.FillArray(theBlueprint->data, std::vector<game::BlueprintModule>(20, theModule));
+
+  rlimit theOldLimit = {};
+  getrlimit(RLIMIT_FSIZE, &theOldLimit);
+  rlimit theLimit = theOldLimit;
+  theLimit.rlim_cur = 4096;
+  auto OldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &theLimit);
+  bool bExported = RunExport(theShip.theCell);
+  setrlimit(RLIMIT_FSIZE, &theOldLimit);
+  std::signal(SIGXFSZ, OldHandler);
+
+  EXPECT_FALSE(bExported);
   EXPECT_EQ(ReadMessagesAfterStart(), std::vector<std::string>{"std::ofstream error: log.fail()"});
 }
 #endif
@@ -122,8 +153,9 @@ TEST_F(ExportShipRefTest, FiltersDecorationAndNumbersWithoutGaps) {
   theShip.AddDecorItem(0xFF000309, theChair);
   theSettings.Logging.bVerboseLogging = true;
 
-  ASSERT_TRUE(Export(theShip.theCell));
-  EXPECT_EQ(ReadShipFile("Ship.txt"), Header() + Concat({Block(0, "000F01|Starfield.esm"), Block(1, "C01|Small.esm")}));
+  ASSERT_TRUE(RunExport(theShip.theCell));
+  EXPECT_EQ(ReadShipFile("Ship.txt"),
+            MakeHeader() + ConcatLines({MakeBlock(0, "000F01|Starfield.esm"), MakeBlock(1, "C01|Small.esm")}));
   EXPECT_EQ(ReadMessagesAfterStart(),
             (std::vector<std::string>{"skipping decor item of unsupported type | Ref [ADDR | FF000302 | 66 | 0|0x0 | "
                                       "Light | {no_edid}] of base [ADDR | 00000F02 | 30]",
@@ -142,9 +174,9 @@ TEST_F(ExportShipRefTest, SkipSettingsLeaveType49Exported) {
     *bSkip = true;
   }
   theExport.bSkipBOOK = false;
-  ASSERT_TRUE(Export(theShip.theCell));
+  ASSERT_TRUE(RunExport(theShip.theCell));
   EXPECT_EQ(ReadShipFile("Ship.txt"),
-            Header() + Concat({Block(0, "000F02|Starfield.esm"), Block(1, "000F03|Starfield.esm")}));
+            MakeHeader() + ConcatLines({MakeBlock(0, "000F02|Starfield.esm"), MakeBlock(1, "000F03|Starfield.esm")}));
   // Nothing is logged for skipped items without verbose logging.
   EXPECT_EQ(ReadMessagesAfterStart(), std::vector<std::string>{});
 }
@@ -155,11 +187,11 @@ TEST_F(ExportShipRefTest, BuildModeRestrictionKeepsOnlyWorkshopItems) {
   theShip.AddDecorItem(0xFF000302, theMisc);
   theShip.LinkToWorkshop(theShip.AddDecorItem(0xFF000303, theMisc));
   theSettings.Export.bRestrictDecorationExportToBuildModePlacedItems = true;
-  ASSERT_TRUE(Export(theShip.theCell));
-  EXPECT_EQ(ReadShipFile("Ship.txt"), Header() + Concat({Block(0, "000F01|Starfield.esm"),
-                                                         {"DecorItem[0].bWorkshopItem"},
-                                                         Block(1, "000F01|Starfield.esm"),
-                                                         {"DecorItem[1].bWorkshopItem"}}));
+  ASSERT_TRUE(RunExport(theShip.theCell));
+  EXPECT_EQ(ReadShipFile("Ship.txt"), MakeHeader() + ConcatLines({MakeBlock(0, "000F01|Starfield.esm"),
+                                                                  {"DecorItem[0].bWorkshopItem"},
+                                                                  MakeBlock(1, "000F01|Starfield.esm"),
+                                                                  {"DecorItem[1].bWorkshopItem"}}));
 }
 
 TEST_F(ExportShipRefTest, BlockCarriesPlacementScaleAndOverrideName) {
@@ -175,20 +207,20 @@ TEST_F(ExportShipRefTest, BlockCarriesPlacementScaleAndOverrideName) {
   theRef->theExtra->theEntries.push_back(std::move(theName));
   theShip.LinkToWorkshop(theRef);
 
-  ASSERT_TRUE(Export(theShip.theCell));
+  ASSERT_TRUE(RunExport(theShip.theCell));
   EXPECT_EQ(ReadShipFile("Ship.txt"),
-            Header() + JoinCrLf({"DecorItem[0].base |002A|Medium.esm", "DecorItem[0].fPosX |0.500000",
-                                 "DecorItem[0].fPosY |-2.250000", "DecorItem[0].fPosZ |0.100000",
-                                 "DecorItem[0].fRotX |0.000000", "DecorItem[0].fRotY |0.000000",
-                                 "DecorItem[0].fRotZ |90.000000", "DecorItem[0].fScale |1.500000",
-                                 "DecorItem[0].overrideName |Lucky Mug", "DecorItem[0].bWorkshopItem"}));
+            MakeHeader() + JoinCrLf({"DecorItem[0].base |002A|Medium.esm", "DecorItem[0].fPosX |0.500000",
+                                     "DecorItem[0].fPosY |-2.250000", "DecorItem[0].fPosZ |0.100000",
+                                     "DecorItem[0].fRotX |0.000000", "DecorItem[0].fRotY |0.000000",
+                                     "DecorItem[0].fRotZ |90.000000", "DecorItem[0].fScale |1.500000",
+                                     "DecorItem[0].overrideName |Lucky Mug", "DecorItem[0].bWorkshopItem"}));
 }
 
 TEST_F(ExportShipRefTest, DecorationBaseWithoutPluginFileStopsTheExport) {
   theShip.AddDecorItem(0xFF000301, theShip.AddForm(0x00000F01, kMisc, theShip.theMaster));
   theShip.AddDecorItem(0xFF000302, theShip.AddForm(0xFF000F02, kMisc, nullptr));
-  EXPECT_FALSE(Export(theShip.theCell));
-  EXPECT_EQ(ReadShipFile("Ship.txt"), Header() + Concat({Block(0, "000F01|Starfield.esm")}));
+  EXPECT_FALSE(RunExport(theShip.theCell));
+  EXPECT_EQ(ReadShipFile("Ship.txt"), MakeHeader() + ConcatLines({MakeBlock(0, "000F01|Starfield.esm")}));
   EXPECT_EQ(ReadMessagesAfterStart(), std::vector<std::string>{"tesfile is nullptr | Ref [ADDR | FF000302 | 66 | "
                                                                "0|0x0 | {unnamed} | {no_edid}]"});
 }
@@ -205,7 +237,7 @@ TEST_F(ExportShipRefTest, HeaderFallsBackThroughRecordedShipForm) {
   theShip.theShipRef->theExtra->theEntries.push_back(std::move(theEntry));
   ASSERT_NE(theRecorded, nullptr);
 
-  ASSERT_TRUE(Export(theShip.theCell));
+  ASSERT_TRUE(RunExport(theShip.theCell));
   EXPECT_TRUE(
       ReadShipFile("Ship.txt")
           .starts_with("Ship: Test Ship Base [FormID: 0000BEEF] [EditorID: RecordedShip] \r\nExport time: [T]\r\n"));

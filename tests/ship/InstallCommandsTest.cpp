@@ -44,8 +44,8 @@ class InstallCommandsTest : public ExportFixture {
                                           MakeEntry("PipBoyRadioOff", 0x1002), MakeEntry("", 0x13C0)};
   }
 
-  game::CommandEntry& Console(std::size_t i) { return theShip.theWorld.theConsoleCommands[i]; }
-  game::CommandEntry& Script(std::size_t i) { return theShip.theWorld.theScriptCommands[i]; }
+  game::CommandEntry& GetConsoleEntry(std::size_t i) { return theShip.theWorld.theConsoleCommands[i]; }
+  game::CommandEntry& GetScriptEntry(std::size_t i) { return theShip.theWorld.theScriptCommands[i]; }
 
   void ExpectTakenOver(game::CommandEntry& theEntry, const char* sName, const char* sHelp,
                        game::CommandExecuteFn theHandler, uint32_t uOpcode) {
@@ -64,58 +64,60 @@ class InstallCommandsTest : public ExportFixture {
 
 TEST_F(InstallCommandsTest, RewritesTheThreeEntriesInPlace) {
   ASSERT_TRUE(InstallCommands());
-  ExpectTakenOver(Script(1), "ExportShip", "Exports a Spaceship (implemented by Zorvane - SFSE Plugin by Pelloquin)",
-                  &ExportShipCommand, 0x1001);
-  ExpectTakenOver(Script(2), "ImportShipLayout",
+  ExpectTakenOver(GetScriptEntry(1), "ExportShip",
+                  "Exports a Spaceship (implemented by Zorvane - SFSE Plugin by Pelloquin)", &ExportShipCommand,
+                  0x1001);
+  ExpectTakenOver(GetScriptEntry(2), "ImportShipLayout",
                   "Imports Spaceship layout (implemented by Zorvane - SFSE Plugin by Pelloquin)",
                   &ImportShipLayoutCommand, 0x1002);
-  ExpectTakenOver(Console(3), "ImportShipInterior",
+  ExpectTakenOver(GetConsoleEntry(3), "ImportShipInterior",
                   "Imports Spaceship interior decoration items (implemented by Zorvane - SFSE Plugin by Pelloquin)",
                   &ImportShipInteriorCommand, 0x103);
-  EXPECT_STREQ(Console(1).sLongName, "CloseFile");
-  EXPECT_STREQ(Script(0).sLongName, "GetPos");
+  EXPECT_STREQ(GetConsoleEntry(1).sLongName, "CloseFile");
+  EXPECT_STREQ(GetScriptEntry(0).sLongName, "GetPos");
   EXPECT_EQ(ReadMessagesAfterStart(),
             (std::vector<std::string>{"ExportShip command registered", "ImportShipLayout command registered",
                                       "ImportShipInterior command registered"}));
 }
 
 TEST_F(InstallCommandsTest, FailsWithoutCloseFileParameters) {
-  Console(1).theParams = nullptr;
+  GetConsoleEntry(1).theParams = nullptr;
   EXPECT_FALSE(InstallCommands());
-  Console(1).sLongName = "CloseFileX";
+  GetConsoleEntry(1).sLongName = "CloseFileX";
   EXPECT_FALSE(InstallCommands());
-  EXPECT_STREQ(Script(1).sLongName, "PipboyRadio");
+  EXPECT_STREQ(GetScriptEntry(1).sLongName, "PipboyRadio");
   EXPECT_EQ(ReadMessagesAfterStart(),
             (std::vector<std::string>{"command params couldn't be found", "command params couldn't be found"}));
 }
 
 TEST_F(InstallCommandsTest, FailsSilentlyWhenATakenOverEntryIsMissing) {
-  Console(3).sLongName = "PlaceFurnitureTesterX";
+  GetConsoleEntry(3).sLongName = "PlaceFurnitureTesterX";
   EXPECT_FALSE(InstallCommands());
   // The entries rewritten before the missing one stay rewritten.
-  EXPECT_STREQ(Script(1).sLongName, "ExportShip");
-  EXPECT_STREQ(Script(2).sLongName, "ImportShipLayout");
+  EXPECT_STREQ(GetScriptEntry(1).sLongName, "ExportShip");
+  EXPECT_STREQ(GetScriptEntry(2).sLongName, "ImportShipLayout");
   EXPECT_EQ(ReadMessagesAfterStart(),
             (std::vector<std::string>{"ExportShip command registered", "ImportShipLayout command registered"}));
 }
 
 TEST_F(InstallCommandsTest, MatchesLongNamesCaseSensitively) {
-  Script(2).sLongName = "PipboyRadioOff";
+  GetScriptEntry(2).sLongName = "PipboyRadioOff";
   EXPECT_FALSE(InstallCommands());
-  EXPECT_STREQ(Script(2).sLongName, "PipboyRadioOff");
+  EXPECT_STREQ(GetScriptEntry(2).sLongName, "PipboyRadioOff");
 }
 
 TEST_F(InstallCommandsTest, SearchesEachNameInItsOwnTable) {
-  std::swap(Console(3), Script(1));  // PlaceFurnitureTester in the script table, PipboyRadio in the console table
+  std::swap(GetConsoleEntry(3),
+            GetScriptEntry(1));  // PlaceFurnitureTester in the script table, PipboyRadio in the console table
   EXPECT_FALSE(InstallCommands());
-  EXPECT_STREQ(Console(3).sLongName, "PipboyRadio");
+  EXPECT_STREQ(GetConsoleEntry(3).sLongName, "PipboyRadio");
 }
 
 TEST_F(InstallCommandsTest, StopsScanningAtTheTableBound) {
-  EXPECT_EQ(FindCommandEntry(&Console(0), 0x345, "PlaceFurnitureTester"), &Console(3));
-  EXPECT_EQ(FindCommandEntry(&Console(0), 0x103, "PlaceFurnitureTester"), nullptr);
-  Script(0).uOpcode = 0x13C0;
-  EXPECT_EQ(FindCommandEntry(&Script(0), 0x13C0, "PipboyRadio"), nullptr);
+  EXPECT_EQ(FindCommandEntry(&GetConsoleEntry(0), 0x345, "PlaceFurnitureTester"), &GetConsoleEntry(3));
+  EXPECT_EQ(FindCommandEntry(&GetConsoleEntry(0), 0x103, "PlaceFurnitureTester"), nullptr);
+  GetScriptEntry(0).uOpcode = 0x13C0;
+  EXPECT_EQ(FindCommandEntry(&GetScriptEntry(0), 0x13C0, "PipboyRadio"), nullptr);
   EXPECT_FALSE(InstallCommands());
 }
 

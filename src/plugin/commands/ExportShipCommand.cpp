@@ -44,6 +44,9 @@ bool ExportShipCommandChecked(const uint8_t* theCompiledData, game::TESObjectREF
   if (!thePath) {
     return false;
   }
+  // The name of the file the export writes: names that differ only in characters a file
+  // name cannot hold ("a?b", "a;b") meet the same file, which is never overwritten.
+  thePath->sFileName = ReplaceForbiddenCharacters(thePath->sFileName);
   if (DoesFileExistEx(thePath->sFolder, thePath->sFileName)) {
     // An existing ship file is never overwritten.
     RefuseShipCommand(kExportShip, "ExportShipRef: ERROR: file already exists at [" + thePath->GetFullPath() + "].",
