@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
 #include <string>
 
@@ -22,6 +23,9 @@ void* FindImageExport(uintptr_t uImageBase, const char* sName);
 
 // A modal box with an OK button and no owner window (MessageBoxA with type 0).
 void ShowMessageBox(const std::string& sText, const std::string& sCaption);
+
+// The local time of a moment, by the runtime library's conversion.
+std::tm GetLocalTime(std::time_t theTime);
 
 // Ends the process through the runtime library's exit.
 [[noreturn]] void ExitProcess(int iCode);

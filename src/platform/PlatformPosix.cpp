@@ -108,6 +108,12 @@ void ShowMessageBox(const std::string& sText, const std::string& sCaption) {
   std::fprintf(stderr, "%s | %s\n", sCaption.c_str(), sText.c_str());
 }
 
+std::tm GetLocalTime(std::time_t theTime) {
+  std::tm theLocal = {};
+  localtime_r(&theTime, &theLocal);
+  return theLocal;
+}
+
 void ExitProcess(int iCode) { std::exit(iCode); }
 
 bool GetDocumentsFolder(std::string& sFolder) {

@@ -49,6 +49,12 @@ void ShowMessageBox(const std::string& sText, const std::string& sCaption) {
   MessageBoxA(nullptr, sText.c_str(), sCaption.c_str(), 0);
 }
 
+std::tm GetLocalTime(std::time_t theTime) {
+  std::tm theLocal = {};
+  localtime_s(&theLocal, &theTime);
+  return theLocal;
+}
+
 void ExitProcess(int iCode) { std::exit(iCode); }
 
 bool GetDocumentsFolder(std::string& sFolder) {
@@ -73,7 +79,16 @@ bool WritePrivateProfileText(const std::string& sSection, const std::string& sKe
   return WritePrivateProfileStringA(sSection.c_str(), sKey.c_str(), sValue.c_str(), sPath.c_str()) != FALSE;
 }
 
-std::filesystem::path ToFileSystemPath(const std::string& sPath) { return std::filesystem::path(sPath); }
+// The plugin's texts are in the ANSI code page, as the A functions hand them out (the
+// Documents folder of a user named in Cyrillic, say); the runtime's own conversion would
+// read them as Latin-1.
+std::filesystem::path ToFileSystemPath(const std::string& sPath) {
+  if (sPath.empty()) return {};
+  int iLength = MultiByteToWideChar(CP_ACP, 0, sPath.data(), static_cast<int>(sPath.size()), nullptr, 0);
+  std::wstring sWide(static_cast<std::size_t>(iLength), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, sPath.data(), static_cast<int>(sPath.size()), sWide.data(), iLength);
+  return std::filesystem::path(sWide);
+}
 
 // The text-mode stream itself turns line feeds into CR LF.
 std::string ToTextFileBytes(const std::string& sText) { return sText; }

@@ -30,18 +30,12 @@ const std::string& GetLogPath() { return gLogPath; }
 
 std::string GetTimestamp() {
   auto theNow = std::chrono::system_clock::now();
-  auto uMilliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(theNow.time_since_epoch()).count() % 1000;
-  std::time_t theSeconds = std::chrono::system_clock::to_time_t(theNow);
-  std::tm theLocal = {};
-#if defined(_WIN32)
-  localtime_s(&theLocal, &theSeconds);
-#else
-  localtime_r(&theSeconds, &theLocal);
-#endif
+  auto iMilliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(theNow.time_since_epoch()).count() % 1000;
+  std::tm theLocal = platform::GetLocalTime(std::chrono::system_clock::to_time_t(theNow));
   char sDate[64] = {};
   std::strftime(sDate, sizeof(sDate), "%Y-%m-%d %H:%M:%S", &theLocal);
   char sMilliseconds[16] = {};
-  std::snprintf(sMilliseconds, sizeof(sMilliseconds), ".%05d", static_cast<int>(uMilliseconds));
+  std::snprintf(sMilliseconds, sizeof(sMilliseconds), ".%05d", static_cast<int>(iMilliseconds));
   return std::string(sDate) + sMilliseconds;
 }
 
@@ -57,8 +51,8 @@ std::string BuildLogLine(const char* sLevelPrefix, const char* sSourcePath, unsi
 }
 
 void OpenLog() {
-  // A log opened earlier in this process is given up: a failure below must leave no usable
-  // log behind, and a Documents failure names the (empty) path it could not build.
+  // A log opened earlier in this process is given up, so a Documents failure leaves no path
+  // (its box names the empty one) and every later line is dropped.
   gLogPath.clear();
   std::string sDocuments;
   if (!platform::GetDocumentsFolder(sDocuments)) {
@@ -74,6 +68,7 @@ void OpenLog() {
       ShowLogBox("OpenLog: is_regular_file error (" + gLogPath + ")");
       return;
     }
+    // A log that cannot be deleted (read-only, or held by a viewer) is continued instead.
     std::filesystem::remove(thePath, theError);
   }
 

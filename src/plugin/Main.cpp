@@ -1,7 +1,6 @@
 #include "plugin/Main.h"
 
 #include "game/Game.h"
-#include "patch/PilotingSkill.h"
 #include "platform/Platform.h"
 #include "plugin/Log.h"
 #include "plugin/Settings.h"
@@ -14,29 +13,6 @@ namespace {
 uint32_t gPluginHandle = sfse::kInvalidPluginHandle;
 uintptr_t gGameImageBase = 0;
 
-bool SFSEPlugin_Load(const sfse::Interface* theInterface, uintptr_t uImageBase) {
-  gPluginHandle = theInterface->GetPluginHandle();
-  OpenLog();
-  gGameImageBase = uImageBase;
-  if (gGameImageBase == 0) {
-    // The box comes first; its line is written once the player has closed it. Both refusals
-    // log here so that the line's function field names this entry.
-    ShowMessageBox("Installation error: Starfield.exe handle couldn't be acquired", false);
-    LOG_ERROR("Starfield.exe handle couldn't be acquired, shutting down");
-    return false;
-  }
-  if (!game::BindHostFromImage(gGameImageBase)) {
-    ShowMessageBox("Installation error: game interface couldn't be bound", false);
-    LOG_ERROR("game interface couldn't be bound, shutting down");
-    return false;
-  }
-  auto* theMessaging = static_cast<sfse::MessagingInterface*>(theInterface->QueryInterface(sfse::kInterfaceMessaging));
-  if (theMessaging != nullptr) {
-    theMessaging->RegisterListener(gPluginHandle, "SFSE", ::SFSEPlugin_HandleOnPostDataLoad);
-  }
-  return true;
-}
-
 }  // namespace
 
 void ShowMessageBox(const std::string& sText, bool terminate) {
@@ -46,8 +22,27 @@ void ShowMessageBox(const std::string& sText, bool terminate) {
   }
 }
 
-bool LoadPlugin(const sfse::Interface* theInterface, uintptr_t uImageBase) {
-  return SFSEPlugin_Load(theInterface, uImageBase);
+bool LoadPlugin(const sfse::Interface* theInterface, uintptr_t (*GetImageBase)()) {
+  constexpr const char* kFunction = "SFSEPlugin_Load";
+  gPluginHandle = theInterface->GetPluginHandle();
+  OpenLog();
+  gGameImageBase = GetImageBase();
+  if (gGameImageBase == 0) {
+    // The box comes first; its line is written once the player has closed it.
+    ShowMessageBox("Installation error: Starfield.exe handle couldn't be acquired", false);
+    LOG_ERROR_IN(kFunction, "Starfield.exe handle couldn't be acquired, shutting down");
+    return false;
+  }
+  if (!game::BindHostFromImage(gGameImageBase)) {
+    ShowMessageBox("Installation error: game interface couldn't be bound", false);
+    LOG_ERROR_IN(kFunction, "game interface couldn't be bound, shutting down");
+    return false;
+  }
+  auto* theMessaging = static_cast<sfse::MessagingInterface*>(theInterface->QueryInterface(sfse::kInterfaceMessaging));
+  if (theMessaging != nullptr) {
+    theMessaging->RegisterListener(gPluginHandle, "SFSE", ::SFSEPlugin_HandleOnPostDataLoad);
+  }
+  return true;
 }
 
 uint32_t GetPluginHandle() { return gPluginHandle; }
@@ -58,7 +53,7 @@ uintptr_t GetGameImageBase() { return gGameImageBase; }
 extern "C" {
 
 bool SFSEPlugin_Load(const sfse::Interface* theInterface) {
-  return zorvane::LoadPlugin(theInterface, platform::GetGameImageBase());
+  return zorvane::LoadPlugin(theInterface, &platform::GetGameImageBase);
 }
 
 void SFSEPlugin_HandleOnPostDataLoad(sfse::Message* theMessage) {

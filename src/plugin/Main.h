@@ -18,9 +18,10 @@ namespace zorvane {
 // ends with exit code 0 once the box is closed.
 void ShowMessageBox(const std::string& sText, bool terminate);
 
-// SFSEPlugin_Load with the game image base given: keeps the plugin handle, opens the log,
-// binds the game's operation table and registers the post-data-load listener.
-bool LoadPlugin(const sfse::Interface* theInterface, uintptr_t uImageBase);
+// SFSEPlugin_Load with the way to find the game image given: keeps the plugin handle, opens
+// the log, takes the image base, binds the game's operation table and registers the
+// post-data-load listener.
+bool LoadPlugin(const sfse::Interface* theInterface, uintptr_t (*GetImageBase)());
 
 uint32_t GetPluginHandle();
 uintptr_t GetGameImageBase();

@@ -6,32 +6,39 @@
 
 namespace zorvane {
 
-// The ten kinds of decoration item an export or an import may leave out, named by the
-// game's record codes: books, miscellaneous items, furniture, keys, consumables, movable
-// statics, containers, terminals, armour and weapons.
-struct DecorTypeSkips {
-  bool bSkipBOOK = false;
-  bool bSkipMISC = false;
-  bool bSkipFURN = false;
-  bool bSkipKEYM = false;
-  bool bSkipALCH = false;
-  bool bSkipMSTT = false;
-  bool bSkipCONT = false;
-  bool bSkipTERM = false;
-  bool bSkipARMO = false;
-  bool bSkipWEAP = false;
-};
-
 struct PluginSettings {
   struct {
     bool bNoPilotingSkillRequirement = false;
   } Piloting;
-  struct : DecorTypeSkips {
+  // The ten skip keys of Export and Import name decoration kinds by the game's record codes:
+  // books, miscellaneous items, furniture, keys, consumables, movable statics, containers,
+  // terminals, armour and weapons.
+  struct {
     bool bRestrictDecorationExportToBuildModePlacedItems = false;
+    bool bSkipBOOK = false;
+    bool bSkipMISC = false;
+    bool bSkipFURN = false;
+    bool bSkipKEYM = false;
+    bool bSkipALCH = false;
+    bool bSkipMSTT = false;
+    bool bSkipCONT = false;
+    bool bSkipTERM = false;
+    bool bSkipARMO = false;
+    bool bSkipWEAP = false;
   } Export;
-  struct : DecorTypeSkips {
+  struct {
     bool bRestrictDecorationImportToBuildModePlacedItems = true;
     bool bRemoveAlreadyPlacedDecorationItemsBeforeImport = false;
+    bool bSkipBOOK = false;
+    bool bSkipMISC = false;
+    bool bSkipFURN = false;
+    bool bSkipKEYM = false;
+    bool bSkipALCH = false;
+    bool bSkipMSTT = false;
+    bool bSkipCONT = false;
+    bool bSkipTERM = false;
+    bool bSkipARMO = false;
+    bool bSkipWEAP = false;
   } Import;
   struct {
     // On in memory although a newly created file says 0: the first command of the first
@@ -46,9 +53,9 @@ struct PluginSettings {
 // The live settings. Written only by LoadSettings.
 extern PluginSettings gSettings;
 
-// Reads the settings file over the fields it gives non-empty values, or creates a missing
-// file with the defaults when `createIfMissing`; logs all 26 values; then applies the
-// piloting setting to the game's perk.
+// Reads the settings file over the fields it gives non-empty values, or, when
+// `createIfMissing`, creates a missing file with the values a new file holds (memory keeps
+// its own); logs all 26 values; then applies the piloting setting to the game's perk.
 void LoadSettings(bool createIfMissing);
 
 // The settings file helpers. `sSubfolder` goes between ".\Data\SFSE\Plugins\" and the name.

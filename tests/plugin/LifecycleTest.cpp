@@ -125,7 +125,7 @@ TEST_F(LifecycleTest, LoadPluginRefusesNullImageBaseAfterBox) {
   std::vector<std::string> theLogAtBox;
   OnBoxShown = [&](const Box&) { theLogAtBox.push_back(ReadLog()); };
 
-  bool bLoaded = LoadPlugin(&FakeLoader::theInterface, 0);
+  bool bLoaded = LoadPlugin(&FakeLoader::theInterface, [] { return uintptr_t{0}; });
 
   EXPECT_FALSE(bLoaded);
   EXPECT_EQ(GetPluginHandle(), 7u);
@@ -143,7 +143,7 @@ TEST_F(LifecycleTest, LoadPluginRefusesImageWithoutGameInterface) {
   OnBoxShown = [&](const Box&) { theLogAtBox.push_back(ReadLog()); };
 
   // The test executable is the main image, and it exports no game operation table.
-  bool bLoaded = LoadPlugin(&FakeLoader::theInterface, platform::GetGameImageBase());
+  bool bLoaded = LoadPlugin(&FakeLoader::theInterface, &platform::GetGameImageBase);
 
   EXPECT_FALSE(bLoaded);
   EXPECT_EQ(theBoxes, (std::vector<Box>{{kCaption, "Installation error: game interface couldn't be bound"}}));
