@@ -154,7 +154,11 @@ bool WritePrivateProfileText(const std::string& sSection, const std::string& sKe
                              const std::string& sPath) {
   PrivateProfile theProfile;
   auto thePath = ToFileSystemPath(sPath);
-  theProfile.Load(thePath);
+  // A file that exists but cannot be read is left alone rather than replaced by one key.
+  std::error_code theError;
+  if (!theProfile.Load(thePath) && std::filesystem::exists(thePath, theError)) {
+    return false;
+  }
   theProfile.Set(sSection, sKey, sValue);
   return theProfile.Save(thePath);
 }
