@@ -47,7 +47,6 @@ bool BindHostFromImage(uintptr_t uImageBase) {
 }
 
 void BindHost(const Host* theHost) { gHost = theHost; }
-const Host* GetHost() { return gHost; }
 
 TESDataHandler* GetDataHandler() { ZV_CALL(GetDataHandler, nullptr, ); }
 ConsoleLog* GetConsoleLog() { ZV_CALL(GetConsoleLog, nullptr, ); }

@@ -20,7 +20,6 @@ bool BindHostFromImage(uintptr_t uImageBase);
 
 // Binds a table directly (tests). Null unbinds.
 void BindHost(const Host* theHost);
-const Host* GetHost();
 
 // Globals.
 TESDataHandler* GetDataHandler();
