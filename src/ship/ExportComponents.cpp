@@ -192,22 +192,15 @@ bool ExportContainer(ShipFileWriter& theWriter, game::TESForm* theBase) {
   if (theComponent == nullptr || theComponent->theEntries.theData == nullptr) return true;
   for (uint32_t n = 0; n < theComponent->theEntries.uCount; ++n) {
     const game::ContainerEntry* theEntry = theComponent->theEntries.theData[n];
-    if (theEntry == nullptr || theEntry->obj == nullptr) {
-      // An entry without form (or an entry the game left empty) names nothing a ship file
-      // could hold; its count and extra data are written only when the entry exists.
-      if (theEntry != nullptr) {
-        const std::string sEntryKey = FormatIndexedKey(keys::kContainer, n);
-        theWriter.WriteValue(FormatFieldKey(sEntryKey, keys::kContainerFields[0]), FormatInt32(theEntry->count));
-        theWriter.WriteValue(FormatFieldKey(sEntryKey, keys::kContainerFields[1]), FormatAddress(theEntry->itemExtra));
-      }
-      LOG_ERROR_IN(kExportFunction, "object.obj is nullptr");
-      LOG_ERROR_IN(kExportFunction, "tesfile is nullptr");
-      return false;
-    }
     const std::string sEntryKey = FormatIndexedKey(keys::kContainer, n);
-    theWriter.WriteValue(FormatFieldKey(sEntryKey, keys::kContainerFields[0]), FormatInt32(theEntry->count));
-    theWriter.WriteValue(FormatFieldKey(sEntryKey, keys::kContainerFields[1]), FormatAddress(theEntry->itemExtra));
-    if (!theWriter.WriteForm(FormatFieldKey(sEntryKey, keys::kContainerFields[2]), theEntry->obj)) return false;
+    // An entry the game left empty has neither count nor form to write.
+    if (theEntry != nullptr) {
+      theWriter.WriteValue(FormatFieldKey(sEntryKey, keys::kContainerFields[0]), FormatInt32(theEntry->count));
+      theWriter.WriteValue(FormatFieldKey(sEntryKey, keys::kContainerFields[1]), FormatAddress(theEntry->itemExtra));
+    }
+    game::TESForm* theObject = theEntry != nullptr ? theEntry->obj : nullptr;
+    if (theObject == nullptr) LOG_ERROR_IN(kExportFunction, "object.obj is nullptr");
+    if (!theWriter.WriteForm(FormatFieldKey(sEntryKey, keys::kContainerFields[2]), theObject)) return false;
   }
   return true;
 }
