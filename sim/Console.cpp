@@ -54,10 +54,10 @@ void Console::AddCommand(const std::string& sName, Command theCommand) {
 }
 
 void Console::Print(const std::string& sText) {
-  World* theWorld = GetCurrentWorld();
+  if (GetCurrentWorld() == nullptr) return;
   const game::Host& theHost = GetHostTable();
   game::ConsoleLog* theConsole = theHost.GetConsoleLog();
-  if (theWorld != nullptr && theConsole != nullptr) theHost.PrintConsoleLine(theConsole, sText.c_str());
+  if (theConsole != nullptr) theHost.PrintConsoleLine(theConsole, sText.c_str());
 }
 
 game::TESObjectREFR* Console::GetSelectedReference() const {
@@ -136,6 +136,8 @@ void Console::RunGameCommand(const std::string& sName, const std::string& sRest)
   uint32_t uOpcodeOffset = 0;
   theEntry->theExecute(theEntry->theParams, theData.data(), thisObj, nullptr, nullptr, nullptr, &dResult,
                        &uOpcodeOffset);
+  // The game runs on: a lock a command left held would stop it at its next use.
+  theWorld->CheckLocksReleased(sName);
 }
 
 }  // namespace sim

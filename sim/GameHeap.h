@@ -1,60 +1,59 @@
 #pragma once
-// The game's heap: every block it hands out is tracked, so a session can tell what is still
-// allocated and a free of memory it never gave out is caught.
+// The game's heap. It hands out poisoned memory, as a real heap hands out whatever was there
+// before, so code that reads memory it never wrote sees garbage here too; it knows every live
+// block, so freeing a block it never gave, or freeing one twice, is seen instead of
+// corrupting memory.
 
 #include <cstddef>
-#include <cstdlib>
-#include <cstring>
+#include <cstdint>
 #include <map>
-#include <new>
+#include <set>
+#include <string>
 #include <type_traits>
+#include <vector>
 
 namespace sim {
 
 class GameHeap {
  public:
+  // The byte every new block is filled with.
+  static constexpr uint8_t kPoison = 0xBD;
+
+  enum class FreeResult { kFreed, kNotFromHeap, kFreedTwice };
+
   GameHeap() = default;
   GameHeap(const GameHeap&) = delete;
   GameHeap& operator=(const GameHeap&) = delete;
-  ~GameHeap() {
-    for (auto& [theBlock, uSize] : theBlocks) std::free(theBlock);
-  }
+  ~GameHeap();
 
-  // Zero-filled memory of `uSize` bytes.
-  void* Allocate(std::size_t uSize) {
-    void* theBlock = std::calloc(1, uSize == 0 ? 1 : uSize);
-    if (theBlock == nullptr) throw std::bad_alloc();
-    theBlocks[theBlock] = uSize;
-    return theBlock;
-  }
-
-  // False when the block did not come from this heap (and nothing is freed).
-  bool Free(void* theBlock) {
-    if (theBlock == nullptr) return true;
-    auto it = theBlocks.find(theBlock);
-    if (it == theBlocks.end()) return false;
-    std::free(theBlock);
-    theBlocks.erase(it);
-    return true;
-  }
+  // A block of `uSize` bytes, each kPoison; std::bad_alloc when the system has no memory.
+  void* Allocate(std::size_t uSize);
+  FreeResult Free(void* theBlock);
 
   bool Owns(const void* theBlock) const { return theBlocks.count(const_cast<void*>(theBlock)) != 0; }
-  std::size_t GetLiveCount() const { return theBlocks.size(); }
+  // The live blocks, by address, with their sizes. A block the game itself would leak is no
+  // misuse of the plugin's, so this is information, not a failure.
+  const std::map<void*, std::size_t>& GetLiveBlocks() const { return theBlocks; }
 
-  // Game objects are plain data: zero-filled memory is a valid value of each.
+  // The game making an object of its own: constructed, so every field has its value.
   template <typename T>
   T* New() {
-    static_assert(std::is_trivially_copyable_v<T>);
-    return static_cast<T*>(Allocate(sizeof(T)));
+    static_assert(std::is_trivially_copyable_v<T>, "game objects are plain data");
+    return new (Allocate(sizeof(T))) T{};
   }
   template <typename T>
   T* NewArray(std::size_t uCount) {
-    static_assert(std::is_trivially_copyable_v<T>);
-    return static_cast<T*>(Allocate(sizeof(T) * uCount));
+    static_assert(std::is_trivially_copyable_v<T>, "game objects are plain data");
+    T* theItems = static_cast<T*>(Allocate(sizeof(T) * uCount));
+    for (std::size_t i = 0; i < uCount; ++i) new (theItems + i) T{};
+    return theItems;
   }
 
  private:
   std::map<void*, std::size_t> theBlocks;
+  // Addresses of freed blocks not handed out again (kept as numbers: a freed pointer is never
+  // used, only compared).
+  std::set<uintptr_t> theFreed;
 };
 
 }  // namespace sim

@@ -49,6 +49,8 @@ struct Options {
   std::string sScript;
   std::vector<std::string> thePlugins;
   std::string sDumpWorld;
+  bool bListHeap = false;
+  std::vector<std::string> theRemovedOperations;
 };
 
 int RunSession(const Options& theOptions) {
@@ -72,6 +74,9 @@ int RunSession(const Options& theOptions) {
     if (theError) std::cerr << "zorvane-sim: cannot create the log folder: " << theError.message() << '\n';
   }
 
+  for (const std::string& sName : theOptions.theRemovedOperations) {
+    if (!sim::RemoveHostOperation(sName)) throw std::runtime_error("no game operation named " + sName);
+  }
   std::vector<std::string> thePlugins = theOptions.thePlugins;
   std::filesystem::current_path(theOptions.sGameDir);
   if (thePlugins.empty()) thePlugins = sim::Loader::FindPlugins(".");
@@ -100,6 +105,11 @@ int RunSession(const Options& theOptions) {
     if (!theDump) throw std::runtime_error("cannot write " + theOptions.sDumpWorld);
   }
   sim::StopIntercepting();
+  theWorld->CheckStrings();
+  if (theOptions.bListHeap) {
+    for (const auto& [theBlock, uSize] : theWorld->theHeap.GetLiveBlocks())
+      std::cerr << "zorvane-sim: live heap block " << theBlock << " of " << uSize << " bytes\n";
+  }
   // The plugin used the game in a way the real game would not survive.
   for (const std::string& sViolation : theWorld->GetViolations())
     std::cerr << "zorvane-sim: violation: " << sViolation << '\n';
@@ -121,6 +131,9 @@ int main(int argc, char** argv) {
   theApp.add_option("--script", theOptions.sScript, "console lines to run (default: standard input)");
   theApp.add_option("--plugin", theOptions.thePlugins, "plugin modules to load instead of Data/SFSE/Plugins/");
   theApp.add_option("--dump-world", theOptions.sDumpWorld, "write the world's state as JSON after the session");
+  theApp.add_flag("--list-heap", theOptions.bListHeap, "list the game heap's live blocks after the session");
+  theApp.add_option("--without-operation", theOptions.theRemovedOperations,
+                    "leave this operation out of the game's table, as a game build without it would");
   CLI11_PARSE(theApp, argc, argv);
 
   try {

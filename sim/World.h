@@ -1,95 +1,35 @@
 #pragma once
 // The simulated game's world: plugin files, forms, references, cells, ship components, the
-// string pool, the game heap and the globals the plugin reads. The plugin sees these objects
-// only as opaque pointers through the operation table, and reads the memory declared in
-// src/game (components, arrays, strings, command entries) directly; the rest of the layout
-// here is the simulated game's own.
+// string pool, the game heap and the globals the plugin reads. Worlds are built through the
+// methods below, by world files and tests alike, so every object is registered: the
+// operation table consults the registry before it touches anything the plugin names, and an
+// invented, freed or wrong-kind object is reported instead of being undefined behaviour.
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
-#include <utility>
+#include <unordered_map>
 #include <vector>
 
 #include "GameHeap.h"
+#include "GameObjects.h"
+#include "StringPool.h"
+#include "game/Codes.h"
 #include "game/Commands.h"
-#include "game/Components.h"
 #include "game/Host.h"
-#include "game/Types.h"
-
-namespace game {
-
-struct TESFile {
-  std::string sName;
-  uint8_t uCompileIndex = 0;  // 0xFE for every small file, 0xFD for every medium file
-  uint16_t uSmallFileIndex = 0;
-  uint8_t uMediumFileIndex = 0;
-};
-
-// An entry of the string pool. An entry may stand for another one (theTarget), whose text
-// is then its text.
-struct StringPoolEntry {
-  uint32_t uRefCount = 0;
-  StringPoolEntry* theTarget = nullptr;
-  std::string sText;
-};
-
-struct BSExtraData {
-  uint32_t uKind = 0;
-  BSFixedString theString = {nullptr};  // kinds 6 and 150
-  uint32_t uFormID = 0;                 // kind 180
-  uint32_t uListCount = 0;              // kind 128
-};
-
-struct ExtraDataList {
-  std::vector<std::unique_ptr<BSExtraData>> theEntries;
-  int iReadLocks = 0;
-};
-
-struct TESForm {
-  virtual ~TESForm() = default;
-  uint32_t uFormID = 0;
-  uint8_t uFormType = 0;
-  uint16_t uModIndex = 0;
-  std::string sEditorID;       // empty: the game gives none
-  std::string sFullName;       // empty: the game gives none
-  TESFile* theFile = nullptr;  // the plugin file that defines the form
-  std::vector<TESForm*> theKeywords;
-  // Components by type name; the memory comes from the game heap.
-  std::vector<std::pair<std::string, void*>> theComponents;
-};
-
-struct TESObjectCELL;
-
-struct TESObjectREFR : TESForm {
-  TESForm* theBase = nullptr;
-  TESObjectCELL* theParentCell = nullptr;
-  float fPosition[3] = {0.0f, 0.0f, 0.0f};
-  float fRotation[3] = {0.0f, 0.0f, 0.0f};                    // radians
-  uint16_t uScale = 100;                                      // percent
-  std::unique_ptr<ExtraDataList> theExtra;                    // null: no extra data at all
-  std::vector<std::pair<TESForm*, TESObjectREFR*>> theLinks;  // linked references by keyword
-  TESObjectREFR* theShipAboard = nullptr;                     // for actors
-};
-
-struct TESObjectCELL : TESForm {
-  bool bInterior = true;
-  std::vector<TESObjectREFR*> theRefs;  // entries may be null
-};
-
-struct TESDataHandler {
-  std::vector<TESFile*> theFiles;  // full files; entries may be null
-  std::vector<TESFile*> theSmallFiles;
-  std::vector<TESFile*> theMediumFiles;
-};
-
-struct ConsoleLog {};
-
-}  // namespace game
 
 namespace sim {
+
+// The kinds of object the registry tells apart.
+enum class ObjectKind { kForm, kReference, kCell, kFile, kDataHandler, kConsole, kExtraList, kExtraData };
+const char* GetKindName(ObjectKind eKind);
+
+// Form type codes the world gives when a builder call or world file names none.
+inline constexpr uint8_t kDefaultReferenceType = 74;
+inline constexpr uint8_t kDefaultCellType = 73;
 
 class World {
  public:
@@ -98,29 +38,27 @@ class World {
   World(const World&) = delete;
   World& operator=(const World&) = delete;
 
-  game::TESFile* AddFile(std::unique_ptr<game::TESFile> theFile);
-  // Adds a form (a TESForm, TESObjectREFR or TESObjectCELL) and indexes it by form ID.
+  // --- Building. ---
+  // A plugin file at the end of one of the data handler's arrays, with the indices the game
+  // gives it there: a full file's compile index is its position; a small file has 0xFE and
+  // its position as small file index; a medium file 0xFD and its position as medium index.
+  game::TESFile* AddFile(game::FileArrayKind eArray, const std::string& sName);
+  // An empty slot in one of the arrays.
+  void AddEmptyFileSlot(game::FileArrayKind eArray);
+  game::TESForm* AddForm(uint32_t uFormID, uint8_t uFormType, game::TESFile* theFile = nullptr,
+                         const std::string& sFullName = "", const std::string& sEditorID = "");
+  game::TESObjectCELL* AddCell(uint32_t uFormID, bool bInterior = true, uint8_t uFormType = kDefaultCellType);
+  // A reference of `theBase`; with a cell, placed in it (at the end of its reference list).
+  game::TESObjectREFR* AddReference(uint32_t uFormID, game::TESForm* theBase, game::TESObjectCELL* theCell = nullptr,
+                                    uint8_t uFormType = kDefaultReferenceType);
+  // The reference's extra-data list, made when it has none.
+  game::ExtraDataList& GetOrAddExtraList(game::TESObjectREFR* theRef);
+  game::BSExtraData& AddExtraData(game::TESObjectREFR* theRef, uint32_t uKind);
+  // A component of `theForm`, made in game memory with every field zero.
   template <typename T>
-  T* AddForm(std::unique_ptr<T> theForm) {
-    T* theAdded = theForm.get();
-    IndexForm(theAdded);
-    theOwnedForms.push_back(std::move(theForm));
-    return theAdded;
-  }
-  game::TESFile* FindFile(const std::string& sName) const;
-  game::TESForm* FindForm(uint32_t uFormID) const;
-
-  // An interned string of the pool: equal texts share one entry.
-  game::BSFixedString MakeString(const std::string& sText);
-  // A pool entry that stands for the entry of `sText`.
-  game::BSFixedString MakeIndirectString(const std::string& sText);
-  const std::deque<game::StringPoolEntry>& GetStringPool() const { return theStringPool; }
-
-  // A component of `theForm`, made in game memory and zero-filled.
-  template <typename T>
-  T* AddComponent(game::TESForm* theForm, const std::string& sTypeName) {
+  T* AddComponent(game::TESForm* theForm) {
     T* theComponent = theHeap.New<T>();
-    theForm->theComponents.emplace_back(sTypeName, theComponent);
+    theForm->theComponents.emplace_back(T::kTypeName, theComponent);
     return theComponent;
   }
   // Fills a game array with copies of `theItems`, in game memory.
@@ -130,18 +68,37 @@ class World {
     for (std::size_t i = 0; i < theItems.size(); ++i) theArray.theData[i] = theItems[i];
     theArray.uCapacity = theArray.uCount = static_cast<uint32_t>(theItems.size());
   }
-
-  // A text that lives as long as the world (command names and help texts of world files).
+  // An interned string of the pool (equal texts share one entry), or an entry standing for
+  // the entry of the text.
+  game::BSFixedString MakeString(const std::string& sText) { return theStrings.Make(sText); }
+  game::BSFixedString MakeIndirectString(const std::string& sText) { return theStrings.MakeIndirect(sText); }
+  // A text and parameter descriptors that live as long as the world (command tables).
   const char* KeepText(const std::string& sText);
-  // Parameter descriptors that live as long as the world; null for an empty list.
   game::CommandParam* KeepCommandParams(const std::vector<game::CommandParam>& theParams);
 
-  // Misuse of the game seen by the simulated game (an extra-data lookup without the read
-  // lock, for one); a correct plugin leaves this empty.
+  // --- Looking up. ---
+  game::TESFile* FindFile(const std::string& sName) const;
+  game::TESForm* FindForm(uint32_t uFormID) const;
+  // The object the plugin named, when it is a live object of one of `theKinds`; otherwise
+  // null, after a report that names `sOperation`.
+  void* FindObject(const void* theObject, std::initializer_list<ObjectKind> theKinds, const char* sOperation);
+
+  // --- Misuse. ---
+  // Something the real game would not survive; a correct plugin causes none.
   void ReportViolation(const std::string& sWhat) { theViolations.push_back(sWhat); }
   const std::vector<std::string>& GetViolations() const { return theViolations; }
+  // After every console command: every extra-data lock must have been released.
+  void CheckLocksReleased(const std::string& sCommand);
+  // At the end of a session: every string's count must equal the handles the world holds.
+  void CheckStrings();
+  // Makes the `uNth` call (from 1) of the operation `sOperation` raise an error, so tests
+  // can see how the plugin copes with a game that fails.
+  void FailOperation(const std::string& sOperation, int iNth = 1);
+  // Called by the operation table before every operation.
+  void EnterOperation(const char* sOperation);
 
   GameHeap theHeap;
+  StringPool theStrings;
   game::TESDataHandler theDataHandler;
   game::ConsoleLog theConsole;
   bool bHasDataHandler = true;
@@ -156,17 +113,22 @@ class World {
   std::vector<game::CommandEntry> theConsoleCommands;
   std::vector<game::CommandEntry> theScriptCommands;
 
-  std::vector<std::unique_ptr<game::TESFile>> theOwnedFiles;
-  std::vector<std::unique_ptr<game::TESForm>> theOwnedForms;
   std::map<uint32_t, game::TESForm*> theFormsByID;
 
  private:
-  void IndexForm(game::TESForm* theForm);
+  void Register(const void* theObject, ObjectKind eKind) { theObjects[theObject] = eKind; }
+  std::vector<game::TESFile*>& GetFileArray(game::FileArrayKind eArray);
+  template <typename T>
+  T* AddObject(std::unique_ptr<T> theObject, ObjectKind eKind);
 
-  std::deque<game::StringPoolEntry> theStringPool;
+  std::vector<std::unique_ptr<game::TESFile>> theOwnedFiles;
+  std::vector<std::unique_ptr<game::TESForm>> theOwnedForms;
+  std::unordered_map<const void*, ObjectKind> theObjects;
   std::vector<std::string> theViolations;
   std::deque<std::string> theKeptTexts;
   std::deque<std::vector<game::CommandParam>> theKeptParams;
+  std::string sFailingOperation;
+  int iFailCountdown = 0;
 };
 
 // The world the operation table works on; null before one is made current.
@@ -178,5 +140,9 @@ void SetConsoleSink(void (*OnLine)(const std::string& sLine));
 
 // The operation table as the game image exports it.
 const game::Host& GetHostTable();
+// Takes the operation `sName` out of the exported table (false: no such operation), and puts
+// every operation back.
+bool RemoveHostOperation(const std::string& sName);
+void RestoreHostOperations();
 
 }  // namespace sim

@@ -18,38 +18,34 @@ const std::vector<const char*> kWorldMembers = {
     "player",          "workshopKeyword", "workshopLinkKeyword", "pilotingPerk", "dataHandler", "console",
     "consoleCommands", "scriptCommands"};
 
-std::vector<game::TESFile*>& FileArray(World& theWorld, const std::string& sKind) {
-  if (sKind == "fullFiles") return theWorld.theDataHandler.theFiles;
-  if (sKind == "smallFiles") return theWorld.theDataHandler.theSmallFiles;
-  return theWorld.theDataHandler.theMediumFiles;
+game::FileArrayKind GetArrayKind(const std::string& sKind) {
+  if (sKind == "fullFiles") return game::kFullFiles;
+  if (sKind == "smallFiles") return game::kSmallFiles;
+  return game::kMediumFiles;
 }
 
 void LoadFiles(World& theWorld, const json& theJson, const std::string& sKind) {
   if (!theJson.contains(sKind)) return;
   Where theList(sKind);
   worldfile::CheckArray(theJson.at(sKind), theList);
-  auto& theArray = FileArray(theWorld, sKind);
+  const game::FileArrayKind eArray = GetArrayKind(sKind);
   for (std::size_t i = 0; i < theJson.at(sKind).size(); ++i) {
     const json& theEntry = theJson.at(sKind).at(i);
     if (theEntry.is_null()) {
-      theArray.push_back(nullptr);
+      theWorld.AddEmptyFileSlot(eArray);
       continue;
     }
     worldfile::CheckObject(theEntry, theList[i], {"name", "compileIndex", "smallFileIndex", "mediumFileIndex"});
     if (!theEntry.contains("name")) theList[i].Fail("needs a \"name\"");
-    auto theFile = std::make_unique<game::TESFile>();
-    theFile->sName = worldfile::ReadText(theEntry.at("name"), theList[i]["name"]);
-    if (theWorld.FindFile(theFile->sName) != nullptr)
-      theList[i].Fail("plugin file \"" + theFile->sName + "\" is listed twice");
-    uint64_t uPosition = theArray.size();
-    uint64_t uCompileIndex = sKind == "fullFiles" ? uPosition : sKind == "smallFiles" ? 0xFE : 0xFD;
-    theFile->uCompileIndex =
-        static_cast<uint8_t>(worldfile::ReadUnsignedMember(theEntry, "compileIndex", theList[i], 0xFF, uCompileIndex));
-    theFile->uSmallFileIndex = static_cast<uint16_t>(worldfile::ReadUnsignedMember(
-        theEntry, "smallFileIndex", theList[i], 0xFFF, sKind == "smallFiles" ? uPosition : 0));
-    theFile->uMediumFileIndex = static_cast<uint8_t>(worldfile::ReadUnsignedMember(
-        theEntry, "mediumFileIndex", theList[i], 0xFF, sKind == "mediumFiles" ? uPosition : 0));
-    theArray.push_back(theWorld.AddFile(std::move(theFile)));
+    const std::string sName = worldfile::ReadText(theEntry.at("name"), theList[i]["name"]);
+    if (theWorld.FindFile(sName) != nullptr) theList[i].Fail("plugin file \"" + sName + "\" is listed twice");
+    game::TESFile* theFile = theWorld.AddFile(eArray, sName);
+    theFile->uCompileIndex = static_cast<uint8_t>(
+        worldfile::ReadUnsignedMember(theEntry, "compileIndex", theList[i], 0xFF, theFile->uCompileIndex));
+    theFile->uSmallFileIndex = static_cast<uint16_t>(
+        worldfile::ReadUnsignedMember(theEntry, "smallFileIndex", theList[i], 0xFFF, theFile->uSmallFileIndex));
+    theFile->uMediumFileIndex = static_cast<uint8_t>(
+        worldfile::ReadUnsignedMember(theEntry, "mediumFileIndex", theList[i], 0xFF, theFile->uMediumFileIndex));
   }
 }
 

@@ -1,7 +1,9 @@
 // The components of base forms in world files, read into game memory with the layouts of
 // src/game/Components.h and written back in the same shape. A component's members are named
-// after its fields; fields a file leaves out stay zero.
+// after its fields, its elements' fields as ship files name them; fields a file leaves out
+// stay zero.
 #include <cstddef>
+#include <cstring>
 
 #include "WorldFileFields.h"
 #include "WorldFileParts.h"
@@ -9,49 +11,12 @@
 namespace sim::worldfile {
 namespace {
 
-#define ZV_FIELD(type, member, kind) \
-  Field { #member, offsetof(type, member), FieldKind::kind }
-
-const Fields kTraversalEntryFields = {
-    ZV_FIELD(game::TraversalEntry, unk00, kFloat),       ZV_FIELD(game::TraversalEntry, unk04, kFloat),
-    ZV_FIELD(game::TraversalEntry, unk08, kFloat),       ZV_FIELD(game::TraversalEntry, unk0C, kUInt32),
-    ZV_FIELD(game::TraversalEntry, traversal, kForm),    ZV_FIELD(game::TraversalEntry, fFromX, kFloat),
-    ZV_FIELD(game::TraversalEntry, fFromY, kFloat),      ZV_FIELD(game::TraversalEntry, fFromZ, kFloat),
-    ZV_FIELD(game::TraversalEntry, fToX, kFloat),        ZV_FIELD(game::TraversalEntry, fToY, kFloat),
-    ZV_FIELD(game::TraversalEntry, fToZ, kFloat),        ZV_FIELD(game::TraversalEntry, fUnknown30, kFloat),
-    ZV_FIELD(game::TraversalEntry, fUnknown34, kFloat),  ZV_FIELD(game::TraversalEntry, uUnknown38, kUInt32),
-    ZV_FIELD(game::TraversalEntry, uUnknown3C, kUInt32), ZV_FIELD(game::TraversalEntry, unk40, kUInt32),
-};
-
-const Fields kTraversalGroupFields = {
-    ZV_FIELD(game::TraversalGroup, unk14, kFloat), ZV_FIELD(game::TraversalGroup, unk18, kFloat),
-    ZV_FIELD(game::TraversalGroup, unk1C, kFloat), ZV_FIELD(game::TraversalGroup, unk20, kFloat),
-    ZV_FIELD(game::TraversalGroup, unk24, kFloat),
-};
-
-const Fields kModuleFields = {
-    ZV_FIELD(game::BlueprintModule, fPosX, kFloat),   ZV_FIELD(game::BlueprintModule, fPosY, kFloat),
-    ZV_FIELD(game::BlueprintModule, fPosZ, kFloat),   ZV_FIELD(game::BlueprintModule, fRotX, kFloat),
-    ZV_FIELD(game::BlueprintModule, fRotY, kFloat),   ZV_FIELD(game::BlueprintModule, fRotZ, kFloat),
-    ZV_FIELD(game::BlueprintModule, partID, kUInt32), ZV_FIELD(game::BlueprintModule, unk1C, kFloat),
-    ZV_FIELD(game::BlueprintModule, unk20, kFloat),   ZV_FIELD(game::BlueprintModule, unk24, kFloat),
-    ZV_FIELD(game::BlueprintModule, unk28, kFloat),   ZV_FIELD(game::BlueprintModule, unk2C, kFloat),
-    ZV_FIELD(game::BlueprintModule, unk30, kFloat),   ZV_FIELD(game::BlueprintModule, unk34, kFloat),
-    ZV_FIELD(game::BlueprintModule, unk38, kByte),    ZV_FIELD(game::BlueprintModule, unk39, kByte),
-    ZV_FIELD(game::BlueprintModule, unk3A, kByte),    ZV_FIELD(game::BlueprintModule, unk3B, kByte),
-    ZV_FIELD(game::BlueprintModule, unk3C, kByte),    ZV_FIELD(game::BlueprintModule, unk40, kUInt32),
-    ZV_FIELD(game::BlueprintModule, unk44, kUInt32),  ZV_FIELD(game::BlueprintModule, unk48_98, kBlock),
-    ZV_FIELD(game::BlueprintModule, item, kForm),     ZV_FIELD(game::BlueprintModule, unkA0, kUInt32),
-    ZV_FIELD(game::BlueprintModule, unkA4, kUInt32),
-};
-
-const Fields kPropertyFields = {
-    ZV_FIELD(game::PropertyEntry, first, kForm),
-    ZV_FIELD(game::PropertyEntry, second, kForm),
-    ZV_FIELD(game::PropertyEntry, third, kFloat),
-};
-
-#undef ZV_FIELD
+using zorvane::kContainerFields;
+using zorvane::kGroupEntriesKey;
+using zorvane::kModuleFields;
+using zorvane::kPropertyFields;
+using zorvane::kTraversalFields;
+using zorvane::kTraversalGroupFields;
 
 // The list member `sName` of a component, each element read by `Read`; absent gives none.
 template <typename T, typename ReadFn>
@@ -83,7 +48,7 @@ json DumpArray(const game::GameArray<T>& theArray, DumpFn Dump) {
 struct ComponentType {
   const char* sTypeName;
   std::size_t uSize;
-  Fields theFields;
+  std::vector<ElementField> theFields;
   std::vector<const char*> theListMembers;
   void (*ReadLists)(World& theWorld, void* theComponent, const json& theValue, const Where& theWhere);
   void (*DumpLists)(const void* theComponent, json& theResult);
@@ -135,7 +100,7 @@ void DumpProperties(const void* theComponent, json& theResult) {
 }
 
 game::TraversalEntry ReadTraversal(World& theWorld, const json& theValue, const Where& theWhere) {
-  return ReadStruct<game::TraversalEntry>(theWorld, theValue, theWhere, kTraversalEntryFields);
+  return ReadStruct<game::TraversalEntry>(theWorld, theValue, theWhere, kTraversalFields);
 }
 void ReadTraversals(World& theWorld, void* theComponent, const json& theValue, const Where& theWhere) {
   auto* theStored = static_cast<game::StoredTraversalsComponent*>(theComponent);
@@ -145,19 +110,19 @@ void ReadTraversals(World& theWorld, void* theComponent, const json& theValue, c
   auto theGroups =
       ReadList<game::TraversalGroup>(theValue, "traversals2", theWhere, [&](const json& v, const Where& w) {
         game::TraversalGroup theGroup{};
-        ReadFields(theWorld, &theGroup, v, w, kTraversalGroupFields, {"traversals"});
-        theWorld.FillArray(theGroup.traversals, ReadList<game::TraversalEntry>(v, "traversals", w, ReadEntry));
+        ReadFields(theWorld, &theGroup, v, w, kTraversalGroupFields, {kGroupEntriesKey});
+        theWorld.FillArray(theGroup.traversals, ReadList<game::TraversalEntry>(v, kGroupEntriesKey, w, ReadEntry));
         return theGroup;
       });
   theWorld.FillArray(theStored->traversals2, theGroups);
 }
 void DumpTraversals(const void* theComponent, json& theResult) {
   const auto* theStored = static_cast<const game::StoredTraversalsComponent*>(theComponent);
-  auto DumpEntry = [](const game::TraversalEntry& e) { return DumpFields(&e, kTraversalEntryFields); };
+  auto DumpEntry = [](const game::TraversalEntry& e) { return DumpFields(&e, kTraversalFields); };
   theResult["traversals1"] = DumpArray(theStored->traversals1, DumpEntry);
   theResult["traversals2"] = DumpArray(theStored->traversals2, [&](const game::TraversalGroup& theGroup) {
     json theDump = DumpFields(&theGroup, kTraversalGroupFields);
-    theDump["traversals"] = DumpArray(theGroup.traversals, DumpEntry);
+    theDump[kGroupEntriesKey] = DumpArray(theGroup.traversals, DumpEntry);
     return theDump;
   });
 }
@@ -174,73 +139,66 @@ void DumpModules(const void* theComponent, json& theResult) {
                                 [](const auto& e) { return DumpFields(&e, kModuleFields); });
 }
 
-// A container entry's extra data is an object of the game's that nothing reads; only its
-// address is written to ship files.
-constexpr std::size_t kItemExtraSize = 0x20;
-
 void ReadContainerEntries(World& theWorld, void* theComponent, const json& theValue, const Where& theWhere) {
   auto* theContainer = static_cast<game::ContainerComponent*>(theComponent);
   auto theEntries = ReadList<game::ContainerEntry*>(theValue, "entries", theWhere, [&](const json& v, const Where& w) {
-    CheckObject(v, w, {"count", "obj", "itemExtra"});
     auto* theEntry = theWorld.theHeap.New<game::ContainerEntry>();
-    if (v.contains("count")) theEntry->count = ReadInt32(v.at("count"), w["count"]);
-    if (v.contains("obj")) theEntry->obj = ReadForm(theWorld, v.at("obj"), w["obj"]);
-    if (ReadBoolMember(v, "itemExtra", w, false)) {
-      theEntry->itemExtra = static_cast<game::ContainerItemExtra*>(theWorld.theHeap.Allocate(kItemExtraSize));
-    }
+    ReadFields(theWorld, theEntry, v, w, kContainerFields);
     return theEntry;
   });
   theWorld.FillArray(theContainer->theEntries, theEntries);
 }
 void DumpContainerEntries(const void* theComponent, json& theResult) {
-  theResult["entries"] = DumpArray(static_cast<const game::ContainerComponent*>(theComponent)->theEntries,
-                                   [](const game::ContainerEntry* theEntry) {
-                                     return json{{"count", theEntry->count},
-                                                 {"obj", DumpForm(theEntry->obj)},
-                                                 {"itemExtra", theEntry->itemExtra != nullptr}};
-                                   });
+  theResult["entries"] =
+      DumpArray(static_cast<const game::ContainerComponent*>(theComponent)->theEntries,
+                [](const game::ContainerEntry* theEntry) { return DumpFields(theEntry, kContainerFields); });
 }
 
-#define ZV_PLAIN(name, type, ...) \
-  ComponentType { name, sizeof(type), Fields{__VA_ARGS__}, {}, nullptr, nullptr }
+#define ZV_PLAIN(type, ...) \
+  ComponentType { type::kTypeName, sizeof(type), {__VA_ARGS__}, {}, nullptr, nullptr }
 #define ZV_F(type, member, sName, kind) \
-  Field { sName, offsetof(type, member), FieldKind::kind }
+  ElementField { sName, offsetof(type, member), FieldKind::kind }
 
 const std::vector<ComponentType>& GetComponentTypes() {
   using namespace game;
   static const std::vector<ComponentType> kTypes = {
-      ZV_PLAIN(kAddToInventoryOnDestroyComponent, AddToInventoryOnDestroyComponent,
-               ZV_F(AddToInventoryOnDestroyComponent, theForm, "form", kForm)),
-      ZV_PLAIN(kAnimationGraphComponent, AnimationGraphComponent,
-               ZV_F(AnimationGraphComponent, rootAnimGraph, "rootAnimGraph", kString),
+      ZV_PLAIN(AddToInventoryOnDestroyComponent, ZV_F(AddToInventoryOnDestroyComponent, theForm, "form", kForm)),
+      ZV_PLAIN(AnimationGraphComponent, ZV_F(AnimationGraphComponent, rootAnimGraph, "rootAnimGraph", kString),
                ZV_F(AnimationGraphComponent, rigFile, "rigFile", kString),
                ZV_F(AnimationGraphComponent, animPath, "animPath", kString),
                ZV_F(AnimationGraphComponent, responseFile, "responseFile", kString)),
-      {kKeywordFormComponent, sizeof(KeywordFormComponent), {}, {"keywords"}, &ReadKeywordSlots, &DumpKeywordSlots},
-      {kAttachParentArrayComponent,
+      {KeywordFormComponent::kTypeName,
+       sizeof(KeywordFormComponent),
+       {},
+       {"keywords"},
+       &ReadKeywordSlots,
+       &DumpKeywordSlots},
+      {AttachParentArrayComponent::kTypeName,
        sizeof(AttachParentArrayComponent),
        {},
        {"parents"},
        &ReadAttachParents,
        &DumpAttachParents},
-      {kPropertySheetComponent, sizeof(PropertySheetComponent), {}, {"properties"}, &ReadProperties, &DumpProperties},
-      ZV_PLAIN(kSpaceshipAIActorComponent, SpaceshipAIActorComponent,
-               ZV_F(SpaceshipAIActorComponent, theActor, "actor", kForm)),
-      ZV_PLAIN(kLinkedVoiceTypeComponent, LinkedVoiceTypeComponent,
-               ZV_F(LinkedVoiceTypeComponent, theVoice, "voice", kForm)),
-      ZV_PLAIN(kSpaceshipWeaponBindingsComponent, SpaceshipWeaponBindingsComponent,
+      {PropertySheetComponent::kTypeName,
+       sizeof(PropertySheetComponent),
+       {},
+       {"properties"},
+       &ReadProperties,
+       &DumpProperties},
+      ZV_PLAIN(SpaceshipAIActorComponent, ZV_F(SpaceshipAIActorComponent, theActor, "actor", kForm)),
+      ZV_PLAIN(LinkedVoiceTypeComponent, ZV_F(LinkedVoiceTypeComponent, theVoice, "voice", kForm)),
+      ZV_PLAIN(SpaceshipWeaponBindingsComponent,
                ZV_F(SpaceshipWeaponBindingsComponent, weaponSlot1, "weaponSlot1", kUInt32),
                ZV_F(SpaceshipWeaponBindingsComponent, weaponSlot2, "weaponSlot2", kUInt32),
                ZV_F(SpaceshipWeaponBindingsComponent, weaponSlot3, "weaponSlot3", kUInt32)),
-      ZV_PLAIN(kSpaceshipHullCodeComponent, SpaceshipHullCodeComponent,
-               ZV_F(SpaceshipHullCodeComponent, hullCode, "hullCode", kString)),
-      {kStoredTraversalsComponent,
+      ZV_PLAIN(SpaceshipHullCodeComponent, ZV_F(SpaceshipHullCodeComponent, hullCode, "hullCode", kString)),
+      {StoredTraversalsComponent::kTypeName,
        sizeof(StoredTraversalsComponent),
        {},
        {"traversals1", "traversals2"},
        &ReadTraversals,
        &DumpTraversals},
-      {kBlueprintComponent,
+      {BlueprintComponent::kTypeName,
        sizeof(BlueprintComponent),
        {ZV_F(BlueprintComponent, unk08, "unk08", kUInt64), ZV_F(BlueprintComponent, unk10, "unk10", kString),
         ZV_F(BlueprintComponent, unk28, "unk28", kUInt64), ZV_F(BlueprintComponent, unk30, "unk30", kUInt64),
@@ -248,9 +206,14 @@ const std::vector<ComponentType>& GetComponentTypes() {
        {"data"},
        &ReadModules,
        &DumpModules},
-      {kContainerComponent, sizeof(ContainerComponent), {}, {"entries"}, &ReadContainerEntries, &DumpContainerEntries},
-      ZV_PLAIN(kFullNameComponent, FullNameComponent, ZV_F(FullNameComponent, fullName, "fullName", kString)),
-      ZV_PLAIN(kModelComponent, ModelComponent, ZV_F(ModelComponent, model, "model", kString)),
+      {ContainerComponent::kTypeName,
+       sizeof(ContainerComponent),
+       {},
+       {"entries"},
+       &ReadContainerEntries,
+       &DumpContainerEntries},
+      ZV_PLAIN(FullNameComponent, ZV_F(FullNameComponent, fullName, "fullName", kString)),
+      ZV_PLAIN(ModelComponent, ZV_F(ModelComponent, model, "model", kString)),
   };
   return kTypes;
 }
@@ -273,10 +236,26 @@ void LoadComponents(World& theWorld, game::TESForm* theForm, const json& theValu
     const ComponentType* theType = FindComponentType(sTypeName);
     if (theType == nullptr) theWhere.Fail("unknown component type \"" + sTypeName + "\"");
     Where theAt = theWhere[sTypeName];
+    // The game makes its components with every field zero.
     void* theComponent = theWorld.theHeap.Allocate(theType->uSize);
+    std::memset(theComponent, 0, theType->uSize);
     theForm->theComponents.emplace_back(theType->sTypeName, theComponent);
     ReadFields(theWorld, theComponent, theMembers, theAt, theType->theFields, theType->theListMembers);
     if (theType->ReadLists != nullptr) theType->ReadLists(theWorld, theComponent, theMembers, theAt);
+  }
+}
+
+void ForEachComponentString(const game::TESForm& theForm,
+                            const std::function<void(const game::BSFixedString&)>& Visit) {
+  for (const auto& [sTypeName, theComponent] : theForm.theComponents) {
+    const ComponentType* theType = FindComponentType(sTypeName);
+    if (theType == nullptr) continue;
+    for (const ElementField& theField : theType->theFields) {
+      if (theField.eKind != FieldKind::kString) continue;
+      game::BSFixedString theString;
+      std::memcpy(&theString, static_cast<const char*>(theComponent) + theField.uOffset, sizeof(theString));
+      Visit(theString);
+    }
   }
 }
 

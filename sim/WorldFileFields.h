@@ -1,41 +1,29 @@
 #pragma once
 // The fields of game structures as world files name them: each field is read from the
 // member of its name into the structure's memory at its offset, and written back the same
-// way, so one list per structure serves both directions.
+// way. Element fields come from the ship file's field tables (ship/ElementFields.h), so a
+// world file names every field exactly as a ship file does.
 
-#include <cstddef>
+#include <span>
 #include <vector>
 
 #include "WorldFileJson.h"
+#include "ship/ElementFields.h"
 
 namespace sim::worldfile {
 
-enum class FieldKind {
-  kFloat,
-  kByte,
-  kUInt32,
-  kInt32,
-  kUInt64,
-  kForm,    // a form pointer, given as a form ID or null
-  kString,  // an interned string (ReadString)
-  kBlock,   // 80 bytes: 160 hexadecimal digits or a list of 80 bytes
-};
-
-struct Field {
-  const char* sName;
-  std::size_t uOffset;
-  FieldKind eKind;
-};
-
-using Fields = std::vector<Field>;
+using zorvane::ElementField;
+using zorvane::FieldKind;
+using Fields = std::span<const ElementField>;
 
 // Reads the members of `theValue` named by `theFields` into the object at `theObject`; the
 // object may have `theOthers` as further members, which the caller reads. Fields a file
-// leaves out keep their value.
-void ReadFields(World& theWorld, void* theObject, const json& theValue, const Where& theWhere, const Fields& theFields,
+// leaves out keep their value. A form is given as a form ID or null; an address field as
+// true or false (whether the game's object exists).
+void ReadFields(World& theWorld, void* theObject, const json& theValue, const Where& theWhere, Fields theFields,
                 std::vector<const char*> theOthers = {});
 
 // Every field of the object, as ReadFields reads it.
-json DumpFields(const void* theObject, const Fields& theFields);
+json DumpFields(const void* theObject, Fields theFields);
 
 }  // namespace sim::worldfile

@@ -15,15 +15,9 @@ const std::vector<const char*> kReferenceMembers = {"formID",   "type",     "edi
                                                     "modIndex", "keywords", "base",     "cell",  "position",
                                                     "rotation", "scale",    "links",    "extra", "shipAboard"};
 
-// The members every kind of form has.
-void ReadIdentity(World& theWorld, game::TESForm& theForm, const json& theEntry, const Where& theWhere,
-                  uint8_t uDefaultType) {
-  if (!theEntry.contains("formID")) theWhere.Fail("needs a \"formID\"");
-  theForm.uFormID = ReadFormID(theEntry.at("formID"), theWhere["formID"]);
-  if (theWorld.FindForm(theForm.uFormID) != nullptr) {
-    theWhere.Fail("form ID " + FormatFormID(theForm.uFormID) + " is defined twice");
-  }
-  theForm.uFormType = static_cast<uint8_t>(ReadUnsignedMember(theEntry, "type", theWhere, 0xFF, uDefaultType));
+// The members every kind of form has, over what the world's builder gave the new form.
+void ReadIdentity(World& theWorld, game::TESForm& theForm, const json& theEntry, const Where& theWhere) {
+  theForm.uFormType = static_cast<uint8_t>(ReadUnsignedMember(theEntry, "type", theWhere, 0xFF, theForm.uFormType));
   theForm.sEditorID = ReadTextMember(theEntry, "editorID", theWhere);
   theForm.sFullName = ReadTextMember(theEntry, "name", theWhere);
   theForm.uModIndex = static_cast<uint16_t>(ReadUnsignedMember(theEntry, "modIndex", theWhere, 0xFFFF, 0));
@@ -34,18 +28,22 @@ void ReadIdentity(World& theWorld, game::TESForm& theForm, const json& theEntry,
   }
 }
 
-template <typename T>
+// Makes the objects of one list with the world's builder: `Add` makes one from its form ID.
+template <typename Fn>
 void CreateList(World& theWorld, const json& theRoot, const char* sList, const std::vector<const char*>& theMembers,
-                uint8_t uDefaultType) {
+                Fn Add) {
   if (!theRoot.contains(sList)) return;
   Where theList(sList);
   CheckArray(theRoot.at(sList), theList);
   for (std::size_t i = 0; i < theRoot.at(sList).size(); ++i) {
     const json& theEntry = theRoot.at(sList).at(i);
     CheckObject(theEntry, theList[i], theMembers);
-    auto theForm = std::make_unique<T>();
-    ReadIdentity(theWorld, *theForm, theEntry, theList[i], uDefaultType);
-    theWorld.AddForm(std::move(theForm));
+    if (!theEntry.contains("formID")) theList[i].Fail("needs a \"formID\"");
+    const uint32_t uFormID = ReadFormID(theEntry.at("formID"), theList[i]["formID"]);
+    if (theWorld.FindForm(uFormID) != nullptr) {
+      theList[i].Fail("form ID " + FormatFormID(uFormID) + " is defined twice");
+    }
+    ReadIdentity(theWorld, *Add(uFormID), theEntry, theList[i]);
   }
 }
 
@@ -95,11 +93,11 @@ void ReadVector(const json& theEntry, const char* sName, const Where& theWhere, 
   for (std::size_t i = 0; i < 3; ++i) theXYZ[i] = ReadFloat(theValue.at(i), theWhere[sName][i]);
 }
 
-std::unique_ptr<game::BSExtraData> ReadExtraEntry(World& theWorld, const json& theValue, const Where& theWhere) {
+void ReadExtraEntry(World& theWorld, game::TESObjectREFR& theRef, const json& theValue, const Where& theWhere) {
   CheckObject(theValue, theWhere, {"kind", "string", "formID", "count"});
   if (!theValue.contains("kind")) theWhere.Fail("needs a \"kind\"");
-  auto theEntry = std::make_unique<game::BSExtraData>();
-  theEntry->uKind = static_cast<uint32_t>(ReadUnsigned(theValue.at("kind"), theWhere["kind"], 0xFFFFFFFF));
+  const auto uKind = static_cast<uint32_t>(ReadUnsigned(theValue.at("kind"), theWhere["kind"], 0xFFFFFFFF));
+  game::BSExtraData* theEntry = &theWorld.AddExtraData(&theRef, uKind);
   bool bString = theEntry->uKind == game::kExtraEditorID || theEntry->uKind == game::kExtraDisplayName;
   for (const auto& [sMember, theMember] : theValue.items()) {
     if (sMember == "string" && bString) {
@@ -112,7 +110,6 @@ std::unique_ptr<game::BSExtraData> ReadExtraEntry(World& theWorld, const json& t
       theWhere.Fail("extra data of kind " + std::to_string(theEntry->uKind) + " has no member \"" + sMember + "\"");
     }
   }
-  return theEntry;
 }
 
 void FillReference(World& theWorld, game::TESObjectREFR& theRef, const json& theEntry, const Where& theWhere) {
@@ -144,9 +141,9 @@ void FillReference(World& theWorld, game::TESObjectREFR& theRef, const json& the
   if (theEntry.contains("extra") && !theEntry.at("extra").is_null()) {
     const json& theExtra = theEntry.at("extra");
     CheckArray(theExtra, theWhere["extra"]);
-    theRef.theExtra = std::make_unique<game::ExtraDataList>();
+    theWorld.GetOrAddExtraList(&theRef);
     for (std::size_t i = 0; i < theExtra.size(); ++i) {
-      theRef.theExtra->theEntries.push_back(ReadExtraEntry(theWorld, theExtra.at(i), theWhere["extra"][i]));
+      ReadExtraEntry(theWorld, theRef, theExtra.at(i), theWhere["extra"][i]);
     }
   }
 }
@@ -154,9 +151,10 @@ void FillReference(World& theWorld, game::TESObjectREFR& theRef, const json& the
 }  // namespace
 
 void CreateForms(World& theWorld, const json& theRoot) {
-  CreateList<game::TESForm>(theWorld, theRoot, "forms", kFormMembers, 0);
-  CreateList<game::TESObjectCELL>(theWorld, theRoot, "cells", kCellMembers, kDefaultCellType);
-  CreateList<game::TESObjectREFR>(theWorld, theRoot, "references", kReferenceMembers, kDefaultReferenceType);
+  CreateList(theWorld, theRoot, "forms", kFormMembers, [&](uint32_t uFormID) { return theWorld.AddForm(uFormID, 0); });
+  CreateList(theWorld, theRoot, "cells", kCellMembers, [&](uint32_t uFormID) { return theWorld.AddCell(uFormID); });
+  CreateList(theWorld, theRoot, "references", kReferenceMembers,
+             [&](uint32_t uFormID) { return theWorld.AddReference(uFormID, nullptr); });
 }
 
 void FillForms(World& theWorld, const json& theRoot) {

@@ -4,14 +4,12 @@
 // tables (WorldFileCommands.cpp); and the world's state written back (WorldFileDump.cpp).
 // Forms are made first and filled second, so any part may name any form of the file.
 
+#include <functional>
+
 #include "CommandTables.h"
 #include "WorldFileJson.h"
 
 namespace sim::worldfile {
-
-// Form type codes the world file gives when an entry names none.
-inline constexpr uint8_t kDefaultReferenceType = 74;
-inline constexpr uint8_t kDefaultCellType = 73;
 
 // Makes the objects of the "forms", "cells" and "references" lists with their identity
 // (form ID, type, editor ID, name, file, mod index).
@@ -23,6 +21,8 @@ void FillForms(World& theWorld, const json& theRoot);
 // The "components" member of a form.
 void LoadComponents(World& theWorld, game::TESForm* theForm, const json& theValue, const Where& theWhere);
 json DumpComponents(const game::TESForm& theForm);
+// Every interned string handle the components of `theForm` hold.
+void ForEachComponentString(const game::TESForm& theForm, const std::function<void(const game::BSFixedString&)>& Visit);
 
 // A "consoleCommands" or "scriptCommands" list, replacing the game's table.
 void LoadCommandTable(World& theWorld, CommandTable eTable, const json& theValue, const Where& theWhere);

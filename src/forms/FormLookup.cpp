@@ -4,10 +4,11 @@
 
 #include <array>
 
+#include "core/Log.h"
+#include "core/Text.h"
 #include "forms/Helpers.h"
 #include "forms/NumberConversion.h"
 #include "game/Game.h"
-#include "plugin/Log.h"
 
 namespace zorvane {
 namespace {
@@ -25,14 +26,6 @@ constexpr std::array<FileArray, 3> kFileArrays = {{
     {game::kSmallFiles, "SmallFileA", kPluginTypeSmall},
     {game::kMediumFiles, "MediumFileA", kPluginTypeMedium},
 }};
-
-// Only A to Z change, so the comparison ignores letter case and is otherwise exact.
-std::string ToLowerAscii(std::string sText) {
-  for (char& ch : sText) {
-    if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
-  }
-  return sText;
-}
 
 const char* GetPluginTypeText(uint32_t uPluginType) {
   switch (uPluginType) {
@@ -71,6 +64,7 @@ game::TESFile* LookupTESFileByName(std::string sName, uint32_t* pluginType) {
     LOG_ERROR("dataHandler is nullptr.");
     return nullptr;
   }
+  // Only A to Z change, so the comparison ignores letter case and is otherwise exact.
   const std::string sLowerName = ToLowerAscii(sName);
   for (const FileArray& theArray : kFileArrays) {
     const uint32_t uCount = game::GetFileCount(dataHandler, theArray.eKind);

@@ -1,8 +1,8 @@
 // Names, editor IDs and the other texts a form or placed reference carries, with the
 // extra-data entries that hold a reference's own ones.
+#include "core/Log.h"
 #include "forms/Helpers.h"
 #include "game/Game.h"
-#include "plugin/Log.h"
 
 namespace zorvane {
 namespace {
@@ -17,10 +17,8 @@ std::string GetExtraDataText(game::TESObjectREFR* theRef, uint32_t uKind) {
 
 game::BSExtraData* ExtraDataLookup(game::ExtraDataList* theList, uint32_t uKind) {
   if (theList == nullptr) return nullptr;
-  game::LockExtraListRead(theList);
-  game::BSExtraData* theEntry = game::LookupExtraData(theList, uKind);
-  game::UnlockExtraListRead(theList);
-  return theEntry;
+  game::ExtraListLock theLock(theList, game::ExtraListLock::kRead);
+  return game::LookupExtraData(theList, uKind);
 }
 
 std::string GetFormEditorID(game::TESForm* theForm) { return game::GetFormEditorID(theForm); }

@@ -2,10 +2,10 @@
 #include <bit>
 #include <cstdint>
 
+#include "core/Log.h"
 #include "forms/Helpers.h"
 #include "forms/ValueParsing.h"
 #include "game/Game.h"
-#include "plugin/Log.h"
 
 namespace zorvane {
 namespace {

@@ -5,6 +5,8 @@
 #include <limits>
 #include <stdexcept>
 
+#include "core/Text.h"
+
 namespace zorvane {
 namespace {
 
@@ -15,8 +17,6 @@ struct ParsedInteger {
   bool bOverflow = false;  // the magnitude does not fit in 64 bits
   uint64_t uMagnitude = 0;
 };
-
-bool IsBlank(char ch) { return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\r'; }
 
 // The value of a digit in `uBase` (10 or 16), or -1 when the character is none.
 int GetDigitValue(char ch, unsigned uBase) {

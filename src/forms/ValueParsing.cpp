@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "core/Log.h"
 #include "forms/NumberConversion.h"
-#include "plugin/Log.h"
 
 namespace zorvane {
 namespace {

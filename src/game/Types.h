@@ -39,18 +39,4 @@ struct GameArray {
 };
 static_assert(sizeof(GameArray<int>) == 16);
 
-// Form type codes the plugin compares.
-inline constexpr uint8_t kFormTypeKeyword = 4;
-inline constexpr uint8_t kFormTypeNPC = 50;
-inline constexpr uint8_t kFormTypeGenericBaseForm = 65;
-inline constexpr uint8_t kFormTypeActorValueInfo = 109;
-inline constexpr uint8_t kFormTypeVoiceType = 112;
-inline constexpr uint8_t kFormTypeTraversal = 170;
-
-// Extra-data kinds of a reference.
-inline constexpr uint32_t kExtraEditorID = 6;
-inline constexpr uint32_t kExtraCountedList = 128;
-inline constexpr uint32_t kExtraDisplayName = 150;
-inline constexpr uint32_t kExtraShipFormID = 180;
-
 }  // namespace game

@@ -1,7 +1,7 @@
 #include "patch/PilotingSkill.h"
 
+#include "core/Log.h"
 #include "game/Game.h"
-#include "plugin/Log.h"
 
 namespace zorvane {
 
@@ -17,7 +17,7 @@ void DisablePilotingSkill(bool remove) {
   if (*thePerkSlot != nullptr) {
     return;
   }
-  game::TESForm* thePerk = game::LookupFormByID(kPilotingPerkFormID);
+  game::TESForm* thePerk = game::LookupFormByID(game::kPilotingPerkFormID);
   if (thePerk == nullptr) {
     LOG_ERROR("perk nullptr");
     return;

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/FileFaults.h"
+
 namespace platform {
 namespace {
 
@@ -35,7 +37,7 @@ bool EqualsIgnoringCase(const std::string& sA, const std::string& sB) {
 bool PrivateProfile::Load(const std::filesystem::path& thePath) {
   theSections.clear();
   std::ifstream theFile(thePath, std::ios::binary);
-  if (!theFile.is_open()) {
+  if (!theFile.is_open() || ShouldFileOperationFail(FileOperation::kRead, thePath)) {
     return false;
   }
   // Lines before the first section header belong to a section without name.

@@ -1,39 +1,30 @@
 #include "plugin/Main.h"
 
-#include "game/Game.h"
+#include "core/Guard.h"
+#include "core/Log.h"
+#include "core/MessageBox.h"
+#include "game/Binding.h"
 #include "platform/Platform.h"
-#include "plugin/Log.h"
 #include "plugin/Settings.h"
-#include "plugin/Version.h"
 #include "plugin/commands/InstallCommands.h"
 
 namespace zorvane {
 namespace {
 
 uint32_t gPluginHandle = sfse::kInvalidPluginHandle;
-uintptr_t gGameImageBase = 0;
 
-}  // namespace
-
-void ShowMessageBox(const std::string& sText, bool terminate) {
-  platform::ShowMessageBox(sText, GetPluginNameAndVersion());
-  if (terminate) {
-    platform::ExitProcess(0);
-  }
-}
-
-bool LoadPlugin(const sfse::Interface* theInterface, uintptr_t (*GetImageBase)()) {
+bool LoadPluginChecked(const sfse::Interface* theInterface, uintptr_t (*GetImageBase)()) {
   constexpr const char* kFunction = "SFSEPlugin_Load";
   gPluginHandle = theInterface->GetPluginHandle();
   OpenLog();
-  gGameImageBase = GetImageBase();
-  if (gGameImageBase == 0) {
+  const uintptr_t uImageBase = GetImageBase();
+  if (uImageBase == 0) {
     // The box comes first; its line is written once the player has closed it.
     ShowMessageBox("Installation error: Starfield.exe handle couldn't be acquired", false);
     LOG_ERROR_IN(kFunction, "Starfield.exe handle couldn't be acquired, shutting down");
     return false;
   }
-  if (!game::BindHostFromImage(gGameImageBase)) {
+  if (!game::BindHostFromImage(uImageBase)) {
     ShowMessageBox("Installation error: game interface couldn't be bound", false);
     LOG_ERROR_IN(kFunction, "game interface couldn't be bound, shutting down");
     return false;
@@ -45,8 +36,16 @@ bool LoadPlugin(const sfse::Interface* theInterface, uintptr_t (*GetImageBase)()
   return true;
 }
 
+}  // namespace
+
+bool LoadPlugin(const sfse::Interface* theInterface, uintptr_t (*GetImageBase)()) {
+  bool bLoaded = false;
+  RunGuarded("SFSEPlugin_Load", MessageWithReason("exception while loading, shutting down"),
+             [&] { bLoaded = LoadPluginChecked(theInterface, GetImageBase); });
+  return bLoaded;
+}
+
 uint32_t GetPluginHandle() { return gPluginHandle; }
-uintptr_t GetGameImageBase() { return gGameImageBase; }
 
 }  // namespace zorvane
 
@@ -57,16 +56,20 @@ bool SFSEPlugin_Load(const sfse::Interface* theInterface) {
 }
 
 void SFSEPlugin_HandleOnPostDataLoad(sfse::Message* theMessage) {
+  using namespace zorvane;
   if (theMessage == nullptr || theMessage->uType != sfse::kMessagePostDataLoad) {
     return;
   }
   LOG_INFO("PostDataLoad!");
   // A command table the plugin cannot take over ends the game before any settings file is
-  // written.
-  if (!zorvane::InstallCommands()) {
-    zorvane::ShowMessageBox("INSTALLATION ERROR", true);
+  // written; so does a failure that stopped the installation half-way.
+  bool bInstalled = false;
+  RunGuarded(__func__, MessageWithReason("exception while installing the commands"),
+             [&] { bInstalled = InstallCommands(); });
+  if (!bInstalled) {
+    ShowMessageBox("INSTALLATION ERROR", true);
   }
-  zorvane::LoadSettings(true);
+  RunGuarded(__func__, MessageWithReason("exception while loading the settings"), [] { LoadSettings(true); });
 }
 
 }  // extern "C"

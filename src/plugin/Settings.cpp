@@ -2,14 +2,12 @@
 
 #include <filesystem>
 
+#include "core/Log.h"
+#include "core/SettingsStore.h"
 #include "patch/PilotingSkill.h"
 #include "platform/Platform.h"
-#include "plugin/Log.h"
 
 namespace zorvane {
-
-PluginSettings gSettings;
-
 namespace {
 
 constexpr const char* kSettingsBaseName = "Zorvane";
@@ -56,8 +54,7 @@ const SettingKey kSettingKeys[] = {
     ZV_SETTING(Misc, bAlwaysReloadSettingsOnCommand, "0"),
     ZV_SETTING(Logging, bVerboseLogging, "0"),
 };
-static_assert(std::size(kSettingKeys) == 26);
-static_assert(sizeof(PluginSettings) == 26, "every setting is one byte, listed once in kSettingKeys");
+static_assert(std::size(kSettingKeys) == sizeof(PluginSettings), "every setting is listed once");
 
 #undef ZV_SETTING
 
@@ -94,22 +91,24 @@ bool WriteIniSetting(const std::string& sBaseName, const std::string& sSection, 
 }
 
 void LoadSettings(bool createIfMissing) {
+  PluginSettings theSettings = GetSettings();
   if (DoesIniFileExist(kSettingsBaseName, "")) {
     for (const SettingKey& theKey : kSettingKeys) {
       std::string sValue = ReadIniSetting(kSettingsBaseName, theKey.sSection, theKey.sKey, "");
       if (!sValue.empty()) {
-        theKey.Field(gSettings) = sValue == "1";
+        theKey.Field(theSettings) = sValue == "1";
       }
     }
+    StoreSettings(theSettings);
   } else if (createIfMissing) {
     for (const SettingKey& theKey : kSettingKeys) {
       WriteIniSetting(kSettingsBaseName, theKey.sSection, theKey.sKey, theKey.sWrittenValue, "");
     }
   }
   for (const SettingKey& theKey : kSettingKeys) {
-    LOG_INFO(std::string(theKey.sSection) + "." + theKey.sKey + " --> " + (theKey.Field(gSettings) ? "1" : "0"));
+    LOG_INFO(std::string(theKey.sSection) + "." + theKey.sKey + " --> " + (theKey.Field(theSettings) ? "1" : "0"));
   }
-  DisablePilotingSkill(gSettings.Piloting.bNoPilotingSkillRequirement);
+  DisablePilotingSkill(theSettings.Piloting.bNoPilotingSkillRequirement);
 }
 
 }  // namespace zorvane

@@ -1,6 +1,6 @@
 #include "plugin/Version.h"
 
-#include "plugin/PluginInfo.h"
+#include "core/PluginInfo.h"
 
 // The loader reads the record's bytes from the image without running any of the plugin's
 // code, so it must be constant-initialised.
@@ -18,16 +18,3 @@ constinit const sfse::PluginVersionData SFSEPlugin_Version = {
     0,
 };
 }
-
-namespace zorvane {
-
-std::string GetVersionText() {
-  uint32_t uVersion = SFSEPlugin_Version.uPluginVersion;
-  return std::to_string((uVersion >> 24) & 0xFF) + "." + std::to_string((uVersion >> 16) & 0xFF);
-}
-
-std::string GetPluginNameAndVersion() { return GetPluginName() + " v" + GetVersionText(); }
-
-std::string GetPluginName() { return std::string(SFSEPlugin_Version.sName); }
-
-}  // namespace zorvane

@@ -3,8 +3,8 @@
 #include <cinttypes>
 #include <cstdio>
 
+#include "core/Log.h"
 #include "forms/Helpers.h"
-#include "plugin/Log.h"
 
 namespace zorvane {
 

@@ -8,7 +8,6 @@
 namespace zorvane {
 
 inline constexpr const char* kShipFileVersionLine = "Version: 1.00";
-inline constexpr std::size_t kByteBlockSize = 80;
 
 // Header line 1: "Ship: " + name + " [FormID: " + ID + "] [EditorID: " + editor ID + "] ".
 std::string FormatShipHeader(const std::string& sShipName, const std::string& sFormID, const std::string& sEditorID);
@@ -25,7 +24,7 @@ inline constexpr const char* kAnimPath = "BGSAnimationGraphComponent.animPath";
 inline constexpr const char* kResponseFile = "BGSAnimationGraphComponent.responseFile";
 inline constexpr const char* kKeywordForm = "BGSKeywordForm";
 inline constexpr const char* kAttachParentArray = "BGSAttachParentArray";
-inline constexpr const char* kPropertySheet = "BGSPropertySheet";  // fields first, second, third
+inline constexpr const char* kPropertySheet = "BGSPropertySheet";
 inline constexpr const char* kSpaceshipAIActor = "BGSSpaceshipAIActor.actor";
 inline constexpr const char* kLinkedVoiceType = "BGSLinkedVoiceType.voice";
 inline constexpr const char* kWeaponSlot1 = "BGSSpaceshipWeaponBinding.weaponSlot1";
@@ -33,10 +32,9 @@ inline constexpr const char* kWeaponSlot2 = "BGSSpaceshipWeaponBinding.weaponSlo
 inline constexpr const char* kWeaponSlot3 = "BGSSpaceshipWeaponBinding.weaponSlot3";
 inline constexpr const char* kHullCode = "BGSSpaceshipHullCode.hullCode";
 // Stored traversal entries of the first list; the second list holds groups, each with its
-// own entries (field "traversals", a list) and the group fields unk14 to unk24.
+// own entries and fields.
 inline constexpr const char* kTraversals1 = "BGSStoredTraversalData.traversals1";
 inline constexpr const char* kTraversals2 = "BGSStoredTraversalData.traversals2";
-inline constexpr const char* kGroupTraversals = "traversals";
 inline constexpr const char* kBlueprintUnk08 = "Blueprint.unk08";
 inline constexpr const char* kBlueprintUnk10 = "Blueprint.unk10";
 inline constexpr const char* kBlueprintData = "Blueprint.data";  // the module placements
@@ -44,28 +42,18 @@ inline constexpr const char* kBlueprintUnk28 = "Blueprint.unk28";
 inline constexpr const char* kBlueprintUnk30 = "Blueprint.unk30";
 inline constexpr const char* kBlueprintUnk34 = "Blueprint.unk34";
 inline constexpr const char* kBlueprintUnk3C = "Blueprint.unk3C";
-inline constexpr const char* kContainer = "TESContainer";  // fields count, itemExtra, obj
+inline constexpr const char* kContainer = "TESContainer";
 inline constexpr const char* kDisplayName = "DisplayName";
 inline constexpr const char* kFullName = "TESFullName.fullName";
 inline constexpr const char* kModel = "TESModel.model";
-// Decoration items: fields base, fPosX ... fScale, overrideName; bWorkshopItem stands alone.
+// Decoration items: the fields below in file order; the flag bWorkshopItem stands alone.
 inline constexpr const char* kDecorItem = "DecorItem";
-inline constexpr const char* kWorkshopItemFlag = "bWorkshopItem";
-
-// The fields of a stored traversal entry, in file order.
-inline constexpr const char* kTraversalFields[] = {
-    "unk00", "unk04", "unk08", "unk0C",      "traversal",  "fFromX",     "fFromY",     "fFromZ",
-    "fToX",  "fToY",  "fToZ",  "fUnknown30", "fUnknown34", "uUnknown38", "uUnknown3C", "unk40"};
-inline constexpr const char* kTraversalGroupFields[] = {"unk14", "unk18", "unk1C", "unk20", "unk24"};
-// The fields of a blueprint module placement, in file order.
-inline constexpr const char* kModuleFields[] = {"fPosX",    "fPosY", "fPosZ", "fRotX", "fRotY", "fRotZ", "partID",
-                                                "unk1C",    "unk20", "unk24", "unk28", "unk2C", "unk30", "unk34",
-                                                "unk38",    "unk39", "unk3A", "unk3B", "unk3C", "unk40", "unk44",
-                                                "unk48_98", "item",  "unkA0", "unkA4"};
-inline constexpr const char* kPropertyFields[] = {"first", "second", "third"};
-inline constexpr const char* kContainerFields[] = {"count", "itemExtra", "obj"};
 inline constexpr const char* kDecorFields[] = {"base",  "fPosX", "fPosY",  "fPosZ",       "fRotX",
                                                "fRotY", "fRotZ", "fScale", "overrideName"};
+inline constexpr const char* kWorkshopItemFlag = "bWorkshopItem";
+
+// The fields of list entries follow their entry's key after a point; their keys are those of
+// the element field tables (ElementFields.h).
 }  // namespace keys
 
 // key + " |" + value.

@@ -1,24 +1,22 @@
 #include "ship/ExportComponents.h"
 
-#include <exception>
-
+#include "core/Guard.h"
+#include "core/Log.h"
 #include "game/Components.h"
 #include "game/Game.h"
-#include "plugin/Log.h"
 #include "ship/BaseFormComponents.h"
 
 namespace zorvane {
 namespace {
 
 bool ExportAddToInventoryOnDestroy(ShipFileWriter& theWriter, game::TESForm* theBase) {
-  auto* theComponent =
-      game::GetComponent<game::AddToInventoryOnDestroyComponent>(theBase, game::kAddToInventoryOnDestroyComponent);
+  auto* theComponent = game::GetComponent<game::AddToInventoryOnDestroyComponent>(theBase);
   return theComponent == nullptr || theComponent->theForm == nullptr ||
          theWriter.WriteForm(keys::kAddToInventoryOnDestroyForm, theComponent->theForm);
 }
 
 bool ExportAnimationGraph(ShipFileWriter& theWriter, game::TESForm* theBase) {
-  auto* theComponent = game::GetComponent<game::AnimationGraphComponent>(theBase, game::kAnimationGraphComponent);
+  auto* theComponent = game::GetComponent<game::AnimationGraphComponent>(theBase);
   if (theComponent != nullptr) {
     theWriter.WriteText(keys::kRootAnimGraph, theComponent->rootAnimGraph);
     theWriter.WriteText(keys::kRigFile, theComponent->rigFile);
@@ -29,7 +27,7 @@ bool ExportAnimationGraph(ShipFileWriter& theWriter, game::TESForm* theBase) {
 }
 
 bool ExportKeywords(ShipFileWriter& theWriter, game::TESForm* theBase) {
-  auto* theComponent = game::GetComponent<game::KeywordFormComponent>(theBase, game::kKeywordFormComponent);
+  auto* theComponent = game::GetComponent<game::KeywordFormComponent>(theBase);
   if (theComponent == nullptr || theComponent->theKeywords == nullptr) return true;
   for (uint32_t i = 0; i < theComponent->uCount; ++i) {
     // An empty slot keeps its index unused.
@@ -42,7 +40,7 @@ bool ExportKeywords(ShipFileWriter& theWriter, game::TESForm* theBase) {
 }
 
 bool ExportAttachParents(ShipFileWriter& theWriter, game::TESForm* theBase) {
-  auto* theComponent = game::GetComponent<game::AttachParentArrayComponent>(theBase, game::kAttachParentArrayComponent);
+  auto* theComponent = game::GetComponent<game::AttachParentArrayComponent>(theBase);
   if (theComponent == nullptr || theComponent->theParents.theData == nullptr) return true;
   for (uint32_t i = 0; i < theComponent->theParents.uCount; ++i) {
     game::TESForm* theKeyword = theComponent->theParents.theData[i];
@@ -53,7 +51,7 @@ bool ExportAttachParents(ShipFileWriter& theWriter, game::TESForm* theBase) {
 }
 
 bool ExportPropertySheet(ShipFileWriter& theWriter, game::TESForm* theBase) {
-  auto* theComponent = game::GetComponent<game::PropertySheetComponent>(theBase, game::kPropertySheetComponent);
+  auto* theComponent = game::GetComponent<game::PropertySheetComponent>(theBase);
   if (theComponent == nullptr) return true;
   const game::GameArray<game::PropertyEntry>* theProperties = theComponent->theProperties;
   if (theProperties == nullptr) {
@@ -65,31 +63,24 @@ bool ExportPropertySheet(ShipFileWriter& theWriter, game::TESForm* theBase) {
     return false;
   }
   for (uint32_t i = 0; i < theProperties->uCount; ++i) {
-    const game::PropertyEntry& theEntry = theProperties->theData[i];
-    const std::string sEntryKey = FormatIndexedKey(keys::kPropertySheet, i);
-    theWriter.WritePropertyForm(FormatFieldKey(sEntryKey, keys::kPropertyFields[0]), theEntry.first);
-    if (theEntry.second != nullptr) {
-      theWriter.WritePropertyForm(FormatFieldKey(sEntryKey, keys::kPropertyFields[1]), theEntry.second);
-    }
-    theWriter.WriteFloat(FormatFieldKey(sEntryKey, keys::kPropertyFields[2]), theEntry.third);
+    theWriter.WriteElement(FormatIndexedKey(keys::kPropertySheet, i), &theProperties->theData[i], kPropertyFields);
   }
   return true;
 }
 
 bool ExportAIActor(ShipFileWriter& theWriter, game::TESForm* theBase) {
-  auto* theComponent = game::GetComponent<game::SpaceshipAIActorComponent>(theBase, game::kSpaceshipAIActorComponent);
+  auto* theComponent = game::GetComponent<game::SpaceshipAIActorComponent>(theBase);
   return theComponent == nullptr || theWriter.WriteForm(keys::kSpaceshipAIActor, theComponent->theActor);
 }
 
 bool ExportVoiceType(ShipFileWriter& theWriter, game::TESForm* theBase) {
-  auto* theComponent = game::GetComponent<game::LinkedVoiceTypeComponent>(theBase, game::kLinkedVoiceTypeComponent);
+  auto* theComponent = game::GetComponent<game::LinkedVoiceTypeComponent>(theBase);
   return theComponent == nullptr || theComponent->theVoice == nullptr ||
          theWriter.WriteForm(keys::kLinkedVoiceType, theComponent->theVoice);
 }
 
 bool ExportWeaponBindings(ShipFileWriter& theWriter, game::TESForm* theBase) {
-  auto* theComponent =
-      game::GetComponent<game::SpaceshipWeaponBindingsComponent>(theBase, game::kSpaceshipWeaponBindingsComponent);
+  auto* theComponent = game::GetComponent<game::SpaceshipWeaponBindingsComponent>(theBase);
   if (theComponent != nullptr) {
     theWriter.WriteValue(keys::kWeaponSlot1, FormatUInt32(theComponent->weaponSlot1));
     theWriter.WriteValue(keys::kWeaponSlot2, FormatUInt32(theComponent->weaponSlot2));
@@ -99,84 +90,44 @@ bool ExportWeaponBindings(ShipFileWriter& theWriter, game::TESForm* theBase) {
 }
 
 bool ExportHullCode(ShipFileWriter& theWriter, game::TESForm* theBase) {
-  auto* theComponent = game::GetComponent<game::SpaceshipHullCodeComponent>(theBase, game::kSpaceshipHullCodeComponent);
+  auto* theComponent = game::GetComponent<game::SpaceshipHullCodeComponent>(theBase);
   if (theComponent != nullptr) theWriter.WriteText(keys::kHullCode, theComponent->hullCode);
   return true;
 }
 
-// The 16 lines of one stored traversal entry, in the order of keys::kTraversalFields.
-bool ExportTraversalEntry(ShipFileWriter& theWriter, const std::string& sEntryKey,
-                          const game::TraversalEntry& theEntry) {
-  auto Key = [&sEntryKey](std::size_t i) { return FormatFieldKey(sEntryKey, keys::kTraversalFields[i]); };
-  const float fOffsets[] = {theEntry.unk00, theEntry.unk04, theEntry.unk08};
-  for (std::size_t i = 0; i < 3; ++i) theWriter.WriteFloat(Key(i), fOffsets[i]);
-  theWriter.WriteValue(Key(3), FormatUInt32(theEntry.unk0C));
-  if (theEntry.traversal == nullptr) LOG_ERROR_IN(kExportFunction, "traversal is nullptr");
-  if (!theWriter.WriteForm(Key(4), theEntry.traversal)) return false;
-  const float fPath[] = {theEntry.fFromX, theEntry.fFromY, theEntry.fFromZ,     theEntry.fToX,
-                         theEntry.fToY,   theEntry.fToZ,   theEntry.fUnknown30, theEntry.fUnknown34};
-  for (std::size_t i = 0; i < 8; ++i) theWriter.WriteFloat(Key(5 + i), fPath[i]);
-  const uint32_t uFlags[] = {theEntry.uUnknown38, theEntry.uUnknown3C, theEntry.unk40};
-  for (std::size_t i = 0; i < 3; ++i) theWriter.WriteValue(Key(13 + i), FormatUInt32(uFlags[i]));
+// The entries of a stored traversal list, each under "sListKey[n]".
+bool ExportTraversalList(ShipFileWriter& theWriter, const std::string& sListKey,
+                         const game::GameArray<game::TraversalEntry>& theList) {
+  for (uint32_t n = 0; theList.theData != nullptr && n < theList.uCount; ++n) {
+    if (!theWriter.WriteElement(FormatIndexedKey(sListKey, n), &theList.theData[n], kTraversalFields)) return false;
+  }
   return true;
 }
 
 bool ExportStoredTraversals(ShipFileWriter& theWriter, game::TESForm* theBase) {
-  auto* theComponent = game::GetComponent<game::StoredTraversalsComponent>(theBase, game::kStoredTraversalsComponent);
+  auto* theComponent = game::GetComponent<game::StoredTraversalsComponent>(theBase);
   if (theComponent == nullptr) return true;
-  const auto& theFirst = theComponent->traversals1;
-  for (uint32_t n = 0; theFirst.theData != nullptr && n < theFirst.uCount; ++n) {
-    if (!ExportTraversalEntry(theWriter, FormatIndexedKey(keys::kTraversals1, n), theFirst.theData[n])) return false;
-  }
-  const auto& theSecond = theComponent->traversals2;
-  for (uint32_t n = 0; theSecond.theData != nullptr && n < theSecond.uCount; ++n) {
-    const game::TraversalGroup& theGroup = theSecond.theData[n];
+  if (!ExportTraversalList(theWriter, keys::kTraversals1, theComponent->traversals1)) return false;
+  const auto& theGroups = theComponent->traversals2;
+  for (uint32_t n = 0; theGroups.theData != nullptr && n < theGroups.uCount; ++n) {
+    const game::TraversalGroup& theGroup = theGroups.theData[n];
     const std::string sGroupKey = FormatIndexedKey(keys::kTraversals2, n);
-    const std::string sEntriesKey = FormatFieldKey(sGroupKey, keys::kGroupTraversals);
-    for (uint32_t m = 0; theGroup.traversals.theData != nullptr && m < theGroup.traversals.uCount; ++m) {
-      if (!ExportTraversalEntry(theWriter, FormatIndexedKey(sEntriesKey, m), theGroup.traversals.theData[m])) {
-        return false;
-      }
-    }
-    const float fGroup[] = {theGroup.unk14, theGroup.unk18, theGroup.unk1C, theGroup.unk20, theGroup.unk24};
-    for (std::size_t i = 0; i < 5; ++i) {
-      theWriter.WriteFloat(FormatFieldKey(sGroupKey, keys::kTraversalGroupFields[i]), fGroup[i]);
+    if (!ExportTraversalList(theWriter, FormatFieldKey(sGroupKey, kGroupEntriesKey), theGroup.traversals) ||
+        !theWriter.WriteElement(sGroupKey, &theGroup, kTraversalGroupFields)) {
+      return false;
     }
   }
-  return true;
-}
-
-// The 25 lines of one module placement, in the order of keys::kModuleFields.
-bool ExportBlueprintModule(ShipFileWriter& theWriter, const std::string& sEntryKey,
-                           const game::BlueprintModule& theModule) {
-  auto Key = [&sEntryKey](std::size_t i) { return FormatFieldKey(sEntryKey, keys::kModuleFields[i]); };
-  const float fPlacement[] = {theModule.fPosX, theModule.fPosY, theModule.fPosZ,
-                              theModule.fRotX, theModule.fRotY, theModule.fRotZ};
-  for (std::size_t i = 0; i < 6; ++i) theWriter.WriteFloat(Key(i), fPlacement[i]);
-  theWriter.WriteValue(Key(6), FormatUInt32(theModule.partID));
-  const float fUnknown[] = {theModule.unk1C, theModule.unk20, theModule.unk24, theModule.unk28,
-                            theModule.unk2C, theModule.unk30, theModule.unk34};
-  for (std::size_t i = 0; i < 7; ++i) theWriter.WriteFloat(Key(7 + i), fUnknown[i]);
-  const uint8_t uBytes[] = {theModule.unk38, theModule.unk39, theModule.unk3A, theModule.unk3B, theModule.unk3C};
-  for (std::size_t i = 0; i < 5; ++i) theWriter.WriteValue(Key(14 + i), FormatByte(uBytes[i]));
-  theWriter.WriteValue(Key(19), FormatUInt32(theModule.unk40));
-  theWriter.WriteValue(Key(20), FormatUInt32(theModule.unk44));
-  theWriter.WriteValue(Key(21), FormatByteBlock(theModule.unk48_98, sizeof(theModule.unk48_98)));
-  if (theModule.item == nullptr) LOG_ERROR_IN(kExportFunction, "data.item is nullptr");
-  if (!theWriter.WriteForm(Key(22), theModule.item)) return false;
-  theWriter.WriteValue(Key(23), FormatUInt32(theModule.unkA0));
-  theWriter.WriteValue(Key(24), FormatUInt32(theModule.unkA4));
   return true;
 }
 
 bool ExportBlueprint(ShipFileWriter& theWriter, game::TESForm* theBase) {
-  auto* theComponent = game::GetComponent<game::BlueprintComponent>(theBase, game::kBlueprintComponent);
+  auto* theComponent = game::GetComponent<game::BlueprintComponent>(theBase);
   if (theComponent == nullptr) return true;
   theWriter.WriteValue(keys::kBlueprintUnk08, FormatUInt64(theComponent->unk08));
   theWriter.WriteText(keys::kBlueprintUnk10, theComponent->unk10);
   const auto& theModules = theComponent->data;
   for (uint32_t n = 0; theModules.theData != nullptr && n < theModules.uCount; ++n) {
-    if (!ExportBlueprintModule(theWriter, FormatIndexedKey(keys::kBlueprintData, n), theModules.theData[n])) {
+    if (!theWriter.WriteElement(FormatIndexedKey(keys::kBlueprintData, n), &theModules.theData[n], kModuleFields)) {
       return false;
     }
   }
@@ -188,31 +139,31 @@ bool ExportBlueprint(ShipFileWriter& theWriter, game::TESForm* theBase) {
 }
 
 bool ExportContainer(ShipFileWriter& theWriter, game::TESForm* theBase) {
-  auto* theComponent = game::GetComponent<game::ContainerComponent>(theBase, game::kContainerComponent);
+  auto* theComponent = game::GetComponent<game::ContainerComponent>(theBase);
   if (theComponent == nullptr || theComponent->theEntries.theData == nullptr) return true;
   for (uint32_t n = 0; n < theComponent->theEntries.uCount; ++n) {
     const game::ContainerEntry* theEntry = theComponent->theEntries.theData[n];
     const std::string sEntryKey = FormatIndexedKey(keys::kContainer, n);
-    // An entry the game left empty has neither count nor form to write.
     if (theEntry != nullptr) {
-      theWriter.WriteValue(FormatFieldKey(sEntryKey, keys::kContainerFields[0]), FormatInt32(theEntry->count));
-      theWriter.WriteValue(FormatFieldKey(sEntryKey, keys::kContainerFields[1]), FormatAddress(theEntry->itemExtra));
+      if (!theWriter.WriteElement(sEntryKey, theEntry, kContainerFields)) return false;
+      continue;
     }
-    game::TESForm* theObject = theEntry != nullptr ? theEntry->obj : nullptr;
-    if (theObject == nullptr) LOG_ERROR_IN(kExportFunction, "object.obj is nullptr");
-    if (!theWriter.WriteForm(FormatFieldKey(sEntryKey, keys::kContainerFields[2]), theObject)) return false;
+    // An entry the game left empty has neither count nor form: only its missing form is told.
+    const ElementField& theObject = kContainerFields[std::size(kContainerFields) - 1];
+    LOG_ERROR_IN(kExportFunction, theObject.sMissingFormError);
+    if (!theWriter.WriteForm(FormatFieldKey(sEntryKey, theObject.sKey), nullptr)) return false;
   }
   return true;
 }
 
 bool ExportFullName(ShipFileWriter& theWriter, game::TESForm* theBase) {
-  auto* theComponent = game::GetComponent<game::FullNameComponent>(theBase, game::kFullNameComponent);
+  auto* theComponent = game::GetComponent<game::FullNameComponent>(theBase);
   if (theComponent != nullptr) theWriter.WriteText(keys::kFullName, theComponent->fullName);
   return true;
 }
 
 bool ExportModel(ShipFileWriter& theWriter, game::TESForm* theBase) {
-  auto* theComponent = game::GetComponent<game::ModelComponent>(theBase, game::kModelComponent);
+  auto* theComponent = game::GetComponent<game::ModelComponent>(theBase);
   if (theComponent != nullptr) theWriter.WriteText(keys::kModel, theComponent->model);
   return true;
 }
@@ -248,11 +199,10 @@ bool ExportComponentGroups(ShipFileWriter& theWriter, game::TESForm* theBase, co
       theWriter.WriteValue(keys::kDisplayName, sShipName);
       continue;
     }
-    try {
-      if (!theGroup.Export(theWriter, theBase)) return false;
-    } catch (...) {
-      LOG_ERROR_IN(kExportFunction, std::string("exception while exporting ") + theGroup.sName);
-    }
+    bool bContinue = true;
+    RunGuarded(kExportFunction, FixedMessage(std::string("exception while exporting ") + theGroup.sName),
+               [&] { bContinue = theGroup.Export(theWriter, theBase); });
+    if (!bContinue) return false;
   }
   return true;
 }

@@ -2,25 +2,22 @@
 
 #include <array>
 
+#include "core/Log.h"
 #include "forms/Helpers.h"
 #include "game/Game.h"
-#include "plugin/Log.h"
 #include "ship/BaseFormComponents.h"
 #include "ship/VanillaDecor.h"
 
 namespace zorvane {
 namespace {
 
-constexpr uint32_t kPlayerRefFormID = 0x14;
-constexpr uint8_t kFormTypeNeverDecor = 75;
-
 // Whether a reference of the cell is exported as decoration. The filters are tested in this
 // order; with verbose logging the unsupported and the vanilla items are named.
 bool IsExportedDecorItem(game::TESObjectREFR* theRef, const DecorKeywords& theKeywords,
                          const PluginSettings& theSettings) {
   game::TESForm* theForm = game::AsForm(theRef);
-  if (theRef == nullptr || game::GetFormID(theForm) == kPlayerRefFormID ||
-      game::GetFormType(theForm) == kFormTypeNeverDecor || !IsRuntimeCreatedForm(theForm)) {
+  if (theRef == nullptr || game::GetFormID(theForm) == game::kPlayerRefFormID ||
+      game::GetFormType(theForm) == game::kFormTypeNeverDecoration || !IsRuntimeCreatedForm(theForm)) {
     return false;
   }
   game::TESForm* theBase = game::GetRefBaseForm(theRef);

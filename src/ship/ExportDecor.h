@@ -4,34 +4,35 @@
 
 #include <cstdint>
 
+#include "core/Settings.h"
+#include "game/Codes.h"
 #include "game/Types.h"
-#include "plugin/Settings.h"
 #include "ship/ShipFileWriter.h"
 
 namespace zorvane {
 
 // The keywords the decoration filters test, found before anything is written.
 struct DecorKeywords {
-  game::TESForm* theExcludedRefKeyword;   // 0x5627
-  game::TESForm* theExcludedBaseKeyword;  // 0x18DFD
+  game::TESForm* theExcludedRefKeyword;
+  game::TESForm* theExcludedBaseKeyword;
 };
 
 // True for the base form types that may be decoration, unless the skip setting of the type
-// in `theSection` (the Export or the Import settings) is on; type 49 has none.
+// in `theSection` (the Export or the Import settings) is on; one type has no such setting.
 template <typename Section>
 bool IsDecorTypeKept(uint8_t uFormType, const Section& theSection) {
   switch (uFormType) {
-    case 34: return !theSection.bSkipARMO;
-    case 35: return !theSection.bSkipBOOK;
-    case 36: return !theSection.bSkipCONT;
-    case 40: return !theSection.bSkipMISC;
-    case 44: return !theSection.bSkipMSTT;
-    case 47: return !theSection.bSkipFURN;
-    case 48: return !theSection.bSkipWEAP;
-    case 49: return true;
-    case 53: return !theSection.bSkipKEYM;
-    case 54: return !theSection.bSkipALCH;
-    case 62: return !theSection.bSkipTERM;
+    case game::kFormTypeARMO: return !theSection.bSkipARMO;
+    case game::kFormTypeBOOK: return !theSection.bSkipBOOK;
+    case game::kFormTypeCONT: return !theSection.bSkipCONT;
+    case game::kFormTypeMISC: return !theSection.bSkipMISC;
+    case game::kFormTypeMSTT: return !theSection.bSkipMSTT;
+    case game::kFormTypeFURN: return !theSection.bSkipFURN;
+    case game::kFormTypeWEAP: return !theSection.bSkipWEAP;
+    case game::kFormTypeAlwaysDecoration: return true;
+    case game::kFormTypeKEYM: return !theSection.bSkipKEYM;
+    case game::kFormTypeALCH: return !theSection.bSkipALCH;
+    case game::kFormTypeTERM: return !theSection.bSkipTERM;
     default: return false;
   }
 }

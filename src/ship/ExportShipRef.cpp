@@ -1,13 +1,12 @@
 #include "ship/ExportShipRef.h"
 
-#include <exception>
 #include <filesystem>
 
-#include "platform/Platform.h"
-
+#include "core/Guard.h"
+#include "core/Log.h"
 #include "forms/Helpers.h"
 #include "game/Game.h"
-#include "plugin/Log.h"
+#include "platform/Platform.h"
 #include "ship/BaseFormComponents.h"
 #include "ship/ExportComponents.h"
 #include "ship/ExportDecor.h"
@@ -15,9 +14,6 @@
 
 namespace zorvane {
 namespace {
-
-constexpr uint32_t kExcludedDecorRefKeywordID = 0x5627;
-constexpr uint32_t kExcludedDecorBaseKeywordID = 0x18DFD;
 
 game::TESForm* FindKeyword(uint32_t uFormID) {
   game::TESForm* theForm = game::LookupFormByID(uFormID);
@@ -57,7 +53,8 @@ bool WriteShipFile(game::TESObjectREFR* shipRef, game::TESObjectCELL* interiorCe
       game::GetFormType(theBase) != game::kFormTypeGenericBaseForm) {
     return false;
   }
-  DecorKeywords theKeywords = {FindKeyword(kExcludedDecorRefKeywordID), FindKeyword(kExcludedDecorBaseKeywordID)};
+  DecorKeywords theKeywords = {FindKeyword(game::kExcludedDecorRefKeywordID),
+                               FindKeyword(game::kExcludedDecorBaseKeywordID)};
   if (theKeywords.theExcludedRefKeyword == nullptr || theKeywords.theExcludedBaseKeyword == nullptr ||
       !IsKeyword(game::GetWorkshopLinkKeyword()) || !IsKeyword(game::GetWorkshopKeyword())) {
     return false;
@@ -141,14 +138,11 @@ std::string ReplaceForbiddenCharacters(std::string sFileName) {
 
 bool ExportShipRef(game::TESObjectREFR* shipRef, game::TESObjectCELL* interiorCell, std::string folder,
                    std::string fileName, const PluginSettings* settings) {
-  try {
-    return WriteShipFile(shipRef, interiorCell, std::move(folder), std::move(fileName), settings);
-  } catch (const std::exception& theException) {
-    LOG_ERROR(std::string("exception while exporting ShipRef: ") + theException.what());
-  } catch (...) {
-    LOG_ERROR("exception while exporting ShipRef");
-  }
-  return false;
+  bool bWritten = false;
+  RunGuarded(kExportFunction, MessageWithReason("exception while exporting ShipRef"), [&] {
+    bWritten = WriteShipFile(shipRef, interiorCell, std::move(folder), std::move(fileName), settings);
+  });
+  return bWritten;
 }
 
 }  // namespace zorvane

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "core/Settings.h"
 #include "game/Types.h"
-#include "plugin/Settings.h"
 
 namespace zorvane {
 

@@ -1,10 +1,12 @@
 #include "ship/ShipFileWriter.h"
 
+#include <cstring>
+
+#include "core/Log.h"
 #include "forms/Helpers.h"
 #include "forms/ValueParsing.h"
 #include "game/Game.h"
 #include "platform/Platform.h"
-#include "plugin/Log.h"
 #include "ship/BaseFormComponents.h"
 
 namespace zorvane {
@@ -43,6 +45,49 @@ void ShipFileWriter::WritePropertyForm(const std::string& sKey, game::TESForm* t
   }
   WriteValue(sKey,
              FormatFormReference(GetLocalHexFormID(theForm, GetPluginType(theTESFile)), game::GetFileName(theTESFile)));
+}
+
+namespace {
+
+template <typename T>
+T LoadField(const void* theElement, const ElementField& theField) {
+  T theValue;
+  std::memcpy(&theValue, static_cast<const char*>(theElement) + theField.uOffset, sizeof(T));
+  return theValue;
+}
+
+}  // namespace
+
+bool ShipFileWriter::WriteElement(const std::string& sEntryKey, const void* theElement,
+                                  std::span<const ElementField> theFields) {
+  for (const ElementField& theField : theFields) {
+    const std::string sKey = FormatFieldKey(sEntryKey, theField.sKey);
+    switch (theField.eKind) {
+      case FieldKind::kFloat: WriteFloat(sKey, LoadField<float>(theElement, theField)); break;
+      case FieldKind::kUInt8: WriteValue(sKey, FormatByte(LoadField<uint8_t>(theElement, theField))); break;
+      case FieldKind::kUInt32: WriteValue(sKey, FormatUInt32(LoadField<uint32_t>(theElement, theField))); break;
+      case FieldKind::kInt32: WriteValue(sKey, FormatInt32(LoadField<int32_t>(theElement, theField))); break;
+      case FieldKind::kUInt64: WriteValue(sKey, FormatUInt64(LoadField<uint64_t>(theElement, theField))); break;
+      case FieldKind::kByteBlock:
+        WriteValue(sKey, FormatByteBlock(static_cast<const uint8_t*>(theElement) + theField.uOffset, kByteBlockSize));
+        break;
+      case FieldKind::kAddress: WriteValue(sKey, FormatAddress(LoadField<const void*>(theElement, theField))); break;
+      case FieldKind::kString: WriteText(sKey, LoadField<game::BSFixedString>(theElement, theField)); break;
+      case FieldKind::kForm: {
+        auto* theForm = LoadField<game::TESForm*>(theElement, theField);
+        if (theForm == nullptr && theField.sMissingFormError != nullptr) {
+          LOG_ERROR_IN(kExportFunction, theField.sMissingFormError);
+        }
+        if (!WriteForm(sKey, theForm)) return false;
+        break;
+      }
+      case FieldKind::kPropertyForm: WritePropertyForm(sKey, LoadField<game::TESForm*>(theElement, theField)); break;
+      case FieldKind::kOptionalPropertyForm:
+        if (auto* theForm = LoadField<game::TESForm*>(theElement, theField)) WritePropertyForm(sKey, theForm);
+        break;
+    }
+  }
+  return true;
 }
 
 bool ShipFileWriter::Close() {

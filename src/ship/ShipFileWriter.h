@@ -3,9 +3,11 @@
 // stream writes them.
 
 #include <fstream>
+#include <span>
 #include <string>
 
 #include "game/Types.h"
+#include "ship/ElementFields.h"
 
 namespace zorvane {
 
@@ -29,6 +31,10 @@ class ShipFileWriter {
   bool WriteForm(const std::string& sKey, game::TESForm* theForm);
   // A property entry's form: one without plugin file is written as a form of Starfield.esm.
   void WritePropertyForm(const std::string& sKey, game::TESForm* theForm);
+
+  // The lines of one element, "sEntryKey.<field> |value" for each field of `theFields` in
+  // order. False when a form field stopped the export (WriteForm).
+  bool WriteElement(const std::string& sEntryKey, const void* theElement, std::span<const ElementField> theFields);
 
   // Closes the file; false when any write or the close failed.
   bool Close();

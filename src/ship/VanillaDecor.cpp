@@ -1,16 +1,10 @@
 #include "ship/VanillaDecor.h"
 
+#include "core/Log.h"
 #include "forms/Helpers.h"
 #include "game/Game.h"
-#include "plugin/Log.h"
 
 namespace zorvane {
-namespace {
-
-// Extra-data kinds the game gives the items a ship module brings along, asked in this order.
-constexpr uint32_t kModuleItemKinds[] = {221, 218, 212};
-
-}  // namespace
 
 bool IsVanillaShipDecorItem(game::TESObjectREFR* theRef) {
   if (theRef == nullptr) {
@@ -21,7 +15,8 @@ bool IsVanillaShipDecorItem(game::TESObjectREFR* theRef) {
     LOG_INFO("      -->   has no extra");
     return false;
   }
-  for (uint32_t uKind : kModuleItemKinds) {
+  // The kinds the game gives the items a ship module brings along, asked in this order.
+  for (uint32_t uKind : game::kExtraModuleItemKinds) {
     if (ExtraDataLookup(theExtra, uKind) == nullptr) {
       return false;
     }

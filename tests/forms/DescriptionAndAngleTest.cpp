@@ -4,17 +4,15 @@
 #include <bit>
 #include <cmath>
 #include <sstream>
-#include <stdexcept>
 
-#include "FormsFixture.h"
+#include "forms/FormsTest.h"
 #include "forms/Helpers.h"
 #include "game/Game.h"
-#include "support/LogText.h"
 
 namespace zorvane::test {
 namespace {
 
-using DescriptionAndAngleTest = FormsFixture;
+using DescriptionAndAngleTest = FormsTest;
 
 std::string GetAddressText(const void* theObject) {
   std::ostringstream theText;
@@ -44,19 +42,19 @@ TEST_F(DescriptionAndAngleTest, FormDescriptionHasTheChosenParts) {
 }
 
 TEST_F(DescriptionAndAngleTest, ReferenceDescriptionNamesTheReference) {
-  game::TESObjectREFR* theRef = AddRef(0x0010ABCD, AddForm(0x10, 4, "BaseEdid", "Base Name"));
+  game::TESObjectREFR* theRef = theWorld->AddReference(0x0010ABCD, AddForm(0x10, 4, "BaseEdid", "Base Name"));
   theRef->uFormType = 64;
   theRef->uModIndex = 300;
   theRef->sEditorID = "RefEdid";
   theRef->sFullName = "Own Name";
   const std::string sStart = "[" + GetAddressText(theRef) + " | 0010ABCD | 64 | 300|0x12C | ";
   EXPECT_EQ(GetReferenceDescription(theRef), sStart + "Base Name | RefEdid]");
-  AddExtraText(theRef, game::kExtraDisplayName, theWorld->MakeIndirectString("Override"));
+  theWorld->AddExtraData(theRef, game::kExtraDisplayName).theString = theWorld->MakeIndirectString("Override");
   EXPECT_EQ(GetReferenceDescription(theRef), sStart + "Override | RefEdid]");
 
-  game::TESObjectREFR* theOrphan = AddRef(0x0010ABCE, nullptr);
+  game::TESObjectREFR* theOrphan = theWorld->AddReference(0x0010ABCE, nullptr);
   EXPECT_EQ(GetReferenceDescription(theOrphan),
-            "[" + GetAddressText(theOrphan) + " | 0010ABCE | 0 | 0|0x0 | {unnamed} | {no_edid}]");
+            "[" + GetAddressText(theOrphan) + " | 0010ABCE | 74 | 0|0x0 | {unnamed} | {no_edid}]");
   EXPECT_EQ(GetReferenceDescription(nullptr), "!!! ERROR: nullptr form !!!");
   // The orphan's name is asked of its missing base form twice: by the reference name and by
   // the description's own fallback.
@@ -66,7 +64,7 @@ TEST_F(DescriptionAndAngleTest, ReferenceDescriptionNamesTheReference) {
 
 TEST_F(DescriptionAndAngleTest, AngleIsRadiansDividedInSinglePrecision) {
   const float kDivisor = std::bit_cast<float>(0x3C8EFA35u);
-  game::TESObjectREFR* theRef = AddRef(0x20, nullptr);
+  game::TESObjectREFR* theRef = theWorld->AddReference(0x20, nullptr);
   const float fHalfPi = static_cast<float>(std::acos(-1.0) / 2);
   // Values whose quotient differs from a multiplication by 57.29578f or a division in double.
   theRef->fRotation[0] = 0.0025f;
@@ -89,12 +87,9 @@ TEST_F(DescriptionAndAngleTest, AngleIsRadiansDividedInSinglePrecision) {
 }
 
 TEST_F(DescriptionAndAngleTest, FailedRotationReadGivesZeroAndErrorLine) {
-  game::Host theFailingHost = sim::GetHostTable();
-  theFailingHost.GetRefRotation = [](game::TESObjectREFR*, float*) { throw std::runtime_error("rotation unreadable"); };
-  game::BindHost(&theFailingHost);
-  game::TESObjectREFR* theRef = AddRef(0x20, nullptr);
+  game::TESObjectREFR* theRef = theWorld->AddReference(0x20, nullptr);
+  theWorld->FailOperation("GetRefRotation");
   EXPECT_EQ(GetAngle(theRef, 'y'), 0.0f);
-  game::BindHost(&sim::GetHostTable());
   EXPECT_EQ(ReadFormsLog(), MakeLogLine("error", "FormRotation.cpp", "GetAngle",
                                         "exception when getting angle 'y' for actor [" + GetAddressText(theRef) +
                                             "] for angle [0.000000]"));

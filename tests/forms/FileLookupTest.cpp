@@ -1,17 +1,15 @@
 // Finding loaded plugin files by name: letter case, search order, empty arrays, empty
-// slots; and a world read from a world file.
+// slots.
 #include <gtest/gtest.h>
 
-#include "FormsFixture.h"
-#include "WorldFile.h"
 #include "forms/FormLookup.h"
+#include "forms/FormsTest.h"
 #include "forms/Helpers.h"
-#include "support/LogText.h"
 
 namespace zorvane::test {
 namespace {
 
-using FileLookupTest = FormsFixture;
+using FileLookupTest = FormsTest;
 
 std::string LookupLine(const std::string& sLevel, const std::string& sMessage) {
   return MakeLogLine(sLevel, "FormLookup.cpp", "LookupTESFileByName", sMessage);
@@ -43,7 +41,7 @@ TEST_F(FileLookupTest, NameMatchesIgnoringLetterCaseOnly) {
 }
 
 TEST_F(FileLookupTest, FullThenSmallThenMediumAndLowestIndexWin) {
-  AddEmptySlot(game::kFullFiles);
+  theWorld->AddEmptyFileSlot(game::kFullFiles);
   game::TESFile* theFirst = AddFile(game::kFullFiles, "Dup.esm", 1);
   AddFile(game::kFullFiles, "DUP.esm", 2);
   game::TESFile* theSmall = AddFile(game::kSmallFiles, "Twice.esm", 0xFE, 0);
@@ -84,31 +82,6 @@ TEST_F(FileLookupTest, MissingOutValueOrDataHandlerGivesNull) {
   EXPECT_EQ(uType, 77u);
   EXPECT_EQ(ReadFormsLog(),
             LookupLine("error", "pluginType is nullptr.") + LookupLine("error", "dataHandler is nullptr."));
-}
-
-TEST_F(FileLookupTest, WorldFileFormsResolveThroughTheirFiles) {
-  UseWorld(sim::LoadWorldFile(ZORVANE_FORMS_WORLDS "/plugin-files.json"));
-  game::TESForm* theChair = GetFormFromFormRef("Chair |000801|MyMod.esm");
-  EXPECT_EQ(GetHexFormID(theChair), "02000801");
-  EXPECT_EQ(GetTESFullNameNative(theChair), "Chair");
-  EXPECT_EQ(zorvane::GetFormEditorID(theChair), "ChairEdid");
-  EXPECT_EQ(GetTESFullNameNative(GetFormFromFormRef("Lamp |ABC|small.esm")), "Lamp");
-  EXPECT_EQ(zorvane::GetFormEditorID(GetFormFromFile("1A2B3", "")), "KeywordA");
-  EXPECT_EQ(GetFormFromFormRef("Gone |000802|MyMod.esm"), nullptr);
-  const std::string sSlot = LookupLine("error", "loopFile at (1) is nullptr, skipping plugin file");
-  EXPECT_EQ(ReadFormsLog(),
-            sSlot +
-                MakeLogLine("info", "FormLookup.cpp", "GetFormFromFile",
-                            "this HexFormID's length < 6. Extended to 5. Result: 00ABC") +
-                sSlot +
-                MakeLogLine("info", "FormLookup.cpp", "GetFormFromFile",
-                            "this HexFormID's length < 6. Extended to 5. Result: 1A2B3") +
-                sSlot +
-                MakeLogLine("warning", "FormLookup.cpp", "GetFormFromFile",
-                            "   this FormID [" + std::to_string(0x02000802) +
-                                " | 02000802] supposedly defined in [MyMod.esm | Type: Full] is withing range but it "
-                                "does not point to a valid Form or this Form is an unloaded Reference. Returning "
-                                "nullptr."));
 }
 
 }  // namespace

@@ -3,17 +3,16 @@
 // and the messages of each refusal.
 #include <gtest/gtest.h>
 
-#include "FormsFixture.h"
 #include "forms/FormLookup.h"
-#include "support/LogText.h"
+#include "forms/FormsTest.h"
 
 namespace zorvane::test {
 namespace {
 
-class FormIDResolutionTest : public FormsFixture {
+class FormIDResolutionTest : public FormsTest {
  protected:
   void SetUp() override {
-    FormsFixture::SetUp();
+    FormsTest::SetUp();
     AddFile(game::kFullFiles, "Starfield.esm", 0x00);
     AddFile(game::kFullFiles, "MyMod.esm", 0x01);
     AddFile(game::kSmallFiles, "Small.esm", 0xFE, 0x012);

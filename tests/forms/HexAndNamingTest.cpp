@@ -2,14 +2,13 @@
 // overrides read from forms and from a reference's extra data.
 #include <gtest/gtest.h>
 
-#include "FormsFixture.h"
+#include "forms/FormsTest.h"
 #include "forms/Helpers.h"
-#include "support/LogText.h"
 
 namespace zorvane::test {
 namespace {
 
-using HexAndNamingTest = FormsFixture;
+using HexAndNamingTest = FormsTest;
 
 TEST_F(HexAndNamingTest, HexTextsHaveFixedWidthOrNoLeadingZeros) {
   EXPECT_EQ(GetHexFormID(AddForm(0x14)), "00000014");
@@ -25,14 +24,14 @@ TEST_F(HexAndNamingTest, HexTextsHaveFixedWidthOrNoLeadingZeros) {
   EXPECT_EQ(GetHexAddress(0), "");
 }
 
-TEST_F(HexAndNamingTest, PluginTypeComesFromCompileIndex) {
+TEST_F(HexAndNamingTest, PluginTypeLocalIDAndRuntimeCreation) {
   EXPECT_EQ(GetPluginType(AddFile(game::kSmallFiles, "S.esm", 0xFE)), kPluginTypeSmall);
   EXPECT_EQ(GetPluginType(AddFile(game::kMediumFiles, "M.esm", 0xFD)), kPluginTypeMedium);
-  for (uint8_t uIndex : {0x00, 0x01, 0xFC, 0xFF}) EXPECT_EQ(GetPluginType(AddFile(game::kFullFiles, "F", uIndex)), 1u);
+  for (uint8_t uIndex : {0x00, 0x01, 0xFC, 0xFF}) {
+    EXPECT_EQ(GetPluginType(AddFile(game::kFullFiles, "F" + std::to_string(uIndex), uIndex)), 1u);
+  }
   EXPECT_EQ(GetPluginType(nullptr), kPluginTypeNone);
-}
 
-TEST_F(HexAndNamingTest, LocalFormIDKeepsTheDigitsBelowTheFileIndex) {
   EXPECT_EQ(GetLocalHexFormID(AddForm(0x0001A2B3), kPluginTypeFull), "01A2B3");
   EXPECT_EQ(GetLocalHexFormID(AddForm(0xFE000ABC), kPluginTypeSmall), "ABC");
   game::TESForm* theMedium = AddForm(0xFD01002A);
@@ -40,12 +39,9 @@ TEST_F(HexAndNamingTest, LocalFormIDKeepsTheDigitsBelowTheFileIndex) {
   EXPECT_EQ(GetLocalHexFormID(theMedium, kPluginTypeNone), "");
   EXPECT_EQ(GetLocalHexFormID(theMedium, 4), "");
   EXPECT_EQ(GetLocalHexFormID(nullptr, kPluginTypeFull), "");
-}
 
-TEST_F(HexAndNamingTest, RuntimeCreatedFormsHaveTopByteFF) {
   EXPECT_TRUE(IsRuntimeCreatedForm(AddForm(0xFF000001)));
   EXPECT_FALSE(IsRuntimeCreatedForm(AddForm(0xFE0FFFFF)));
-  EXPECT_FALSE(IsRuntimeCreatedForm(AddForm(0x00FFFFFF)));
   EXPECT_FALSE(IsRuntimeCreatedForm(nullptr));
 }
 
@@ -63,17 +59,16 @@ TEST_F(HexAndNamingTest, EditorIDsAndFullNamesOfForms) {
 }
 
 TEST_F(HexAndNamingTest, ReferenceTextsComeFromExtraDataUnderTheReadLock) {
-  game::TESObjectREFR* theRef = AddRef(0x20, AddForm(0x10, 4, "", "Base Name"));
+  game::TESObjectREFR* theRef = theWorld->AddReference(0x20, AddForm(0x10, 4, "", "Base Name"));
   theRef->sFullName = "Own Name";  // never used: a reference shows its override or its base's name
   EXPECT_EQ(GetReferenceName(theRef), "Base Name");
   EXPECT_EQ(GetOverrideName(theRef), "");
   EXPECT_EQ(GetRefEditorIDFromExtra(theRef), "");
 
-  AddExtraText(theRef, game::kExtraDisplayName, {nullptr});  // an entry without a string
+  game::BSExtraData& theName = theWorld->AddExtraData(theRef, game::kExtraDisplayName);  // without a string
   EXPECT_EQ(GetReferenceName(theRef), "Base Name");
-  theRef->theExtra->theEntries.clear();
-  AddExtraText(theRef, game::kExtraDisplayName, theWorld->MakeIndirectString("Override"));
-  AddExtraText(theRef, game::kExtraEditorID, theWorld->MakeIndirectString("RefEdid"));
+  theName.theString = theWorld->MakeIndirectString("Override");
+  theWorld->AddExtraData(theRef, game::kExtraEditorID).theString = theWorld->MakeIndirectString("RefEdid");
   EXPECT_EQ(GetReferenceName(theRef), "Override");
   EXPECT_EQ(GetOverrideName(theRef), "Override");
   EXPECT_EQ(GetRefEditorIDFromExtra(theRef), "RefEdid");
@@ -85,7 +80,7 @@ TEST_F(HexAndNamingTest, ReferenceTextsComeFromExtraDataUnderTheReadLock) {
 TEST_F(HexAndNamingTest, NullReferencesAndMissingBaseFormsAreLogged) {
   EXPECT_EQ(GetReferenceName(nullptr), "");
   EXPECT_EQ(GetOverrideName(nullptr), "");
-  EXPECT_EQ(GetReferenceName(AddRef(0x20, nullptr)), "");
+  EXPECT_EQ(GetReferenceName(theWorld->AddReference(0x20, nullptr)), "");
   EXPECT_EQ(ReadFormsLog(), MakeLogLine("error", "FormNames.cpp", "GetReferenceName", "theRef is nullptr") +
                                 MakeLogLine("error", "FormNames.cpp", "GetOverrideName", "theRef is nullptr") +
                                 MakeLogLine("error", "FormNames.cpp", "GetTESFullNameNative", "theForm is nullptr"));
@@ -93,14 +88,14 @@ TEST_F(HexAndNamingTest, NullReferencesAndMissingBaseFormsAreLogged) {
 
 TEST_F(HexAndNamingTest, RecordedShipFormIsLookedUpByTheStoredID) {
   game::TESForm* theShip = AddForm(0xFF000123);
-  game::TESObjectREFR* theRef = AddRef(0x20, nullptr);
+  game::TESObjectREFR* theRef = theWorld->AddReference(0x20, nullptr);
   EXPECT_EQ(GetRecordedShipForm(theRef), nullptr);  // no extra data
   AddForm(0);                                       // found if the ID 0 were ever looked up
-  AddExtraFormID(theRef, 0);
+  game::BSExtraData& theEntry = theWorld->AddExtraData(theRef, game::kExtraShipFormID);
   EXPECT_EQ(GetRecordedShipForm(theRef), nullptr);
-  theRef->theExtra->theEntries.back()->uFormID = 0xFF000124;  // not loaded
+  theEntry.uFormID = 0xFF000124;  // not loaded
   EXPECT_EQ(GetRecordedShipForm(theRef), nullptr);
-  theRef->theExtra->theEntries.back()->uFormID = 0xFF000123;
+  theEntry.uFormID = 0xFF000123;
   EXPECT_EQ(GetRecordedShipForm(theRef), theShip);
   EXPECT_EQ(GetRecordedShipForm(nullptr), nullptr);
   EXPECT_EQ(theRef->theExtra->iReadLocks, 0);

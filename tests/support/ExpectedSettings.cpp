@@ -34,40 +34,25 @@ const char* const kSettingNames[] = {
     "Logging.bVerboseLogging",
 };
 
+// The values a new file holds, in file order.
+constexpr const char* kWrittenDigits = "00000000000010000000000000";
+
+std::string MakeCreatedSettingsFile() {
+  std::string sFile;
+  std::string sSection;
+  for (std::size_t i = 0; i < std::size(kSettingNames); ++i) {
+    const std::string sName = kSettingNames[i];
+    const std::string sThisSection = sName.substr(0, sName.find('.'));
+    if (sThisSection != sSection) sFile += "[" + sThisSection + "]\r\n";
+    sSection = sThisSection;
+    sFile += sName.substr(sName.find('.') + 1) + "=" + kWrittenDigits[i] + "\r\n";
+  }
+  return sFile;
+}
+
 }  // namespace
 
-const std::string kCreatedSettingsFile =
-    "[Piloting]\r\n"
-    "bNoPilotingSkillRequirement=0\r\n"
-    "[Export]\r\n"
-    "bRestrictDecorationExportToBuildModePlacedItems=0\r\n"
-    "bSkipBOOK=0\r\n"
-    "bSkipMISC=0\r\n"
-    "bSkipFURN=0\r\n"
-    "bSkipKEYM=0\r\n"
-    "bSkipALCH=0\r\n"
-    "bSkipMSTT=0\r\n"
-    "bSkipCONT=0\r\n"
-    "bSkipTERM=0\r\n"
-    "bSkipARMO=0\r\n"
-    "bSkipWEAP=0\r\n"
-    "[Import]\r\n"
-    "bRestrictDecorationImportToBuildModePlacedItems=1\r\n"
-    "bRemoveAlreadyPlacedDecorationItemsBeforeImport=0\r\n"
-    "bSkipBOOK=0\r\n"
-    "bSkipMISC=0\r\n"
-    "bSkipFURN=0\r\n"
-    "bSkipKEYM=0\r\n"
-    "bSkipALCH=0\r\n"
-    "bSkipMSTT=0\r\n"
-    "bSkipCONT=0\r\n"
-    "bSkipTERM=0\r\n"
-    "bSkipARMO=0\r\n"
-    "bSkipWEAP=0\r\n"
-    "[Misc]\r\n"
-    "bAlwaysReloadSettingsOnCommand=0\r\n"
-    "[Logging]\r\n"
-    "bVerboseLogging=0\r\n";
+const std::string kCreatedSettingsFile = MakeCreatedSettingsFile();
 
 std::vector<std::string> MakeSettingMessages(const std::string& sDigits) {
   if (sDigits.size() != std::size(kSettingNames)) {

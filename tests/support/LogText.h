@@ -10,14 +10,13 @@ namespace zorvane::test {
 // "[2025-03-01 18:04:09.00042]" becomes "[TIMESTAMP]".
 std::string MaskTimestamps(const std::string& sText);
 
-// "[Log.cpp:57]" becomes "[Log.cpp:N]"; with a file name given, only that file's numbers.
-std::string MaskLineNumbers(const std::string& sText, const std::string& sFileName = "");
-
-// One expected line as the log stores it, with the marks above and the CR LF end.
+// One expected line as the log stores it, timestamp and line number masked, CR LF at the end.
 std::string MakeLogLine(const std::string& sLevel, const std::string& sFileName, const std::string& sFunction,
                         const std::string& sMessage);
 
 // The message of every well-formed line of a log text, in file order.
 std::vector<std::string> GetLogMessages(const std::string& sText);
+// The same as "<level>: <message>".
+std::vector<std::string> GetLogLevelsAndMessages(const std::string& sText);
 
 }  // namespace zorvane::test

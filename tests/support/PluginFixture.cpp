@@ -1,14 +1,25 @@
 #include "support/PluginFixture.h"
 
-#include "game/Game.h"
-#include "plugin/Settings.h"
+#include <algorithm>
+#include <regex>
+
+#include "WorldFile.h"
+#include "core/SettingsStore.h"
+#include "game/Binding.h"
 #include "support/LogText.h"
 
 namespace zorvane::test {
+namespace {
+
+PluginFixture* gRunning = nullptr;
+
+}  // namespace
 
 void PrintTo(const Box& theBox, std::ostream* theStream) {
   *theStream << "{\"" << theBox.sCaption << "\", \"" << theBox.sText << "\"}";
 }
+
+void SetSettingsForTest(const PluginSettings& theSettings) { StoreSettings(theSettings); }
 
 void PluginFixture::SetUp() {
   theGameFolder = theRoot.GetPath() / "Starfield";
@@ -16,9 +27,7 @@ void PluginFixture::SetUp() {
   std::filesystem::create_directories(theGameFolder / "Data" / "SFSE" / "Plugins");
   std::filesystem::create_directories(theDocuments / "My Games" / "Starfield" / "SFSE" / "Logs");
   theCurrentFolder.emplace(theGameFolder);
-
-  gSettings = {};
-  game::BindHost(nullptr);
+  SetSettingsForTest({});
 
   theInterceptors.sDocumentsFolder = GetDocumentsText();
   theInterceptors.OnMessageBox = [this](const std::string& sCaption, const std::string& sText) {
@@ -26,13 +35,32 @@ void PluginFixture::SetUp() {
     if (OnBoxShown) OnBoxShown(theBoxes.back());
   };
   ASSERT_TRUE(sim::InterceptModule(nullptr, &theInterceptors));
+  gRunning = this;
+  sim::SetConsoleSink(&RecordConsoleLine);
+  UseWorld(sim::MakeDefaultWorld());
 }
 
 void PluginFixture::TearDown() {
+  theWorld->CheckStrings();
+  EXPECT_EQ(theWorld->GetViolations(), std::vector<std::string>{}) << "the game saw misuse";
   sim::StopIntercepting();
+  sim::SetConsoleSink(nullptr);
+  sim::SetCurrentWorld(nullptr);
   game::BindHost(nullptr);
-  gSettings = {};
+  gRunning = nullptr;
+  SetSettingsForTest({});
   theCurrentFolder.reset();
+}
+
+void PluginFixture::UseWorld(std::unique_ptr<sim::World> theNewWorld) {
+  theWorld = std::move(theNewWorld);
+  sim::SetCurrentWorld(theWorld.get());
+  ASSERT_TRUE(game::BindHost(&sim::GetHostTable()));
+}
+
+void PluginFixture::RecordConsoleLine(const std::string& sLine) {
+  const std::string sLog = ReadFileBytes(gRunning->GetLogFile());
+  gRunning->theConsoleLines.emplace_back(sLine, std::count(sLog.begin(), sLog.end(), '\n'));
 }
 
 std::filesystem::path PluginFixture::GetLogFile() const {
@@ -47,14 +75,44 @@ std::filesystem::path PluginFixture::GetSettingsFile() const {
   return theGameFolder / "Data" / "SFSE" / "Plugins" / "Zorvane.ini";
 }
 
+std::filesystem::path PluginFixture::GetShipFolder() const {
+  return theGameFolder / "Data" / "SFSE" / "Plugins" / "Spaceships";
+}
+
 std::string PluginFixture::ReadLog() const {
-  std::string sText = MaskTimestamps(ReadFileBytes(GetLogFile()));
-  for (const char* sFileName : {"Log.cpp", "Main.cpp", "Settings.cpp", "PilotingSkill.cpp", "InstallCommands.cpp"}) {
-    sText = MaskLineNumbers(sText, sFileName);
-  }
-  return sText;
+  static const std::regex kLineNumber(R"(\] \[([^\[\]:\r\n]+):\d+\] \[)");
+  return std::regex_replace(MaskTimestamps(ReadFileBytes(GetLogFile())), kLineNumber, "] [$1:N] [");
 }
 
 std::vector<std::string> PluginFixture::ReadLogMessages() const { return GetLogMessages(ReadFileBytes(GetLogFile())); }
+
+std::vector<std::string> PluginFixture::GetTimeline() const {
+  static const std::regex kAddress(R"(\[[0-9A-F]+ \| )");
+  std::vector<std::string> theLogLines = GetLogLevelsAndMessages(ReadFileBytes(GetLogFile()));
+  std::vector<std::string> theTimeline;
+  std::size_t uLogLine = 1;  // after OpenLog's line
+  auto AddLogLinesUpTo = [&](std::size_t uEnd) {
+    for (; uLogLine < std::min(uEnd, theLogLines.size()); ++uLogLine) {
+      theTimeline.push_back(std::regex_replace(theLogLines[uLogLine], kAddress, "[ADDR | "));
+    }
+  };
+  for (const auto& [sLine, uLogLinesBefore] : theConsoleLines) {
+    AddLogLinesUpTo(uLogLinesBefore);
+    theTimeline.push_back("console: " + sLine);
+  }
+  AddLogLinesUpTo(theLogLines.size());
+  return theTimeline;
+}
+
+std::string PluginFixture::ReadShipFile(const std::string& sFileName) const {
+  static const std::regex kExportTime(R"(Export time: \d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{5}\r\n)");
+  return std::regex_replace(ReadFileBytes(GetShipFolder() / sFileName), kExportTime, "Export time: [T]\r\n");
+}
+
+std::string JoinCrLf(const std::vector<std::string>& theLines) {
+  std::string sText;
+  for (const std::string& sLine : theLines) sText += sLine + "\r\n";
+  return sText;
+}
 
 }  // namespace zorvane::test

@@ -2,13 +2,68 @@
 
 #include <filesystem>
 
+#include "core/Guard.h"
+#include "core/Log.h"
+#include "core/Settings.h"
+#include "core/Text.h"
 #include "game/Commands.h"
-#include "game/Game.h"
+#include "game/Console.h"
 #include "platform/Platform.h"
-#include "plugin/Log.h"
 #include "plugin/Settings.h"
+#include "ship/ShipFolder.h"
 
 namespace zorvane {
+namespace {
+
+std::string MakeConsoleText(const ShipCommand& theCommand, const char* sLevel, const std::string& sText) {
+  return std::string(theCommand.sPrefix) + ": " + sLevel + ": " + sText;
+}
+
+// The first steps of every ship command: reload the settings when asked to, and refuse to
+// run on a reference. False when the command was refused.
+bool StartShipCommand(const ShipCommand& theCommand, game::TESObjectREFR* thisObj) {
+  if (GetSettings().Misc.bAlwaysReloadSettingsOnCommand) {
+    LOG_INFO_IN(theCommand.sFunction, "reloading settings...");
+    LoadSettings(false);
+  }
+  if (thisObj != nullptr) {
+    RefuseShipCommand(theCommand,
+                      "this command doesn't work while a reference is selected (Prid) or if called on a reference.",
+                      "thisObj is not nullptr");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool RunShipCommand(const ShipCommand& theCommand, game::TESObjectREFR* thisObj,
+                    const std::function<CommandOutcome()>& theSteps, const std::source_location& theWhere) {
+  CommandOutcome eOutcome = CommandOutcome::kRefused;
+  const bool bCompleted = RunGuarded(
+      theCommand.sFunction,
+      [](const char* sReason) {
+        return sReason != nullptr ? std::string("exception: ") + sReason : "unknown exception";
+      },
+      [&] {
+        if (!StartShipCommand(theCommand, thisObj)) return;
+        eOutcome = theSteps();
+        if (eOutcome == CommandOutcome::kFailed) {
+          WriteLogAt(kLogError, theWhere, theCommand.sFunction, theCommand.sFailedLog);
+          PrintToConsole(MakeConsoleText(theCommand, "ERROR", theCommand.sFailedConsole));
+        } else if (eOutcome == CommandOutcome::kDone) {
+          WriteLogAt(kLogInfo, theWhere, theCommand.sFunction, theCommand.sDoneLog);
+          PrintToConsole(MakeConsoleText(theCommand, "INFO", theCommand.sDoneConsole));
+        }
+      },
+      theWhere);
+  if (!bCompleted) {
+    RunGuarded(theCommand.sFunction, FixedMessage("the console could not be told"),
+               [&] { PrintToConsole(MakeConsoleText(theCommand, "ERROR", theCommand.sRaisedConsole)); });
+    return false;
+  }
+  return eOutcome == CommandOutcome::kDone;
+}
 
 std::string ReadParameterText(const uint8_t* theCompiledData) {
   if (theCompiledData == nullptr) {
@@ -26,7 +81,7 @@ std::vector<std::string> SplitParameters(const std::string& sText) {
   std::vector<std::string> theWords;
   std::string sWord;
   for (char ch : sText) {
-    if (ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f') {
+    if (IsBlank(ch)) {
       if (!sWord.empty()) theWords.push_back(std::move(sWord));
       sWord.clear();
     } else {
@@ -60,36 +115,19 @@ bool DoesFileExistEx(std::string sFolder, std::string sFileName) {
 }
 
 void RefuseShipCommand(const ShipCommand& theCommand, const std::string& sConsoleText, const std::string& sLogMessage) {
-  PrintToConsole(sConsoleText);
+  PrintToConsole(MakeConsoleText(theCommand, "ERROR", sConsoleText));
   LOG_ERROR_IN(theCommand.sFunction, sLogMessage);
 }
 
-bool StartShipCommand(const ShipCommand& theCommand, game::TESObjectREFR* thisObj) {
-  if (gSettings.Misc.bAlwaysReloadSettingsOnCommand) {
-    LOG_INFO_IN(theCommand.sFunction, "reloading settings...");
-    LoadSettings(false);
-  }
-  if (thisObj != nullptr) {
-    RefuseShipCommand(theCommand,
-                      std::string(theCommand.sPrefix) +
-                          ": ERROR: this command doesn't work while a reference is selected (Prid) or if called on a "
-                          "reference.",
-                      "thisObj is not nullptr");
-    return false;
-  }
-  return true;
-}
-
 std::optional<ShipFilePath> ReadShipFilePath(const ShipCommand& theCommand, const uint8_t* theCompiledData) {
-  const std::string sNoFileName = std::string(theCommand.sPrefix) + ": ERROR: no filename specified.";
   std::vector<std::string> theParameters = SplitParameters(ReadParameterText(theCompiledData));
   if (theParameters.size() < 1) {
-    RefuseShipCommand(theCommand, sNoFileName, "Paramaters.size() < 1");
+    RefuseShipCommand(theCommand, "no filename specified.", "Paramaters.size() < 1");
     return std::nullopt;
   }
   std::string sParameter = JoinParameters(theParameters);
   if (sParameter.empty()) {
-    RefuseShipCommand(theCommand, sNoFileName, "sParameter is empty");
+    RefuseShipCommand(theCommand, "no filename specified.", "sParameter is empty");
     return std::nullopt;
   }
   return ShipFilePath{kShipFolder, sParameter + ".txt"};

@@ -1,11 +1,14 @@
 #pragma once
-// What the three ship commands share: the settings reload, the refusal to run on a
-// reference, the ship name parameter, the ship file path and its existence test, and the
-// console output. Each command reports a failed check on the console first and in the log
-// second; a worker's outcome goes to the log first and the console second.
+// What the three ship commands share: the guard around the whole command, the settings
+// reload, the refusal to run on a reference, the ship name parameter, the ship file path and
+// its existence test, the console output and the outcome lines. Each command reports a failed
+// check on the console first and in the log second; a worker's outcome goes to the log first
+// and the console second.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <source_location>
 #include <string>
 #include <vector>
 
@@ -13,21 +16,42 @@
 
 namespace zorvane {
 
-// Ship files live here, relative to the game's folder.
-inline constexpr const char* kShipFolder = ".\\Data\\SFSE\\Plugins\\Spaceships\\";
 // The longest parameter text a command takes; longer texts are cut.
 inline constexpr std::size_t kParameterBufferSize = 150;
 
+// A command's names and the texts of its outcomes. Console texts are built from the prefix:
+// prefix + ": ERROR: " + text, or prefix + ": INFO: " + text.
 struct ShipCommand {
-  const char* sFunction;  // the function field of the command's log lines
-  const char* sPrefix;    // the start of its console texts ("ExportShipRef")
+  const char* sFunction;       // the function field of the command's log lines
+  const char* sPrefix;         // the start of its console texts ("ExportShipRef")
+  const char* sFailedLog;      // the worker returned false
+  const char* sFailedConsole;  //   (an ERROR text)
+  const char* sDoneLog;        // the worker succeeded
+  const char* sDoneConsole;    //   (an INFO text)
+  const char* sRaisedConsole;  // the command raised an error (an ERROR text)
+};
+
+// How a command's own steps ended.
+enum class CommandOutcome {
+  kRefused,  // a check failed; it has been reported
+  kFailed,   // the worker returned false
+  kDone,     // the worker succeeded
 };
 
 struct ShipFilePath {
-  std::string sFolder;    // kShipFolder
+  std::string sFolder;    // the ship folder
   std::string sFileName;  // the ship name and ".txt"
   std::string GetFullPath() const { return sFolder + sFileName; }
 };
+
+// Runs a ship command: reloads the settings when they say so, refuses to run on a reference,
+// then runs the command's own steps and reports their outcome (the log line, then the console
+// text). All of it runs inside the guard: an error raised anywhere is logged and reported
+// with the command's sRaisedConsole text. The outcome lines carry the caller's file and line.
+// True only after a successful worker.
+bool RunShipCommand(const ShipCommand& theCommand, game::TESObjectREFR* thisObj,
+                    const std::function<CommandOutcome()>& theSteps,
+                    const std::source_location& theWhere = std::source_location::current());
 
 // The text parameter of a command call: a length byte at offset 6, the characters from
 // offset 8, at most kParameterBufferSize of them.
@@ -43,15 +67,12 @@ void PrintToConsole(std::string sText);
 // True when both texts are non-empty, the folder exists and folder + name is a regular file.
 bool DoesFileExistEx(std::string sFolder, std::string sFileName);
 
-// The first steps of every ship command: reload the settings when asked to, and refuse to
-// run on a reference. False when the command was refused.
-bool StartShipCommand(const ShipCommand& theCommand, game::TESObjectREFR* thisObj);
-
 // The ship file named by the command's parameter; nothing (after the refusal was reported)
 // when the parameter holds no name.
 std::optional<ShipFilePath> ReadShipFilePath(const ShipCommand& theCommand, const uint8_t* theCompiledData);
 
-// Reports a failed check: the console text, then the error line.
+// Reports a failed check: the console text prefix + ": ERROR: " + `sConsoleText`, then the
+// error line `sLogMessage`.
 void RefuseShipCommand(const ShipCommand& theCommand, const std::string& sConsoleText, const std::string& sLogMessage);
 
 }  // namespace zorvane

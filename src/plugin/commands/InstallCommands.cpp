@@ -2,8 +2,9 @@
 
 #include <cstring>
 
-#include "game/Game.h"
-#include "plugin/Log.h"
+#include "core/Log.h"
+#include "core/PluginInfo.h"
+#include "game/Console.h"
 #include "plugin/commands/ExportShipCommand.h"
 #include "plugin/commands/ImportShipCommands.h"
 
@@ -19,17 +20,16 @@ struct TakenOverCommand {
   const char* sRegistered;
 };
 
-const TakenOverCommand kExportShip = {"PipboyRadio", "ExportShip",
-                                      "Exports a Spaceship (implemented by Zorvane - SFSE Plugin by Pelloquin)",
+#define ZV_IMPLEMENTED_BY " (implemented by " ZORVANE_PLUGIN_NAME ")"
+const TakenOverCommand kExportShip = {"PipboyRadio", "ExportShip", "Exports a Spaceship" ZV_IMPLEMENTED_BY,
                                       &ExportShipCommand, "ExportShip command registered"};
-const TakenOverCommand kImportShipLayout = {
-    "PipBoyRadioOff", "ImportShipLayout",
-    "Imports Spaceship layout (implemented by Zorvane - SFSE Plugin by Pelloquin)", &ImportShipLayoutCommand,
-    "ImportShipLayout command registered"};
-const TakenOverCommand kImportShipInterior = {
-    "PlaceFurnitureTester", "ImportShipInterior",
-    "Imports Spaceship interior decoration items (implemented by Zorvane - SFSE Plugin by Pelloquin)",
-    &ImportShipInteriorCommand, "ImportShipInterior command registered"};
+const TakenOverCommand kImportShipLayout = {"PipBoyRadioOff", "ImportShipLayout",
+                                            "Imports Spaceship layout" ZV_IMPLEMENTED_BY, &ImportShipLayoutCommand,
+                                            "ImportShipLayout command registered"};
+const TakenOverCommand kImportShipInterior = {"PlaceFurnitureTester", "ImportShipInterior",
+                                              "Imports Spaceship interior decoration items" ZV_IMPLEMENTED_BY,
+                                              &ImportShipInteriorCommand, "ImportShipInterior command registered"};
+#undef ZV_IMPLEMENTED_BY
 
 void RewriteEntry(game::CommandEntry* theEntry, const TakenOverCommand& theCommand, game::CommandParam* theParams) {
   theEntry->sLongName = theCommand.sNewName;

@@ -1,0 +1,111 @@
+#include "core/Log.h"
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+
+#include "core/MessageBox.h"
+#include "core/PluginName.h"
+#include "platform/Platform.h"
+
+namespace zorvane {
+namespace {
+
+std::string gLogPath;
+
+void ShowLogBox(const std::string& sText) { ShowMessageBox(sText, false); }
+
+// True when the log path names an existing regular file whose size can be read.
+bool IsLogFileUsable(const std::filesystem::path& thePath) {
+  std::error_code theError;
+  (void)std::filesystem::file_size(thePath, theError);
+  return !theError && std::filesystem::is_regular_file(thePath, theError) && !theError;
+}
+
+}  // namespace
+
+const std::string& GetLogPath() { return gLogPath; }
+
+std::string GetTimestamp() {
+  auto theNow = std::chrono::system_clock::now();
+  auto iMilliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(theNow.time_since_epoch()).count() % 1000;
+  std::tm theLocal = platform::GetLocalTime(std::chrono::system_clock::to_time_t(theNow));
+  char sDate[64] = {};
+  std::strftime(sDate, sizeof(sDate), "%Y-%m-%d %H:%M:%S", &theLocal);
+  char sMilliseconds[16] = {};
+  std::snprintf(sMilliseconds, sizeof(sMilliseconds), ".%05d", static_cast<int>(iMilliseconds));
+  return std::string(sDate) + sMilliseconds;
+}
+
+std::string GetFileNameFromPath(const std::string& sPath) {
+  std::size_t uLast = sPath.find_last_of("\\/");
+  return uLast == std::string::npos ? sPath : sPath.substr(uLast + 1);
+}
+
+std::string BuildLogLine(const char* sLevelPrefix, const char* sSourcePath, unsigned uLine, const char* sFunction,
+                         const std::string& sMessage) {
+  return "[" + GetTimestamp() + sLevelPrefix + GetFileNameFromPath(sSourcePath) + ":" + std::to_string(uLine) + "] [" +
+         sFunction + "] " + sMessage;
+}
+
+void WriteLogAt(const char* sLevelPrefix, const std::source_location& theWhere, const char* sFunction,
+                const std::string& sMessage) {
+  WriteLog(
+      BuildLogLine(sLevelPrefix, theWhere.file_name(), static_cast<unsigned>(theWhere.line()), sFunction, sMessage));
+}
+
+void OpenLog() {
+  // A log opened earlier in this process is given up, so a Documents failure leaves no path
+  // (its box names the empty one) and every later line is dropped.
+  gLogPath.clear();
+  std::string sDocuments;
+  if (!platform::GetDocumentsFolder(sDocuments)) {
+    ShowLogBox("OpenLog: log couldn't be opened (" + gLogPath + ")");
+    return;
+  }
+  gLogPath = sDocuments + "\\My Games\\Starfield\\SFSE\\Logs\\" + GetPluginName() + ".log";
+  auto thePath = platform::ToFileSystemPath(gLogPath);
+
+  std::error_code theError;
+  if (std::filesystem::exists(thePath, theError)) {
+    if (!std::filesystem::is_regular_file(thePath, theError)) {
+      ShowLogBox("OpenLog: is_regular_file error (" + gLogPath + ")");
+      return;
+    }
+    // A log that cannot be deleted (read-only, or held by a viewer) is continued instead.
+    std::filesystem::remove(thePath, theError);
+  }
+
+  std::ofstream theLog(thePath, std::ios::out | std::ios::app);
+  if (!theLog.is_open()) {
+    ShowLogBox("OpenLog: is_open error (" + gLogPath + ")");
+    return;
+  }
+  if (theLog.fail()) {
+    ShowLogBox("OpenLog: fail error (" + gLogPath + ")");
+    return;
+  }
+  LOG_INFO(GetPluginNameAndVersion());
+  theLog.close();
+}
+
+void WriteLog(std::string sLine) {
+  auto thePath = platform::ToFileSystemPath(gLogPath);
+  if (gLogPath.empty() || !IsLogFileUsable(thePath)) {
+    return;
+  }
+  std::ofstream theLog(thePath, std::ios::out | std::ios::app);
+  if (!theLog.is_open()) {
+    ShowLogBox("Log: is_open error");
+    return;
+  }
+  if (theLog.fail()) {
+    ShowLogBox("Log: fail error");
+    return;
+  }
+  theLog << platform::ToTextFileBytes(sLine + '\n');
+}
+
+}  // namespace zorvane

@@ -1,0 +1,15 @@
+#include "core/MessageBox.h"
+
+#include "core/PluginName.h"
+#include "platform/Platform.h"
+
+namespace zorvane {
+
+void ShowMessageBox(const std::string& sText, bool terminate) {
+  platform::ShowMessageBox(sText, GetPluginNameAndVersion());
+  if (terminate) {
+    platform::ExitProcess(0);
+  }
+}
+
+}  // namespace zorvane

@@ -1,0 +1,51 @@
+#pragma once
+// Placed references: the player and the ship aboard, base form, cell, placement, links, and
+// the extra-data list with its locks. A null reference gives the neutral answer without
+// asking the game.
+
+#include <array>
+#include <cstdint>
+
+#include "game/Types.h"
+
+namespace game {
+
+TESObjectREFR* GetPlayer();
+// The ship an actor is aboard; null when none.
+TESObjectREFR* GetShipAboard(TESObjectREFR* theActor);
+TESForm* GetRefBaseForm(TESObjectREFR* theRef);
+TESObjectCELL* GetRefParentCell(TESObjectREFR* theRef);
+std::array<float, 3> GetRefPosition(TESObjectREFR* theRef);
+// Radians.
+std::array<float, 3> GetRefRotation(TESObjectREFR* theRef);
+// Percent.
+uint16_t GetRefScale(TESObjectREFR* theRef);
+// The reference linked to `theRef` under `theKeyword`; null for none or a null keyword.
+TESObjectREFR* GetLinkedRef(TESObjectREFR* theRef, TESForm* theKeyword);
+
+// Null: the reference has no extra data at all.
+ExtraDataList* GetRefExtraList(TESObjectREFR* theRef);
+// An entry of a list; look it up while holding the list's lock (ExtraListLock).
+BSExtraData* LookupExtraData(ExtraDataList* theList, uint32_t uKind);
+// The interned string of an entry of kind 6 or 150.
+const BSFixedString* GetExtraDataString(BSExtraData* theEntry);
+// The form ID of an entry of kind 180.
+uint32_t GetExtraDataFormID(BSExtraData* theEntry);
+// The number of entries of the list an entry of kind 128 holds.
+uint32_t GetExtraDataListCount(BSExtraData* theEntry);
+
+// Holds a list's read or write lock for the scope's duration; nothing for a null list.
+class ExtraListLock {
+ public:
+  enum Kind { kRead, kWrite };
+  ExtraListLock(ExtraDataList* theList, Kind eKind);
+  ~ExtraListLock();
+  ExtraListLock(const ExtraListLock&) = delete;
+  ExtraListLock& operator=(const ExtraListLock&) = delete;
+
+ private:
+  ExtraDataList* theList;
+  Kind eKind;
+};
+
+}  // namespace game

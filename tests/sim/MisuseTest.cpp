@@ -1,0 +1,111 @@
+// The simulated game names every misuse the real game would not survive, each proven here by
+// a deliberately wrong call through the game's table.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "Console.h"
+#include "World.h"
+
+namespace zorvane::test {
+namespace {
+
+class MisuseTest : public ::testing::Test {
+ protected:
+  void SetUp() override { sim::SetCurrentWorld(&theWorld); }
+  void TearDown() override { sim::SetCurrentWorld(nullptr); }
+
+  static std::string Address(const void* theObject) {
+    char sText[32];
+    std::snprintf(sText, sizeof(sText), "%p", theObject);
+    return sText;
+  }
+
+  const game::Host& theHost = sim::GetHostTable();
+  sim::World theWorld;
+  game::TESObjectREFR* theRef = theWorld.AddReference(0xFF000001, nullptr, theWorld.AddCell(0xFF000002));
+};
+
+using Reports = std::vector<std::string>;
+
+TEST_F(MisuseTest, StringReleasedTooOftenUsedAfterReleaseOrNeverGivenBack) {
+  game::BSFixedString& theHeld = theWorld.AddExtraData(theRef, game::kExtraDisplayName).theString;
+  theHeld = theWorld.MakeString("Name");
+  game::BSFixedString theStale = theHeld;  // a copy that took no reference
+  theHost.ReleaseString(&theStale);
+  EXPECT_EQ(theHost.GetStringText(&theHeld), nullptr);
+  theStale = theHeld;
+  theHost.ReleaseString(&theStale);
+  game::BSFixedString theKept = {nullptr};
+  theHost.MakeString(&theKept, "Kept");
+  theWorld.CheckStrings();
+
+  EXPECT_EQ(theWorld.GetViolations(),
+            (Reports{"GetStringText used the released string \"Name\"",
+                     "ReleaseString released the string \"Name\" below zero references",
+                     "the world still holds the released string \"Name\"",
+                     "the string \"Kept\" has 1 references but the world holds 0: a reference was never given back"}));
+}
+
+TEST_F(MisuseTest, HeapGivesPoisonAndRefusesForeignAndDoubleFrees) {
+  auto* theBlock = static_cast<uint8_t*>(theHost.HeapAllocate(16));
+  EXPECT_EQ(std::vector<uint8_t>(theBlock, theBlock + 16), std::vector<uint8_t>(16, sim::GameHeap::kPoison));
+  EXPECT_TRUE(theWorld.theHeap.GetLiveBlocks().count(theBlock));
+  theHost.HeapFree(theBlock);
+  theHost.HeapFree(theBlock);
+  uint64_t uNotFromTheHeap = 0;
+  theHost.HeapFree(&uNotFromTheHeap);
+
+  EXPECT_EQ(theWorld.GetViolations(), (Reports{"HeapFree freed a block of the game heap twice",
+                                               "HeapFree freed memory the game heap never gave out"}));
+}
+
+TEST_F(MisuseTest, ExtraDataWithoutTheLockOrUnderAHeldLock) {
+  game::ExtraDataList* theList = &theWorld.GetOrAddExtraList(theRef);
+  theHost.LookupExtraData(theList, game::kExtraEditorID);
+  theHost.UnlockExtraListRead(theList);
+  theHost.LockExtraListRead(theList);
+  theHost.LockExtraListWrite(theList);
+  theHost.UnlockExtraListWrite(theList);
+  theHost.UnlockExtraListRead(theList);
+  theHost.UnlockExtraListWrite(theList);
+
+  EXPECT_EQ(theWorld.GetViolations(), (Reports{"LookupExtraData read extra data of kind 6 without the list's lock",
+                                               "UnlockExtraListRead released a read lock that was not held",
+                                               "LockExtraListWrite waits for a lock its own thread holds",
+                                               "UnlockExtraListWrite released a write lock that was not held"}));
+}
+
+TEST_F(MisuseTest, LockHeldAfterAConsoleCommand) {
+  static game::ExtraDataList* theList = nullptr;
+  theList = &theWorld.GetOrAddExtraList(theRef);
+  theWorld.theConsoleCommands[0].theExecute = [](const game::CommandParam*, const uint8_t*, game::TESObjectREFR*,
+                                                 game::TESObjectREFR*, void*, void*, double*, uint32_t*) {
+    sim::GetHostTable().LockExtraListRead(theList);
+    return true;
+  };
+  sim::Console theConsole;
+  theConsole.RunLine("ToggleGodMode");
+  theConsole.RunLine("tgm");
+
+  const std::string sReport = "the extra-data list of 0xFF000001 is still read-locked after the command \"";
+  EXPECT_EQ(theWorld.GetViolations(), (Reports{sReport + "ToggleGodMode\"", sReport + "tgm\""}));
+}
+
+TEST_F(MisuseTest, InventedWrongKindAndNullObjects) {
+  uint64_t uInvented = 0;
+  auto* theInvented = reinterpret_cast<game::TESForm*>(&uInvented);
+  EXPECT_EQ(theHost.GetFormID(theInvented), 0u);
+  EXPECT_EQ(theHost.GetRefBaseForm(reinterpret_cast<game::TESObjectREFR*>(theRef->theParentCell)), nullptr);
+  EXPECT_EQ(theHost.GetCellRefCount(nullptr), 0u);
+  EXPECT_EQ(theHost.GetFileName(reinterpret_cast<game::TESFile*>(theRef)), nullptr);
+
+  EXPECT_EQ(
+      theWorld.GetViolations(),
+      (Reports{"GetFormID called with " + Address(theInvented) + ", which is no object of the game",
+               "GetRefBaseForm called with a cell where a reference belongs", "GetCellRefCount called with a null cell",
+               "GetFileName called with a reference where a plugin file belongs"}));
+}
+
+}  // namespace
+}  // namespace zorvane::test
