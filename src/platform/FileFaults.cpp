@@ -3,19 +3,17 @@
 namespace platform {
 namespace {
 
-std::function<bool(FileOperation, const std::filesystem::path&)>& GetHook() {
-  static std::function<bool(FileOperation, const std::filesystem::path&)> theHook;
+FileFaultHook& GetHook() {
+  static FileFaultHook theHook;
   return theHook;
 }
 
 }  // namespace
 
-bool ShouldFileOperationFail(FileOperation eOperation, const std::filesystem::path& thePath) {
-  return GetHook() && GetHook()(eOperation, thePath);
+std::error_code GetInjectedFault(FileOperation eOperation, const std::filesystem::path& thePath) {
+  return GetHook() ? GetHook()(eOperation, thePath) : std::error_code();
 }
 
-void SetFileFaultHook(std::function<bool(FileOperation, const std::filesystem::path&)> Hook) {
-  GetHook() = std::move(Hook);
-}
+void SetFileFaultHook(FileFaultHook Hook) { GetHook() = std::move(Hook); }
 
 }  // namespace platform

@@ -45,6 +45,14 @@ bool WritePrivateProfileText(const std::string& sSection, const std::string& sKe
 // The file-system path for one of the plugin's path texts.
 std::filesystem::path ToFileSystemPath(const std::string& sPath);
 
+// Gives the file `sFrom` the name `sTo` unless an entry of any kind (a file, a folder, a link,
+// a dangling link) already stands there, which is then left as it is. An empty result is
+// success.
+std::error_code RenameWithoutReplacing(const std::string& sFrom, const std::string& sTo);
+
+// The operating system's own words for an error.
+std::string DescribeError(const std::error_code& theError);
+
 // What a text-mode file stream must be given so that every line feed of `sText` reaches the
 // file as CR LF, as Windows text mode stores it.
 std::string ToTextFileBytes(const std::string& sText);

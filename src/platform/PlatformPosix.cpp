@@ -2,12 +2,15 @@
 // implementation shows a test: the same settings files byte for byte, the same values read
 // back, boxes and the Documents folder supplied by the process that hosts the plugin.
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <link.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -170,6 +173,16 @@ std::filesystem::path ToFileSystemPath(const std::string& sPath) {
   }
   return std::filesystem::path(sNative);
 }
+
+std::error_code RenameWithoutReplacing(const std::string& sFrom, const std::string& sTo) {
+  if (renameat2(AT_FDCWD, ToFileSystemPath(sFrom).c_str(), AT_FDCWD, ToFileSystemPath(sTo).c_str(), RENAME_NOREPLACE) !=
+      0) {
+    return std::error_code(errno, std::generic_category());
+  }
+  return {};
+}
+
+std::string DescribeError(const std::error_code& theError) { return std::strerror(theError.value()); }
 
 std::string ToTextFileBytes(const std::string& sText) {
   std::string sBytes;

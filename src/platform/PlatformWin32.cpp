@@ -90,6 +90,28 @@ std::filesystem::path ToFileSystemPath(const std::string& sPath) {
   return std::filesystem::path(sWide);
 }
 
+std::error_code RenameWithoutReplacing(const std::string& sFrom, const std::string& sTo) {
+  // Without MOVEFILE_REPLACE_EXISTING the move fails when anything stands at the new name.
+  if (!MoveFileExW(ToFileSystemPath(sFrom).c_str(), ToFileSystemPath(sTo).c_str(), 0)) {
+    const DWORD uError = GetLastError();
+    if (uError == ERROR_ALREADY_EXISTS || uError == ERROR_FILE_EXISTS) {
+      return std::make_error_code(std::errc::file_exists);
+    }
+    return std::error_code(static_cast<int>(uError), std::system_category());
+  }
+  return {};
+}
+
+// errno values and Windows error codes, each in the runtime's or the system's own words.
+std::string DescribeError(const std::error_code& theError) {
+  std::string sText = theError.message();
+  while (!sText.empty() &&
+         (sText.back() == '\n' || sText.back() == '\r' || sText.back() == ' ' || sText.back() == '.')) {
+    sText.pop_back();
+  }
+  return sText;
+}
+
 // The text-mode stream itself turns line feeds into CR LF.
 std::string ToTextFileBytes(const std::string& sText) { return sText; }
 

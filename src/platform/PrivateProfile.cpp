@@ -9,7 +9,13 @@
 namespace platform {
 namespace {
 
-bool IsBlank(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\v' || ch == '\f'; }
+// Blanks as Windows reads a settings file: white space and the DOS end-of-file mark 0x1A.
+bool IsBlank(char ch) {
+  return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\x1A';
+}
+
+// A name or value is a C text to the Windows functions: it ends at a zero byte.
+std::string CutAtZero(const std::string& sText) { return sText.substr(0, sText.find('\0')); }
 
 std::string Trim(const std::string& sText) {
   std::size_t uStart = 0;
@@ -40,25 +46,36 @@ bool PrivateProfile::Load(const std::filesystem::path& thePath) {
   if (!theFile.is_open() || ShouldFileOperationFail(FileOperation::kRead, thePath)) {
     return false;
   }
+  std::ostringstream theBytes;
+  theBytes << theFile.rdbuf();
+  std::string sText = theBytes.str();
+  if (sText.starts_with("\xEF\xBB\xBF")) sText.erase(0, 3);  // a UTF-8 byte order mark
+
   // Lines before the first section header belong to a section without name.
   theSections.push_back({"", {}});
-  std::string sLine;
-  while (std::getline(theFile, sLine)) {
-    std::string sTrimmed = Trim(sLine);
+  // A line ends at a line feed or a carriage return, each alone or in any run.
+  std::size_t uPos = 0;
+  while (uPos < sText.size()) {
+    const std::size_t uEnd = std::min(sText.find_first_of("\r\n", uPos), sText.size());
+    const std::string sTrimmed = Trim(sText.substr(uPos, uEnd - uPos));
+    uPos = uEnd;
+    while (uPos < sText.size() && (sText[uPos] == '\r' || sText[uPos] == '\n')) ++uPos;
     if (sTrimmed.empty()) {
       continue;
     }
-    if (sTrimmed.front() == '[') {
-      std::size_t uClose = sTrimmed.find(']');
-      std::string sName = Trim(sTrimmed.substr(1, uClose == std::string::npos ? std::string::npos : uClose - 1));
-      theSections.push_back({sName, {}});
+    // A section header runs to the last closing bracket of its line; a line with none is
+    // a key of the section before it.
+    const std::size_t uClose = sTrimmed.rfind(']');
+    if (sTrimmed.front() == '[' && uClose != std::string::npos && uClose > 0) {
+      theSections.push_back({CutAtZero(Trim(sTrimmed.substr(1, uClose - 1))), {}});
       continue;
     }
     std::size_t uEquals = sTrimmed.find('=');
     if (uEquals == std::string::npos) {
-      theSections.back().theEntries.push_back({sTrimmed, std::nullopt});
+      theSections.back().theEntries.push_back({CutAtZero(sTrimmed), std::nullopt});
     } else {
-      theSections.back().theEntries.push_back({Trim(sTrimmed.substr(0, uEquals)), Trim(sTrimmed.substr(uEquals + 1))});
+      theSections.back().theEntries.push_back(
+          {CutAtZero(Trim(sTrimmed.substr(0, uEquals))), CutAtZero(Trim(sTrimmed.substr(uEquals + 1)))});
     }
   }
   if (theSections.front().theEntries.empty()) {

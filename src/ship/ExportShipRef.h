@@ -11,13 +11,11 @@ namespace zorvane {
 
 // Writes the ship of `shipRef` and the decoration of `interiorCell` (none when null) to the new
 // file `folder` + `fileName`; true when the whole file was written. `folder` ends in a
-// backslash; characters a file name cannot hold are replaced in `fileName` first. An
-// existing file is never written to. `settings` is the command's copy of the settings.
+// backslash and is made when missing; characters a file name cannot hold are replaced in
+// `fileName` first. Nothing that stands under the file's name is ever written to or
+// replaced, and a failed export leaves no file. `settings` is the command's copy of the
+// settings. Every false comes with an error line that says why.
 bool ExportShipRef(game::TESObjectREFR* shipRef, game::TESObjectCELL* interiorCell, std::string folder,
                    std::string fileName, const PluginSettings* settings);
-
-// The file name with each character a Windows file name cannot hold, except the colon,
-// replaced by ';'.
-std::string ReplaceForbiddenCharacters(std::string sFileName);
 
 }  // namespace zorvane

@@ -1,20 +1,70 @@
 #include "ship/ShipFileWriter.h"
 
+#include <cerrno>
 #include <cstring>
 
 #include "core/Log.h"
 #include "forms/Helpers.h"
 #include "forms/ValueParsing.h"
 #include "game/Game.h"
+#include "platform/FileFaults.h"
 #include "platform/Platform.h"
 #include "ship/BaseFormComponents.h"
 
 namespace zorvane {
 
-ShipFileWriter::ShipFileWriter(const std::string& sPath)
-    : theFile(platform::ToFileSystemPath(sPath), std::ios::out | std::ios::app) {}
+namespace {
 
-void ShipFileWriter::WriteLine(const std::string& sLine) { theFile << platform::ToTextFileBytes(sLine + '\n'); }
+// The name a ship file has while it is written: never a ship file's (those end in ".txt").
+constexpr const char* kTemporarySuffix = ".tmp";
+
+}  // namespace
+
+ShipFileWriter::ShipFileWriter(const std::string& sPath)
+    : sPath(sPath),
+      sTemporaryPath(sPath + kTemporarySuffix),
+      theTemporaryFile(platform::ToFileSystemPath(sTemporaryPath)) {
+  const std::filesystem::path& theTemporary = theTemporaryFile;
+  // What an export that could not clean up left there is gone first: a new file is written,
+  // never an old one extended, nor the target of a link followed.
+  std::error_code theIgnored;
+  std::filesystem::remove(theTemporary, theIgnored);
+  if (std::error_code theFault = platform::GetInjectedFault(platform::FileOperation::kOpen, theTemporary)) {
+    theError = theFault;
+    return;
+  }
+  errno = 0;
+  theFile.open(theTemporary, std::ios::out | std::ios::trunc);
+  if (!theFile.is_open() || !theFile) NoteError(errno);
+}
+
+ShipFileWriter::~ShipFileWriter() {
+  if (bCommitted) return;
+  if (theFile.is_open()) theFile.close();
+  std::error_code theIgnored;
+  if (!platform::ShouldFileOperationFail(platform::FileOperation::kRemove, theTemporaryFile)) {
+    std::filesystem::remove(theTemporaryFile, theIgnored);
+  }
+}
+
+void ShipFileWriter::NoteError(int iErrno) {
+  if (!theError) theError = std::error_code(iErrno != 0 ? iErrno : EIO, std::generic_category());
+}
+
+void ShipFileWriter::WriteLine(const std::string& sLine) {
+  std::string sOneLine = sLine;
+  for (char& ch : sOneLine) {
+    if (ch == '\r' || ch == '\n') ch = ' ';
+  }
+  if (std::error_code theFault = platform::GetInjectedFault(platform::FileOperation::kWrite, theTemporaryFile)) {
+    theFile.setstate(std::ios::badbit);
+    if (!theError) theError = theFault;
+    return;
+  }
+  errno = 0;
+  theFile << platform::ToTextFileBytes(sOneLine + '\n');
+  if (!theFile) NoteError(errno);
+}
 
 void ShipFileWriter::WriteValue(const std::string& sKey, const std::string& sValue) {
   WriteLine(FormatShipLine(sKey, sValue));
@@ -90,10 +140,28 @@ bool ShipFileWriter::WriteElement(const std::string& sEntryKey, const void* theE
   return true;
 }
 
-bool ShipFileWriter::Close() {
+ShipFileWriter::CommitResult ShipFileWriter::Commit() {
+  errno = 0;
   bool bWritten = !theFile.fail();
   theFile.close();
-  return bWritten && !theFile.fail();
+  bWritten = bWritten && !theFile.fail();
+  if (std::error_code theFault = platform::GetInjectedFault(platform::FileOperation::kClose, theTemporaryFile)) {
+    bWritten = false;
+    if (!theError) theError = theFault;
+  }
+  if (!bWritten) {
+    NoteError(errno);
+    return CommitResult::kWriteFailed;
+  }
+  std::error_code theRenamed =
+      platform::GetInjectedFault(platform::FileOperation::kRename, platform::ToFileSystemPath(sPath));
+  if (!theRenamed) theRenamed = platform::RenameWithoutReplacing(sTemporaryPath, sPath);
+  if (theRenamed) {
+    theError = theRenamed;
+    return theRenamed == std::errc::file_exists ? CommitResult::kNameTaken : CommitResult::kRenameFailed;
+  }
+  bCommitted = true;
+  return CommitResult::kDone;
 }
 
 }  // namespace zorvane

@@ -56,6 +56,27 @@ TEST_F(PrivateProfileTextTest, ReadMatchesNamesLooselyAndValuesExactlyAsWindowsD
   EXPECT_EQ(Read("Alpha", "KEY ONE", 3), "v ");
 }
 
+// A hand-edited file may be malformed; the native stand-in must read it as Windows does.
+TEST_F(PrivateProfileTextTest, MalformedFilesReadAsWindowsReadsThem) {
+  WriteFileBytes(theFile,
+                 std::string("\xEF\xBB\xBFtop=0\r\n[Export\r\nbSkipBOOK=1\r\n[A] junk\r\nk=1\r[B]x]\nk=2\r\n") +
+                     "  [C]  \r\nk=3\r\n[D\r\nk=4\r\n[Z]\r\nv=x" + std::string(1, '\0') +
+                     "y\r\nlong=" + std::string(200, 'w') +
+                     "\r\n\x1A"
+                     "eof=\x1A"
+                     "5\x1A\r\nlast=6");
+  const std::pair<std::pair<const char*, const char*>, const char*> kCases[] = {
+      {{"", "top"}, "0"},  {{"", "bSkipBOOK"}, "1"}, {{"Export", "bSkipBOOK"}, "DEFAULT"},
+      {{"A", "k"}, "1"},   {{"B", "k"}, "DEFAULT"},  {{"B]x", "k"}, "2"},
+      {{"C", "k"}, "3"},   {{"D", "k"}, "DEFAULT"},  {{"Z", "v"}, "x"},
+      {{"Z", "eof"}, "5"}, {{"Z", "last"}, "6"},
+  };
+  for (const auto& [theName, sValue] : kCases) {
+    EXPECT_EQ(Read(theName.first, theName.second), sValue) << theName.first << "." << theName.second;
+  }
+  EXPECT_EQ(Read("Z", "long", 10000), std::string(200, 'w'));
+}
+
 TEST_F(PrivateProfileTextTest, WriteCreatesFileWithSectionsInOrderOfFirstUse) {
   EXPECT_TRUE(platform::WritePrivateProfileText("Piloting", "bA", "0", ".\\test.ini"));
   EXPECT_TRUE(platform::WritePrivateProfileText("Export", "bB", "0", ".\\test.ini"));
@@ -89,7 +110,7 @@ TEST_F(PrivateProfileTextTest, WriteFailsIntoMissingFolder) {
 TEST_F(PrivateProfileTextTest, NativeStandInLeavesAFileItCannotReadAlone) {
   WriteFileBytes(theFile, "[Export]\r\nbSkipBOOK=1\r\n");
   platform::SetFileFaultHook([](platform::FileOperation eOperation, const std::filesystem::path&) {
-    return eOperation == platform::FileOperation::kRead;
+    return eOperation == platform::FileOperation::kRead ? std::make_error_code(std::errc::io_error) : std::error_code();
   });
   const bool bWritten = platform::WritePrivateProfileText("Export", "bSkipMISC", "1", ".\\test.ini");
   platform::SetFileFaultHook(nullptr);

@@ -111,24 +111,45 @@ TEST_F(ExportShipCommandTest, SuccessLogsThenPrints) {
 }
 
 TEST_F(ExportShipCommandTest, FailureLogsThenPrints) {
-  std::filesystem::remove(GetShipFolder());
+  theWorld->theWorkshopKeyword = nullptr;
   EXPECT_FALSE(Run("My Ship"));
-  EXPECT_EQ(
-      GetTimeline(),
-      (std::vector<std::string>{
-          kAttempt + "My Ship.txt]", "error: std::ofstream error: !log.is_open()", "error: export finished with errors",
-          "console: ExportShipRef: ERROR: ship couldn't be exported. It is recommended to exit the game as "
-          "crunched ship data may remain in the memory after the process. Please check the .log for details."}));
+  EXPECT_EQ(GetTimeline(),
+            (std::vector<std::string>{
+                kAttempt + "My Ship.txt]", "error: WorkshopKeyword is missing or not a keyword",
+                "error: export finished with errors",
+                "console: ExportShipRef: ERROR: ship couldn't be exported. It is recommended to exit the game as "
+                "crunched ship data may remain in the memory after the process. Please check the .log for details."}));
 }
 
-// A folder where the ship file would be is no regular file, so the command lets the export
-// run, and the export refuses to write into it.
-TEST_F(ExportShipCommandTest, AFolderWhereTheShipFileWouldBe) {
-  std::filesystem::create_directory(GetShipFolder() / "My Ship.txt");
-  EXPECT_FALSE(Run("My Ship"));
-  EXPECT_EQ(GetTimeline()[1],
-            "error: file already exists at [.\\Data\\SFSE\\Plugins\\Spaceships\\My Ship.txt], it is not extended");
-  EXPECT_TRUE(std::filesystem::is_empty(GetShipFolder() / "My Ship.txt"));
+// A folder or a link where the ship file would be is refused as a file is: a dangling link
+// would lead the ship out of the ship folder.
+TEST_F(ExportShipCommandTest, AnyEntryUnderTheShipFilesNameIsRefused) {
+  std::filesystem::create_directory(GetShipFolder() / "Folder.txt");
+  std::vector<std::string> theNames = {"Folder"};
+#if !defined(_WIN32)
+  std::filesystem::create_symlink(GetShipFolder() / "Folder.txt", GetShipFolder() / "Link.txt");
+  std::filesystem::create_symlink(theRoot.GetPath() / "outside.txt", GetShipFolder() / "Dangling.txt");
+  theNames.insert(theNames.end(), {"Link", "Dangling"});
+#endif
+  std::vector<std::string> theExpected;
+  for (const std::string& sName : theNames) {
+    EXPECT_FALSE(Run(sName));
+    theExpected.push_back(
+        "console: ExportShipRef: ERROR: file already exists at [.\\Data\\SFSE\\Plugins\\Spaceships\\" + sName +
+        ".txt].");
+    theExpected.push_back(
+        "error: DoesFileExistEx returned true | [sFilePath: .\\Data\\SFSE\\Plugins\\Spaceships\\] "
+        "[sFileName: " +
+        sName + ".txt]");
+  }
+  EXPECT_EQ(GetTimeline(), theExpected);
+  EXPECT_FALSE(std::filesystem::exists(theRoot.GetPath() / "outside.txt"));
+}
+
+TEST_F(ExportShipCommandTest, AMissingShipFolderIsMadeAndANameIsCutAtAZeroByte) {
+  std::filesystem::remove(GetShipFolder());
+  EXPECT_TRUE(Run(std::string("My\0Ship", 7)));
+  EXPECT_TRUE(std::filesystem::exists(GetShipFolder() / "My.txt"));
 }
 
 TEST_F(ExportShipCommandTest, AnErrorRaisedInsideTheCommandIsContained) {

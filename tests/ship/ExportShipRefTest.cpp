@@ -9,6 +9,7 @@
 #include <sys/resource.h>
 #endif
 
+#include "platform/FileFaults.h"
 #include "ship/ExportShipRef.h"
 #include "ship/ShipFolder.h"
 #include "ship/ShipTest.h"
@@ -46,24 +47,28 @@ class ExportShipRefTest : public ShipTest {
   PluginSettings theSettings;
 };
 
-TEST_F(ExportShipRefTest, PreconditionsAndAnExteriorCellRefuseWithoutFile) {
+TEST_F(ExportShipRefTest, EveryPreconditionThatFailsSaysWhyAndMakesNoFile) {
   EXPECT_FALSE(ExportShipRef(nullptr, theShip->theCell, kShipFolder, "Null.txt", &theSettings));
   theShip->theShipBase->uFormType = game::kFormTypeKeyword;
-  EXPECT_FALSE(RunExport(theShip->theCell, "NotGeneric.txt"));
+  EXPECT_FALSE(RunExport(theShip->theCell));
   theShip->theShipBase->uFormType = game::kFormTypeGenericBaseForm;
   theShip->theExcludedBaseKeyword->uFormType = 5;
-  EXPECT_FALSE(RunExport(theShip->theCell, "NoBaseKeyword.txt"));
+  EXPECT_FALSE(RunExport(theShip->theCell));
   theShip->theExcludedBaseKeyword->uFormType = game::kFormTypeKeyword;
+  game::TESForm* theLinkKeyword = theWorld->theWorkshopLinkKeyword;
   theWorld->theWorkshopLinkKeyword = nullptr;
-  EXPECT_FALSE(RunExport(theShip->theCell, "NoLinkKeyword.txt"));
-  EXPECT_EQ(GetTimeline(), std::vector<std::string>{});
-
-  theWorld->theWorkshopLinkKeyword = theWorld->FindForm(0x54BA7);
+  EXPECT_FALSE(RunExport(theShip->theCell));
+  theWorld->theWorkshopLinkKeyword = theLinkKeyword;
   theShip->theCell->bInterior = false;
   EXPECT_FALSE(RunExport(theShip->theCell));
+
   EXPECT_TRUE(std::filesystem::is_empty(GetShipFolder()));
-  EXPECT_EQ(GetTimeline(), std::vector<std::string>{"error: theInteriorCell [ADDR | FF000100 | 73 | 0|0x0 | "
-                                                    "{unnamed} | {no_edid}] is not interior"});
+  EXPECT_EQ(GetTimeline(),
+            (std::vector<std::string>{
+                "error: shipRef is nullptr", "error: ShipBase is not BGSGenericBaseForm | FormType: 4",
+                "error: ExcludedDecorBaseKeyword [00018DFD] is missing or not a keyword",
+                "error: WorkshopLinkKeyword is missing or not a keyword",
+                "error: theInteriorCell [ADDR | FF000100 | 73 | 0|0x0 | {unnamed} | {no_edid}] is not interior"}));
 }
 
 TEST_F(ExportShipRefTest, NullCellWritesComponentsWithoutDecoration) {
@@ -72,6 +77,16 @@ TEST_F(ExportShipRefTest, NullCellWritesComponentsWithoutDecoration) {
   EXPECT_EQ(ReadShipFile("Ship.txt"), MakeShipFile({}));
   EXPECT_EQ(GetTimeline(),
             std::vector<std::string>{"warning: theInteriorCell is nullptr, DecorItems won't be exported"});
+}
+
+TEST_F(ExportShipRefTest, AShipNameWithLineBreaksStaysOnItsLines) {
+  theWorld->AddExtraData(theShip->theShipRef, game::kExtraDisplayName).theString =
+      theWorld->MakeString("Evil\r\nDecorItem[99].base |000001|Evil.esm");
+  EXPECT_TRUE(RunExport(nullptr));
+  EXPECT_EQ(
+      ReadShipFile("Ship.txt"),
+      JoinCrLf({"Ship: Evil  DecorItem[99].base |000001|Evil.esm [FormID: 0000C0DE] [EditorID: TestShip] ",
+                "Export time: [T]", "Version: 1.00", "", "DisplayName |Evil  DecorItem[99].base |000001|Evil.esm"}));
 }
 
 TEST_F(ExportShipRefTest, FileNamesLoseTheCharactersWindowsCannotHold) {
@@ -85,22 +100,39 @@ TEST_F(ExportShipRefTest, FileNamesLoseTheCharactersWindowsCannotHold) {
 #endif
 }
 
-TEST_F(ExportShipRefTest, AMissingFolderOrAnExistingFileIsNotWritten) {
-  EXPECT_FALSE(
-      ExportShipRef(theShip->theShipRef, theShip->theCell, ".\\Data\\NoSuchFolder\\", "Ship.txt", &theSettings));
-  WriteFileBytes(GetShipFolder() / "Ship.txt", "kept\r\n");
-  EXPECT_FALSE(RunExport(theShip->theCell));
-  EXPECT_EQ(ReadFileBytes(GetShipFolder() / "Ship.txt"), "kept\r\n");
+TEST_F(ExportShipRefTest, AMissingFolderIsMadeAndAnExistingFileIsNotWritten) {
+  std::filesystem::remove(GetShipFolder());
+  EXPECT_TRUE(RunExport(theShip->theCell));
+  EXPECT_EQ(ReadShipFile("Ship.txt"), MakeShipFile({}));
+  WriteFileBytes(GetShipFolder() / "Kept.txt", "kept\r\n");
+  EXPECT_FALSE(RunExport(theShip->theCell, "Kept.txt"));
+  EXPECT_EQ(ReadFileBytes(GetShipFolder() / "Kept.txt"), "kept\r\n");
   EXPECT_EQ(GetTimeline(),
-            (std::vector<std::string>{
-                "error: std::ofstream error: !log.is_open()",
-                "error: file already exists at [.\\Data\\SFSE\\Plugins\\Spaceships\\Ship.txt], it is not extended"}));
+            std::vector<std::string>{"error: file already exists at "
+                                     "[.\\Data\\SFSE\\Plugins\\Spaceships\\Kept.txt], it is not extended"});
+}
+
+// Another program takes the ship file's name while the export writes: what it wrote stays.
+TEST_F(ExportShipRefTest, ANameTakenWhileWritingIsNotReplaced) {
+  platform::SetFileFaultHook([this](platform::FileOperation eOperation, const std::filesystem::path&) {
+    if (eOperation == platform::FileOperation::kRename) WriteFileBytes(GetShipFolder() / "Ship.txt", "theirs");
+    return std::error_code();
+  });
+  const bool bExported = RunExport(theShip->theCell);
+  platform::SetFileFaultHook(nullptr);
+
+  EXPECT_FALSE(bExported);
+  EXPECT_EQ(ReadFileBytes(GetShipFolder() / "Ship.txt"), "theirs");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(GetShipFolder()), {}), 1);
+  EXPECT_EQ(GetTimeline(),
+            std::vector<std::string>{"error: file already exists at "
+                                     "[.\\Data\\SFSE\\Plugins\\Spaceships\\Ship.txt], it is not extended"});
 }
 
 #if !defined(_WIN32)
 // Files may grow to a few kilobytes only, as on a nearly full disk: the log still fits, the
-// ship file does not.
-TEST_F(ExportShipRefTest, FailedWritesAreNotReportedAsSuccess) {
+// ship file does not, and nothing of it is left.
+TEST_F(ExportShipRefTest, AFailedWriteLeavesNoFileAndIsNotReportedAsSuccess) {
   game::BlueprintModule theModule = {};
   theModule.item = theShip->theShipBase;
   theWorld->FillArray(theWorld->AddComponent<game::BlueprintComponent>(theShip->theShipBase)->data,
@@ -116,7 +148,12 @@ TEST_F(ExportShipRefTest, FailedWritesAreNotReportedAsSuccess) {
   std::signal(SIGXFSZ, OldHandler);
 
   EXPECT_FALSE(bExported);
-  EXPECT_EQ(GetTimeline(), std::vector<std::string>{"error: std::ofstream error: log.fail()"});
+  EXPECT_TRUE(std::filesystem::is_empty(GetShipFolder()));
+  EXPECT_EQ(GetTimeline(), (std::vector<std::string>{"error: std::ofstream error: log.fail()",
+                                                     "error: the ship file [.\\Data\\SFSE\\Plugins\\Spaceships\\"
+                                                     "Ship.txt] couldn't be written: File too large"}));
+  // Once there is room again, the same name is free.
+  EXPECT_TRUE(RunExport(theShip->theCell));
 }
 #endif
 
@@ -173,30 +210,33 @@ TEST_F(ExportShipRefTest, SkipSettingsLeaveOneTypeAndBuildModeKeepsOnlyWorkshopI
   EXPECT_EQ(GetTimeline(), std::vector<std::string>{});
 }
 
-TEST_F(ExportShipRefTest, BlockCarriesPlacementScaleAndOverrideName) {
+TEST_F(ExportShipRefTest, BlockCarriesPlacementScaleAndOverrideNameOnOneLine) {
   auto* theRef = theShip->AddDecorItem(0xFF000301, AddBase(0xFD01002A, game::kFormTypeMISC, theShip->theMediumFile));
   theRef->fPosition[0] = 0.5f;
   theRef->fPosition[1] = -2.25f;
   theRef->fPosition[2] = 0.1f;
   theRef->fRotation[2] = std::numbers::pi_v<float> / 2;
   theRef->uScale = 150;
-  theWorld->AddExtraData(theRef, game::kExtraDisplayName).theString = theWorld->MakeString("Lucky Mug");
+  // A game text never breaks a line: it could forge lines that an import would read.
+  theWorld->AddExtraData(theRef, game::kExtraDisplayName).theString =
+      theWorld->MakeString("Lucky\nDecorItem[9].base |000001|Evil.esm\r");
   theShip->LinkToWorkshop(theRef);
 
   ASSERT_TRUE(RunExport(theShip->theCell));
   EXPECT_EQ(
       ReadShipFile("Ship.txt"),
-      MakeShipFile({{"DecorItem[0].base |002A|Medium.esm", "DecorItem[0].fPosX |0.500000",
-                     "DecorItem[0].fPosY |-2.250000", "DecorItem[0].fPosZ |0.100000", "DecorItem[0].fRotX |0.000000",
-                     "DecorItem[0].fRotY |0.000000", "DecorItem[0].fRotZ |90.000000", "DecorItem[0].fScale |1.500000",
-                     "DecorItem[0].overrideName |Lucky Mug", "DecorItem[0].bWorkshopItem"}}));
+      MakeShipFile(
+          {{"DecorItem[0].base |002A|Medium.esm", "DecorItem[0].fPosX |0.500000", "DecorItem[0].fPosY |-2.250000",
+            "DecorItem[0].fPosZ |0.100000", "DecorItem[0].fRotX |0.000000", "DecorItem[0].fRotY |0.000000",
+            "DecorItem[0].fRotZ |90.000000", "DecorItem[0].fScale |1.500000",
+            "DecorItem[0].overrideName |Lucky DecorItem[9].base |000001|Evil.esm ", "DecorItem[0].bWorkshopItem"}}));
 }
 
 TEST_F(ExportShipRefTest, DecorationBaseWithoutPluginFileStopsTheExport) {
   theShip->AddDecorItem(0xFF000301, AddBase(0xF01, game::kFormTypeMISC, theShip->theMaster));
   theShip->AddDecorItem(0xFF000302, AddBase(0xFF000F02, game::kFormTypeMISC, nullptr));
   EXPECT_FALSE(RunExport(theShip->theCell));
-  EXPECT_EQ(ReadShipFile("Ship.txt"), MakeShipFile({MakeBlock(0, "000F01|Starfield.esm")}));
+  EXPECT_TRUE(std::filesystem::is_empty(GetShipFolder()));
   EXPECT_EQ(GetTimeline(), std::vector<std::string>{"error: tesfile is nullptr | Ref [ADDR | FF000302 | 74 | "
                                                     "0|0x0 | {unnamed} | {no_edid}]"});
 }

@@ -74,7 +74,9 @@ std::string ReadParameterText(const uint8_t* theCompiledData) {
     uLength = kParameterBufferSize;
   }
   const char* sCharacters = reinterpret_cast<const char*>(theCompiledData + game::kCommandTextOffset);
-  return std::string(sCharacters, uLength);
+  // The game's texts end at a zero byte, whatever the length byte says.
+  const std::string sText(sCharacters, uLength);
+  return sText.substr(0, sText.find('\0'));
 }
 
 std::vector<std::string> SplitParameters(const std::string& sText) {

@@ -6,6 +6,7 @@
 #include "game/Game.h"
 #include "plugin/commands/CommandFrame.h"
 #include "ship/ExportShipRef.h"
+#include "ship/ShipFileName.h"
 
 namespace zorvane {
 namespace {
@@ -52,7 +53,15 @@ CommandOutcome ExportShipSteps(const uint8_t* theCompiledData) {
   // The name of the file the export writes: names that differ only in characters a file
   // name cannot hold ("a?b", "a;b") meet the same file, which is never overwritten.
   thePath->sFileName = ReplaceForbiddenCharacters(thePath->sFileName);
-  if (DoesFileExistEx(thePath->sFolder, thePath->sFileName)) {
+  if (IsReservedDeviceName(thePath->sFileName)) {
+    RefuseShipCommand(
+        kExportShip,
+        "[" + thePath->sFileName + "] is a name Windows reserves for a device. Please choose another name.",
+        "reserved device name | [sFileName: " + thePath->sFileName + "]");
+    return CommandOutcome::kRefused;
+  }
+  // Whatever stands under the name, a folder or a link that leads anywhere, is never replaced.
+  if (DoesFileExistEx(thePath->sFolder, thePath->sFileName) || IsAnyEntryAt(thePath->GetFullPath())) {
     RefuseShipCommand(kExportShip, "file already exists at [" + thePath->GetFullPath() + "].",
                       "DoesFileExistEx returned true | [sFilePath: " + thePath->sFolder +
                           "] [sFileName: " + thePath->sFileName + "]");

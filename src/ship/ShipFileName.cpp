@@ -1,0 +1,43 @@
+#include "ship/ShipFileName.h"
+
+#include <filesystem>
+
+#include "core/Text.h"
+#include "platform/Platform.h"
+
+namespace zorvane {
+
+std::string ReplaceForbiddenCharacters(std::string sFileName) {
+  for (char& ch : sFileName) {
+    switch (ch) {
+      case '"':
+      case '*':
+      case '/':
+      case '<':
+      case '>':
+      case '?':
+      case '\\':
+      case '|': ch = ';'; break;
+      default: break;
+    }
+  }
+  return sFileName;
+}
+
+bool IsReservedDeviceName(const std::string& sFileName) {
+  // Windows reads the name up to its first dot, without the blanks that end it.
+  std::string sBase = sFileName.substr(0, sFileName.find('.'));
+  while (!sBase.empty() && sBase.back() == ' ') sBase.pop_back();
+  sBase = ToLowerAscii(sBase);
+  if (sBase == "con" || sBase == "prn" || sBase == "aux" || sBase == "nul") return true;
+  return sBase.size() == 4 && (sBase.starts_with("com") || sBase.starts_with("lpt")) && sBase[3] >= '1' &&
+         sBase[3] <= '9';
+}
+
+bool IsAnyEntryAt(const std::string& sPath) {
+  std::error_code theError;
+  auto theStatus = std::filesystem::symlink_status(platform::ToFileSystemPath(sPath), theError);
+  return theStatus.type() != std::filesystem::file_type::not_found;
+}
+
+}  // namespace zorvane
