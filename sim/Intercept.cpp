@@ -6,6 +6,8 @@
 
 #if defined(_WIN32)
 #include <windows.h>
+// windows.h first: shlobj.h needs it.
+#include <shlobj.h>
 #endif
 
 namespace sim {
@@ -25,7 +27,9 @@ long GetDocuments(char* sBuffer) {
   if (gInterceptors == nullptr) return -1;
   if (gInterceptors->bDocumentsUnavailable) return static_cast<long>(0x80004005);  // E_FAIL
   const std::string& sFolder = gInterceptors->sDocumentsFolder;
-  if (sFolder.empty() || sFolder.size() >= 260) return -1;
+  if (sFolder.empty()) return -1;
+  // A folder a Windows program cannot be given is never swapped for the system's own.
+  if (sFolder.size() >= kMaxHandedOutPath) return static_cast<long>(0x80004005);  // E_FAIL
   std::memcpy(sBuffer, sFolder.c_str(), sFolder.size() + 1);
   return 0;
 }
@@ -128,6 +132,16 @@ bool InterceptModule(void* theModule, Interceptors* theInterceptors) {
 
 void StopIntercepting() { gInterceptors = nullptr; }
 
+std::string GetSystemDocumentsFolder() {
+#if defined(_WIN32)
+  char sBuffer[MAX_PATH] = {};
+  return SUCCEEDED(SHGetFolderPathA(nullptr, 0x8005, nullptr, 0, sBuffer)) ? sBuffer : "";
+#else
+  const char* sHome = std::getenv("HOME");
+  return sHome != nullptr && *sHome != '\0' ? std::string(sHome) + "/Documents" : "";
+#endif
+}
+
 }  // namespace sim
 
 #if !defined(_WIN32)
@@ -141,9 +155,9 @@ extern "C" __attribute__((visibility("default"))) int MessageBoxA(void*, const c
 extern "C" __attribute__((visibility("default"))) long SHGetFolderPathA(void*, int, void*, unsigned, char* sBuffer) {
   long iResult = sim::GetDocuments(sBuffer);
   if (iResult != -1) return iResult;
-  const char* sHome = std::getenv("HOME");
-  if (sHome == nullptr || *sHome == '\0') return static_cast<long>(0x80004005);
-  std::snprintf(sBuffer, 260, "%s/Documents", sHome);
+  const std::string sFolder = sim::GetSystemDocumentsFolder();
+  if (sFolder.empty() || sFolder.size() >= sim::kMaxHandedOutPath) return static_cast<long>(0x80004005);
+  std::snprintf(sBuffer, sim::kMaxHandedOutPath, "%s", sFolder.c_str());
   return 0;
 }
 #endif

@@ -5,6 +5,7 @@
 // USER32!MessageBoxA, SHELL32!SHGetFolderPathA and msvcrt!exit are redirected; natively the
 // executable exports stand-ins under those Windows names, which the POSIX platform looks up.
 
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -20,6 +21,12 @@ struct Interceptors {
   // Makes the Documents folder lookup fail.
   bool bDocumentsUnavailable = false;
 };
+
+// The longest path a Windows program can be handed in a MAX_PATH buffer, its zero included.
+inline constexpr std::size_t kMaxHandedOutPath = 260;
+
+// The user's own Documents folder, as the system gives it; empty when it gives none.
+std::string GetSystemDocumentsFolder();
 
 // Routes the boxes, Documents lookups and exits of `theModule` (a loaded module handle, or
 // null for the executable itself) to `theInterceptors`, which must outlive the module.

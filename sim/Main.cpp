@@ -8,6 +8,7 @@
 #endif
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -44,7 +45,8 @@ std::string ToHostPath(const std::string& sPath) {
 
 struct Options {
   std::string sGameDir;
-  std::string sDocuments;
+  std::string sDocuments;      // as the plugin is given it
+  std::string sDocumentsPath;  // as the simulator reaches it
   std::string sWorld;
   std::string sScript;
   std::vector<std::string> thePlugins;
@@ -52,6 +54,52 @@ struct Options {
   bool bListHeap = false;
   std::vector<std::string> theRemovedOperations;
 };
+
+[[noreturn]] void RefuseOption(const std::string& sOption, const std::string& sProblem) {
+  throw std::runtime_error(sOption + ": " + sProblem);
+}
+
+// A plugin module as the loader of this build can load it: a Windows DLL or an ELF object.
+bool IsPluginModule(const std::string& sPath) {
+  std::ifstream theFile(sPath, std::ios::binary);
+  char sMagic[4] = {};
+  theFile.read(sMagic, sizeof(sMagic));
+#if defined(_WIN32)
+  return theFile.gcount() >= 2 && sMagic[0] == 'M' && sMagic[1] == 'Z';
+#else
+  return theFile.gcount() == 4 && std::memcmp(sMagic,
+                                              "\x7F"
+                                              "ELF",
+                                              4) == 0;
+#endif
+}
+
+// Everything the session needs is checked before anything starts, so a wrong option never
+// leaves a half-run session behind (a log or settings file written by the plugin).
+void CheckOptions(const Options& theOptions) {
+  std::error_code theError;
+  if (!std::filesystem::is_directory(theOptions.sGameDir, theError)) {
+    RefuseOption("--game-dir", theOptions.sGameDir + " is no folder");
+  }
+  if (theOptions.sDocuments.size() >= sim::kMaxHandedOutPath) {
+    RefuseOption("--documents", theOptions.sDocuments + " has " + std::to_string(theOptions.sDocuments.size()) +
+                                    " characters; a Windows program can be given " +
+                                    std::to_string(sim::kMaxHandedOutPath - 1) + " at most");
+  }
+  if (!theOptions.sScript.empty() && !std::filesystem::exists(theOptions.sScript, theError)) {
+    RefuseOption("--script", theOptions.sScript + " does not exist");
+  }
+  if (!theOptions.sScript.empty() && std::filesystem::is_directory(theOptions.sScript, theError)) {
+    RefuseOption("--script", theOptions.sScript + " is a folder, not a file");
+  }
+  for (const std::string& sPlugin : theOptions.thePlugins) {
+    if (!std::filesystem::is_regular_file(sPlugin, theError)) RefuseOption("--plugin", sPlugin + " does not exist");
+    if (!IsPluginModule(sPlugin)) RefuseOption("--plugin", sPlugin + " is no plugin module");
+  }
+  for (const std::string& sName : theOptions.theRemovedOperations) {
+    if (!sim::RemoveHostOperation(sName)) RefuseOption("--without-operation", "no game operation is named " + sName);
+  }
+}
 
 int RunSession(const Options& theOptions) {
   std::unique_ptr<sim::World> theWorld =
@@ -65,17 +113,24 @@ int RunSession(const Options& theOptions) {
   };
   theInterceptors.OnExit = [](int iCode) { PrintOutput("exit: " + std::to_string(iCode)); };
   theInterceptors.sDocumentsFolder = theOptions.sDocuments;
-  if (!theOptions.sDocuments.empty()) {
-    // The loader makes the log folder before any plugin loads; a session may have put
-    // something in its way to see how the plugin copes.
+  // The loader makes the log folder before any plugin loads, in the user's own Documents
+  // folder unless another was given; a session may have put something in its way to see how
+  // the plugin copes.
+  const std::string sDocuments =
+      theOptions.sDocuments.empty() ? sim::GetSystemDocumentsFolder() : theOptions.sDocumentsPath;
+  if (!sDocuments.empty()) {
     std::error_code theError;
-    std::filesystem::create_directories(
-        std::filesystem::path(theOptions.sDocuments) / "My Games" / "Starfield" / "SFSE" / "Logs", theError);
+    std::filesystem::create_directories(std::filesystem::path(sDocuments) / "My Games" / "Starfield" / "SFSE" / "Logs",
+                                        theError);
     if (theError) std::cerr << "zorvane-sim: cannot create the log folder: " << theError.message() << '\n';
   }
 
-  for (const std::string& sName : theOptions.theRemovedOperations) {
-    if (!sim::RemoveHostOperation(sName)) throw std::runtime_error("no game operation named " + sName);
+  std::ifstream theScriptFile;
+  std::istream* theInput = &std::cin;
+  if (!theOptions.sScript.empty()) {
+    theScriptFile.open(theOptions.sScript);
+    if (!theScriptFile.is_open()) RefuseOption("--script", theOptions.sScript + " cannot be read");
+    theInput = &theScriptFile;
   }
   std::vector<std::string> thePlugins = theOptions.thePlugins;
   std::filesystem::current_path(theOptions.sGameDir);
@@ -89,13 +144,6 @@ int RunSession(const Options& theOptions) {
   theLoader.DispatchFromLoader(sfse::kMessagePostPostDataLoad, nullptr, 0);
 
   sim::Console theConsole;
-  std::ifstream theScriptFile;
-  std::istream* theInput = &std::cin;
-  if (!theOptions.sScript.empty()) {
-    theScriptFile.open(theOptions.sScript);
-    if (!theScriptFile.is_open()) throw std::runtime_error("cannot open script " + theOptions.sScript);
-    theInput = &theScriptFile;
-  }
   std::string sLine;
   while (std::getline(*theInput, sLine)) theConsole.RunLine(sLine);
 
@@ -124,6 +172,11 @@ int main(int argc, char** argv) {
   _setmode(_fileno(stdout), _O_BINARY);
 #endif
   CLI::App theApp{"zorvane-sim: a simulated Starfield with a simulated SFSE loader"};
+  theApp.set_version_flag("--version", "zorvane-sim 1.0.0 (Starfield runtime 1.14.74, SFSE 0.2.16)");
+  theApp.footer(
+      "Exit status: 0 when the session ran; 2 when an option, the world file or the script cannot be used (nothing "
+      "is started then); 3 when the plugin used the game in a way the real game would not survive (each such use "
+      "is named on standard error).");
   Options theOptions;
   theApp.add_option("--game-dir", theOptions.sGameDir, "the game's installation folder and current folder")->required();
   theApp.add_option("--documents", theOptions.sDocuments, "the folder handed out as the user's Documents folder");
@@ -142,7 +195,11 @@ int main(int argc, char** argv) {
       if (!sPath->empty()) *sPath = std::filesystem::absolute(*sPath).string();
     }
     for (std::string& sPlugin : theOptions.thePlugins) sPlugin = std::filesystem::absolute(sPlugin).string();
-    if (!theOptions.sDocuments.empty()) theOptions.sDocuments = ToHostPath(theOptions.sDocuments);
+    if (!theOptions.sDocuments.empty()) {
+      theOptions.sDocumentsPath = std::filesystem::absolute(theOptions.sDocuments).string();
+      theOptions.sDocuments = ToHostPath(theOptions.sDocuments);
+    }
+    CheckOptions(theOptions);
     return RunSession(theOptions);
   } catch (const std::exception& theError) {
     sim::StopIntercepting();

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdio>
 #include <fstream>
+#include <set>
 #include <stdexcept>
 
 #include "WorldFileParts.h"
@@ -24,6 +25,21 @@ game::FileArrayKind GetArrayKind(const std::string& sKind) {
   return game::kMediumFiles;
 }
 
+// A full file's compile index is its own and below the indices the game keeps for small
+// (0xFE), medium (0xFD) and runtime-created (0xFF) forms.
+void CheckCompileIndex(const World& theWorld, const game::TESFile& theFile, const Where& theWhere) {
+  if (theFile.uCompileIndex > 0xFC) {
+    theWhere["compileIndex"].Fail("a full file's compile index must be at most 0xFC, not " +
+                                  std::to_string(theFile.uCompileIndex));
+  }
+  for (const game::TESFile* theOther : theWorld.theDataHandler.theFiles) {
+    if (theOther != nullptr && theOther != &theFile && theOther->uCompileIndex == theFile.uCompileIndex) {
+      theWhere["compileIndex"].Fail("compile index " + std::to_string(theFile.uCompileIndex) + " is given to \"" +
+                                    theOther->sName + "\" too");
+    }
+  }
+}
+
 void LoadFiles(World& theWorld, const json& theJson, const std::string& sKind) {
   if (!theJson.contains(sKind)) return;
   Where theList(sKind);
@@ -42,6 +58,7 @@ void LoadFiles(World& theWorld, const json& theJson, const std::string& sKind) {
     game::TESFile* theFile = theWorld.AddFile(eArray, sName);
     theFile->uCompileIndex = static_cast<uint8_t>(
         worldfile::ReadUnsignedMember(theEntry, "compileIndex", theList[i], 0xFF, theFile->uCompileIndex));
+    if (eArray == game::kFullFiles) CheckCompileIndex(theWorld, *theFile, theList[i]);
     theFile->uSmallFileIndex = static_cast<uint16_t>(
         worldfile::ReadUnsignedMember(theEntry, "smallFileIndex", theList[i], 0xFFF, theFile->uSmallFileIndex));
     theFile->uMediumFileIndex = static_cast<uint8_t>(
@@ -87,7 +104,7 @@ uint32_t ParseFormID(const json& theValue) {
     auto theResult = std::from_chars(sText.data(), sText.data() + sText.size(), uFormID, 16);
     if (!sText.empty() && theResult.ec == std::errc() && theResult.ptr == sText.data() + sText.size()) return uFormID;
   }
-  throw std::runtime_error("bad form ID: " + theValue.dump());
+  throw std::runtime_error("bad form ID: " + worldfile::DescribeValue(theValue));
 }
 
 std::string FormatFormID(uint32_t uFormID) {
@@ -110,11 +127,27 @@ std::unique_ptr<World> LoadWorld(const json& theJson) {
   }
 }
 
+json ParseWorldText(std::istream& theText) {
+  // Objects being read, with the members read so far.
+  std::vector<std::set<std::string>> theObjects;
+  return json::parse(theText, [&theObjects](int iDepth, json::parse_event_t eEvent, json& theParsed) {
+    if (iDepth > kMaxWorldDepth) {
+      throw std::runtime_error("is nested deeper than " + std::to_string(kMaxWorldDepth) + " levels");
+    }
+    if (eEvent == json::parse_event_t::object_start) theObjects.emplace_back();
+    if (eEvent == json::parse_event_t::object_end) theObjects.pop_back();
+    if (eEvent == json::parse_event_t::key && !theObjects.back().insert(theParsed.get<std::string>()).second) {
+      throw std::runtime_error("member \"" + theParsed.get<std::string>() + "\" is given twice in one object");
+    }
+    return true;
+  });
+}
+
 std::unique_ptr<World> LoadWorldFile(const std::string& sPath) {
   std::ifstream theFile(sPath);
   if (!theFile.is_open()) throw std::runtime_error("cannot open world file " + sPath);
   try {
-    return LoadWorld(json::parse(theFile));
+    return LoadWorld(ParseWorldText(theFile));
   } catch (const std::exception& theError) {
     throw std::runtime_error(sPath + ": " + theError.what());
   }

@@ -11,9 +11,15 @@
 
 namespace sim {
 
+// How deep arrays and objects of a world file may nest; world files need a dozen levels.
+inline constexpr int kMaxWorldDepth = 64;
+
 // Builds a world from its JSON description; throws std::runtime_error naming the problem.
 std::unique_ptr<World> LoadWorld(const nlohmann::json& theJson);
 std::unique_ptr<World> LoadWorldFile(const std::string& sPath);
+// The JSON text of a world file, refusing a member given twice in one object and nesting
+// deeper than kMaxWorldDepth.
+nlohmann::json ParseWorldText(std::istream& theText);
 
 // The small world used when no world file is given: Starfield.esm and the piloting perk.
 std::unique_ptr<World> MakeDefaultWorld();

@@ -14,8 +14,14 @@ Where Where::WithFormID(uint32_t uFormID) const { return Where(sPath + " (" + Fo
 
 void Where::Fail(const std::string& sProblem) const { throw std::runtime_error(sPath + ": " + sProblem); }
 
+std::string DescribeValue(const json& theValue) {
+  constexpr std::size_t kShown = 80;
+  std::string sText = theValue.dump();
+  return sText.size() <= kShown ? sText : sText.substr(0, kShown) + "...";
+}
+
 void CheckObject(const json& theValue, const Where& theWhere, const std::vector<const char*>& theAllowed) {
-  if (!theValue.is_object()) theWhere.Fail("must be an object, not " + theValue.dump());
+  if (!theValue.is_object()) theWhere.Fail("must be an object, not " + DescribeValue(theValue));
   for (const auto& [sMember, theMember] : theValue.items()) {
     bool bKnown = false;
     for (const char* sAllowed : theAllowed) bKnown = bKnown || sMember == sAllowed;
@@ -24,16 +30,16 @@ void CheckObject(const json& theValue, const Where& theWhere, const std::vector<
 }
 
 void CheckArray(const json& theValue, const Where& theWhere) {
-  if (!theValue.is_array()) theWhere.Fail("must be an array, not " + theValue.dump());
+  if (!theValue.is_array()) theWhere.Fail("must be an array, not " + DescribeValue(theValue));
 }
 
 bool ReadBool(const json& theValue, const Where& theWhere) {
-  if (!theValue.is_boolean()) theWhere.Fail("must be true or false, not " + theValue.dump());
+  if (!theValue.is_boolean()) theWhere.Fail("must be true or false, not " + DescribeValue(theValue));
   return theValue.get<bool>();
 }
 
 std::string ReadText(const json& theValue, const Where& theWhere) {
-  if (!theValue.is_string()) theWhere.Fail("must be a text, not " + theValue.dump());
+  if (!theValue.is_string()) theWhere.Fail("must be a text, not " + DescribeValue(theValue));
   return theValue.get<std::string>();
 }
 
@@ -44,7 +50,8 @@ float ReadFloat(const json& theValue, const Where& theWhere) {
     if (sText == "-inf") return -std::numeric_limits<float>::infinity();
     if (sText == "nan") return std::numeric_limits<float>::quiet_NaN();
   }
-  if (!theValue.is_number()) theWhere.Fail("must be a number (or \"inf\", \"-inf\", \"nan\"), not " + theValue.dump());
+  if (!theValue.is_number())
+    theWhere.Fail("must be a number (or \"inf\", \"-inf\", \"nan\"), not " + DescribeValue(theValue));
   double dValue = theValue.get<double>();
   if (std::fabs(dValue) > std::numeric_limits<float>::max()) theWhere.Fail("is out of the float range");
   return static_cast<float>(dValue);
@@ -60,17 +67,17 @@ uint64_t ReadUnsigned(const json& theValue, const Where& theWhere, uint64_t uMax
     const char* sEnd = sText.data() + sText.size();
     auto theResult = bHex ? std::from_chars(sText.data() + 2, sEnd, uValue, 16) : std::from_chars_result{};
     if (!bHex || theResult.ec != std::errc() || theResult.ptr != sEnd) {
-      theWhere.Fail("must be a whole number or \"0x\" hexadecimal text, not " + theValue.dump());
+      theWhere.Fail("must be a whole number or \"0x\" hexadecimal text, not " + DescribeValue(theValue));
     }
   } else {
-    theWhere.Fail("must be a whole number of at least 0, not " + theValue.dump());
+    theWhere.Fail("must be a whole number of at least 0, not " + DescribeValue(theValue));
   }
-  if (uValue > uMax) theWhere.Fail("must be at most " + std::to_string(uMax) + ", not " + theValue.dump());
+  if (uValue > uMax) theWhere.Fail("must be at most " + std::to_string(uMax) + ", not " + DescribeValue(theValue));
   return uValue;
 }
 
 int32_t ReadInt32(const json& theValue, const Where& theWhere) {
-  if (!theValue.is_number_integer()) theWhere.Fail("must be a whole number, not " + theValue.dump());
+  if (!theValue.is_number_integer()) theWhere.Fail("must be a whole number, not " + DescribeValue(theValue));
   if (theValue.is_number_unsigned()) {
     if (theValue.get<uint64_t>() > static_cast<uint64_t>(std::numeric_limits<int32_t>::max())) {
       theWhere.Fail("is out of the 32-bit range");
@@ -88,7 +95,7 @@ uint32_t ReadFormID(const json& theValue, const Where& theWhere) {
   try {
     return ParseFormID(theValue);
   } catch (const std::exception&) {
-    theWhere.Fail("bad form ID " + theValue.dump());
+    theWhere.Fail("bad form ID " + DescribeValue(theValue));
   }
 }
 

@@ -31,6 +31,9 @@ class Where {
   std::string sPath;
 };
 
+// A value as a refusal shows it: its JSON text, at most 80 characters of it.
+std::string DescribeValue(const json& theValue);
+
 // Checks that `theValue` is an object whose members are all among `theAllowed`.
 void CheckObject(const json& theValue, const Where& theWhere, const std::vector<const char*>& theAllowed);
 void CheckArray(const json& theValue, const Where& theWhere);

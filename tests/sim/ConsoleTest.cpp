@@ -109,32 +109,10 @@ TEST_F(ConsoleTest, NamesMatchIgnoringCaseConsoleTableFirstUpToEachBound) {
   EXPECT_EQ(Run("PipBoyRadioOff"), Lines{"PipBoyRadioOff: radio off."});
 }
 
-TEST_F(ConsoleTest, PridSelectsTheReferenceCommandsRunOn) {
-  Entry("CloseFile").theExecute = &RecordCall<0>;
-  auto* theRef = dynamic_cast<game::TESObjectREFR*>(theWorld->FindForm(0xFF000A01));
-  EXPECT_EQ(Run("prid ff000a01"), Lines{"prid: selected reference FF000A01."});
-  Run("CloseFile x");
-  EXPECT_EQ(Run("prid 12345678"), Lines{"prid: no reference with form ID 12345678."});
-  EXPECT_EQ(Run("prid FF000900"), Lines{"prid: no reference with form ID FF000900."});
-  EXPECT_EQ(Run("prid ship"), Lines{"prid: \"ship\" is not a form ID."});
-  EXPECT_EQ(Run("prid 123456789"), Lines{"prid: \"123456789\" is not a form ID."});
-  Run("CloseFile x");
-  EXPECT_EQ(Run("PRID"), Lines{"prid: selection cleared."});
-  Run("CloseFile x");
-  ASSERT_EQ(gCalls.size(), 3u);
-  EXPECT_EQ(gCalls[0].thisObj, theRef);
-  EXPECT_EQ(gCalls[1].thisObj, theRef);
-  EXPECT_EQ(gCalls[2].thisObj, nullptr);
-}
-
-TEST_F(ConsoleTest, GameEntriesRunTheGamesHandlersAndWhatCannotRunIsTold) {
-  EXPECT_EQ(Run("ExportShip \"My Ship\""), Lines{"Script command \"ExportShip\" not found."});
+// The game's own handlers, prid and unknown names are shown by the sample-ship-console session.
+TEST_F(ConsoleTest, WhatCannotRunIsTold) {
   EXPECT_EQ(Run("# tgm"), Lines{});
   EXPECT_EQ(Run(" \t\r"), Lines{});
-  EXPECT_EQ(Run("CloseFile \"notes.txt\""), Lines{"CloseFile: no file \"notes.txt\" is open."});
-  EXPECT_EQ(Run("GetScale"), Lines{"Script command \"GetScale\" needs a selected reference."});
-  Run("prid FF000A01");
-  EXPECT_EQ(Run("GetScale"), Lines{"GetScale >> 1.50"});
   Entry("ToggleMenus").theExecute = nullptr;
   EXPECT_EQ(Run("tm"), Lines{"Script command \"tm\" has no handler."});
   Entry("PlaceFurnitureTester").uParamCount = 2;

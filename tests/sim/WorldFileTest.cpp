@@ -39,20 +39,6 @@ std::string GetLoadError(const nlohmann::json& theJson) {
   return {};
 }
 
-TEST(WorldFileTest, CellsAreTheParentsOfTheReferencesTheyListUnlessAReferenceSaysOtherwise) {
-  nlohmann::json theJson = SmallWorld();
-  auto theWorld = sim::LoadWorld(theJson);
-  auto Ref = [&](uint32_t uFormID) { return dynamic_cast<game::TESObjectREFR*>(theWorld->FindForm(uFormID)); };
-  EXPECT_EQ(Ref(0xFF000A01)->theParentCell, theWorld->FindForm(0xFF000900));
-  EXPECT_EQ(Ref(0xFF000800)->theParentCell, theWorld->FindForm(0xF00D));
-
-  theJson["references"][1]["cell"] = "0x0000F00D";
-  theJson["references"][0]["cell"] = nullptr;
-  theWorld = sim::LoadWorld(theJson);
-  EXPECT_EQ(Ref(0xFF000A01)->theParentCell, theWorld->FindForm(0xF00D));
-  EXPECT_EQ(Ref(0xFF000800)->theParentCell, nullptr);
-}
-
 TEST(WorldFileTest, DumpLoadsBackAsTheSameWorldWithFloatsAndStringsAsGiven) {
   auto theWorld = sim::LoadWorld(SmallWorld());
   nlohmann::json theDump = sim::DumpWorld(*theWorld);
