@@ -58,6 +58,9 @@ TEST(WorldFileTest, WrongWorldFilesAreRefusedWithThePlaceAndTheProblem) {
       {R"({"planets": []})", "world: unknown member \"planets\""},
       {R"({"forms": [{"type": 4}]})", "forms[0]: needs a \"formID\""},
       {R"({"forms": [{"formID": 1}, {"formID": "0x00000001"}]})", "forms[1]: form ID 0x00000001 is defined twice"},
+      {R"({"references": [{"formID": 1, "scale": "012345678901234567890123456789012345678901234567890123456789012345678901234567890123456789"}]})",
+       "references[0] (0x00000001).scale: must be a whole number or \"0x\" hexadecimal text, not "
+       "\"0123456789012345678901234567890123456789012345678901234567890123456789012345678..."},
       {R"({"forms": [{"formID": 1, "keywords": ["0x1"]}]})",
        "forms[0] (0x00000001).keywords[0]: 0x00000001 is not a keyword (type 0)"},
       {R"({"references": [{"formID": 1, "base": "0x99"}]})",
