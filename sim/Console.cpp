@@ -43,10 +43,45 @@ bool ParseTypedFormID(std::string sText, uint32_t& uFormID) {
   return true;
 }
 
+// The cell a coc names: by form ID, else by editor ID ignoring case.
+game::TESObjectCELL* FindCell(const World& theWorld, const std::string& sWord) {
+  uint32_t uFormID = 0;
+  if (ParseTypedFormID(sWord, uFormID)) {
+    if (auto* theCell = dynamic_cast<game::TESObjectCELL*>(theWorld.FindForm(uFormID))) return theCell;
+  }
+  for (const auto& [uID, theForm] : theWorld.theFormsByID) {
+    auto* theCell = dynamic_cast<game::TESObjectCELL*>(theForm);
+    if (theCell != nullptr && !sWord.empty() && ToLower(theCell->sEditorID) == ToLower(sWord)) return theCell;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 Console::Console() {
   AddCommand("prid", [this](const std::string& sArguments) { SelectReference(sArguments); });
+  AddCommand("coc", [this](const std::string& sArguments) { MovePlayer(sArguments); });
+}
+
+void Console::MovePlayer(const std::string& sArguments) {
+  World* theWorld = GetCurrentWorld();
+  const std::string sWord = sArguments.substr(0, sArguments.find_first_of(" \t"));
+  game::TESObjectCELL* theCell = theWorld != nullptr ? FindCell(*theWorld, sWord) : nullptr;
+  if (theCell == nullptr) {
+    Print("coc: no cell \"" + sWord + "\".");
+    return;
+  }
+  game::TESObjectREFR* thePlayer = theWorld->thePlayer;
+  if (thePlayer == nullptr) {
+    Print("coc: there is no player.");
+    return;
+  }
+  if (thePlayer->theParentCell != nullptr) std::erase(thePlayer->theParentCell->theRefs, thePlayer);
+  theCell->theRefs.push_back(thePlayer);
+  thePlayer->theParentCell = theCell;
+  thePlayer->theShipAboard = theCell->theShip;
+  Print("coc: the player is in cell " + FormatHex(theCell->uFormID) +
+        (theCell->theShip != nullptr ? ", aboard ship " + FormatHex(theCell->theShip->uFormID) + "." : "."));
 }
 
 void Console::AddCommand(const std::string& sName, Command theCommand) {

@@ -33,6 +33,9 @@ class Console {
 
  private:
   void SelectReference(const std::string& sArguments);
+  // coc <cell>: moves the player into the cell given by form ID or editor ID, aboard the
+  // cell's ship or none, as the game's own coc does.
+  void MovePlayer(const std::string& sArguments);
   void RunGameCommand(const std::string& sName, const std::string& sRest);
 
   std::map<std::string, Command> theCommands;  // keys lower case: the console ignores case

@@ -77,6 +77,7 @@ struct TESObjectREFR : TESForm {
 struct TESObjectCELL : TESForm {
   bool bInterior = true;
   std::vector<TESObjectREFR*> theRefs;  // entries may be null
+  TESObjectREFR* theShip = nullptr;     // the ship whose interior this cell is, if any
 };
 
 struct TESDataHandler {

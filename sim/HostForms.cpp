@@ -15,6 +15,19 @@ bool ListContains(const game::TESForm& theForm, const game::TESForm* theKeyword)
 
 }  // namespace
 
+bool IsBoundObject(const game::TESForm& theForm) {
+  if (dynamic_cast<const game::TESObjectREFR*>(&theForm) != nullptr) return false;
+  if (dynamic_cast<const game::TESObjectCELL*>(&theForm) != nullptr) return false;
+  switch (theForm.uFormType) {
+    case 0:
+    case game::kFormTypeKeyword:
+    case game::kFormTypeActorValueInfo:
+    case game::kFormTypeVoiceType:
+    case game::kFormTypeTraversal: return false;
+    default: return true;
+  }
+}
+
 game::TESForm* LookupFormByID(uint32_t uFormID) { return GetWorld().FindForm(uFormID); }
 
 uint8_t GetFormType(game::TESForm* theForm) {
@@ -55,6 +68,11 @@ game::TESForm* CastToGenericBaseForm(game::TESForm* theForm) {
                  dynamic_cast<game::TESObjectCELL*>(theChecked) == nullptr
              ? theChecked
              : nullptr;
+}
+
+game::TESForm* CastToBoundObject(game::TESForm* theForm) {
+  auto* theChecked = CheckForm(theForm, __func__);
+  return theChecked != nullptr && IsBoundObject(*theChecked) ? theChecked : nullptr;
 }
 
 void* GetComponentByTypeName(game::TESForm* theForm, const char* sTypeName, uint32_t uIndex) {

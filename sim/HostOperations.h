@@ -29,6 +29,7 @@ const char* GetFormEditorID(game::TESForm* theForm);
 const char* GetFormFullName(game::TESForm* theForm);
 game::TESFile* GetFormFile(game::TESForm* theForm);
 game::TESForm* CastToGenericBaseForm(game::TESForm* theForm);
+game::TESForm* CastToBoundObject(game::TESForm* theForm);
 void* GetComponentByTypeName(game::TESForm* theForm, const char* sTypeName, uint32_t uIndex);
 bool HasKeyword(game::TESForm* theForm, game::TESForm* theKeyword);
 bool KeywordListContains(game::TESForm* theForm, game::TESForm* theKeyword);
@@ -39,12 +40,14 @@ game::TESForm** GetPilotingPerkSlot();
 // References and their extra data (HostReferences.cpp).
 game::TESObjectREFR* GetPlayer();
 game::TESObjectREFR* GetShipAboard(game::TESObjectREFR* theActor);
+game::TESObjectREFR* GetPlayerHomeShip();
 game::TESForm* GetRefBaseForm(game::TESObjectREFR* theRef);
 game::TESObjectCELL* GetRefParentCell(game::TESObjectREFR* theRef);
 void GetRefPosition(game::TESObjectREFR* theRef, float* theXYZ);
 void GetRefRotation(game::TESObjectREFR* theRef, float* theXYZ);
 uint16_t GetRefScale(game::TESObjectREFR* theRef);
 game::TESObjectREFR* GetLinkedRef(game::TESObjectREFR* theRef, game::TESForm* theKeyword);
+void SetRefDisplayName(game::TESObjectREFR* theRef, const char* sName);
 game::ExtraDataList* GetRefExtraList(game::TESObjectREFR* theRef);
 void LockExtraListRead(game::ExtraDataList* theList);
 void UnlockExtraListRead(game::ExtraDataList* theList);
@@ -79,6 +82,11 @@ game::CommandEntry* GetScriptCommandTable();
 
 // Hands a console line to the console sink (SetConsoleSink).
 void PrintToConsoleSink(const std::string& sText);
+
+// Whether the game's checked cast takes a form for a bound object (TESBoundObject): every
+// base form but those of the types the game keeps apart (keywords, actor values, voice
+// types, traversals, and the untyped 0); never a reference or a cell.
+bool IsBoundObject(const game::TESForm& theForm);
 
 // The world every operation works on: the current one. Using the table with no world made
 // current is a fault of the test or runner, not of the plugin, and raises.

@@ -24,6 +24,8 @@ void Report(const char* sOperation, const std::string& sWhat) {
 
 game::TESObjectREFR* GetPlayer() { return GetWorld().thePlayer; }
 
+game::TESObjectREFR* GetPlayerHomeShip() { return GetWorld().thePlayerHomeShip; }
+
 game::TESObjectREFR* GetShipAboard(game::TESObjectREFR* theActor) {
   auto* theChecked = CheckRef(theActor, __func__);
   return theChecked != nullptr ? theChecked->theShipAboard : nullptr;
@@ -60,6 +62,28 @@ game::TESObjectREFR* GetLinkedRef(game::TESObjectREFR* theRef, game::TESForm* th
     if (theLinkKeyword == theCheckedKeyword) return theLinked;
   }
   return nullptr;
+}
+
+void SetRefDisplayName(game::TESObjectREFR* theRef, const char* sName) {
+  auto* theChecked = CheckRef(theRef, __func__);
+  if (theChecked == nullptr || !theChecked->theExtra) return;
+  if (sName == nullptr) {
+    Report(__func__, "called without a name");
+    return;
+  }
+  // The game takes the list's write lock itself: a lock its own thread already holds would
+  // never be given.
+  game::ExtraDataList* theList = theChecked->theExtra.get();
+  if (theList->bWriteLocked || theList->iReadLocks > 0) Report(__func__, "waits for a lock its own thread holds");
+  World& theWorld = GetWorld();
+  game::BSExtraData* theEntry = nullptr;
+  for (const auto& theExisting : theList->theEntries) {
+    if (theExisting->uKind == game::kExtraDisplayName) theEntry = theExisting.get();
+  }
+  if (theEntry == nullptr) theEntry = &theWorld.AddExtraData(theChecked, game::kExtraDisplayName);
+  game::BSFixedString theName = theWorld.MakeString(sName);
+  theWorld.theStrings.Assign(&theEntry->theString, &theName, __func__);
+  theWorld.theStrings.Release(&theName, __func__);
 }
 
 game::ExtraDataList* GetRefExtraList(game::TESObjectREFR* theRef) {

@@ -105,6 +105,7 @@ class World {
   bool bHasConsole = true;
   game::TESForm* thePilotingPerk = nullptr;  // the game's piloting perk pointer global
   game::TESObjectREFR* thePlayer = nullptr;
+  game::TESObjectREFR* thePlayerHomeShip = nullptr;
   game::TESForm* theWorkshopKeyword = nullptr;
   game::TESForm* theWorkshopLinkKeyword = nullptr;
   // The game's command tables (CommandTables.h), made with the game's own entries. Each ends

@@ -15,9 +15,9 @@ using nlohmann::json;
 using worldfile::Where;
 
 const std::vector<const char*> kWorldMembers = {
-    "fullFiles",       "smallFiles",      "mediumFiles",         "forms",        "cells",       "references",
-    "player",          "workshopKeyword", "workshopLinkKeyword", "pilotingPerk", "dataHandler", "console",
-    "consoleCommands", "scriptCommands"};
+    "fullFiles",    "smallFiles",  "mediumFiles", "forms",           "cells",
+    "references",   "player",      "homeShip",    "workshopKeyword", "workshopLinkKeyword",
+    "pilotingPerk", "dataHandler", "console",     "consoleCommands", "scriptCommands"};
 
 game::FileArrayKind GetArrayKind(const std::string& sKind) {
   if (sKind == "fullFiles") return game::kFullFiles;
@@ -74,6 +74,9 @@ void LoadGlobals(World& theWorld, const json& theJson) {
   }
   if (theJson.contains("player")) {
     theWorld.thePlayer = worldfile::ReadReference(theWorld, theJson.at("player"), Where("player"));
+  }
+  if (theJson.contains("homeShip")) {
+    theWorld.thePlayerHomeShip = worldfile::ReadReference(theWorld, theJson.at("homeShip"), Where("homeShip"));
   }
   // The keyword slots may hold any form, as a test of a damaged game may want.
   if (theJson.contains("workshopKeyword")) {

@@ -80,6 +80,7 @@ json DumpReference(const game::TESObjectREFR& theRef) {
 json DumpCell(const game::TESObjectCELL& theCell) {
   json theEntry = DumpIdentity(theCell);
   theEntry["interior"] = theCell.bInterior;
+  if (theCell.theShip != nullptr) theEntry["ship"] = DumpForm(theCell.theShip);
   json theRefs = json::array();
   for (const game::TESObjectREFR* theRef : theCell.theRefs) theRefs.push_back(DumpForm(theRef));
   theEntry["references"] = theRefs;
@@ -112,6 +113,7 @@ json DumpWorld(const World& theWorld) {
   theResult["references"] = theRefs;
   theResult["pilotingPerk"] = DumpForm(theWorld.thePilotingPerk);
   theResult["player"] = DumpForm(theWorld.thePlayer);
+  theResult["homeShip"] = DumpForm(theWorld.thePlayerHomeShip);
   theResult["workshopKeyword"] = DumpForm(theWorld.theWorkshopKeyword);
   theResult["workshopLinkKeyword"] = DumpForm(theWorld.theWorkshopLinkKeyword);
   return theResult;

@@ -9,8 +9,8 @@ namespace {
 
 const std::vector<const char*> kFormMembers = {"formID", "type",     "editorID", "name",
                                                "file",   "modIndex", "keywords", "components"};
-const std::vector<const char*> kCellMembers = {"formID",   "type",     "editorID", "name",      "file",
-                                               "modIndex", "keywords", "interior", "references"};
+const std::vector<const char*> kCellMembers = {"formID",   "type",     "editorID", "name",       "file",
+                                               "modIndex", "keywords", "interior", "references", "ship"};
 const std::vector<const char*> kReferenceMembers = {"formID",   "type",     "editorID", "name",  "file",
                                                     "modIndex", "keywords", "base",     "cell",  "position",
                                                     "rotation", "scale",    "links",    "extra", "shipAboard"};
@@ -72,6 +72,7 @@ void FillCell(World& theWorld, game::TESObjectCELL& theCell, const json& theEntr
               std::set<game::TESObjectREFR*>& theListed) {
   FillKeywords(theWorld, theCell, theEntry, theWhere);
   theCell.bInterior = ReadBoolMember(theEntry, "interior", theWhere, true);
+  if (theEntry.contains("ship")) theCell.theShip = ReadReference(theWorld, theEntry.at("ship"), theWhere["ship"]);
   if (!theEntry.contains("references")) return;
   Where theRefsWhere = theWhere["references"];
   const json& theRefs = theEntry.at("references");

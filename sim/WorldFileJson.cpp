@@ -61,6 +61,9 @@ uint64_t ReadUnsigned(const json& theValue, const Where& theWhere, uint64_t uMax
   uint64_t uValue = 0;
   if (theValue.is_number_unsigned()) {
     uValue = theValue.get<uint64_t>();
+  } else if (theValue.is_number_integer() && theValue.get<int64_t>() >= 0) {
+    // A world built in code holds its numbers as signed ones.
+    uValue = static_cast<uint64_t>(theValue.get<int64_t>());
   } else if (theValue.is_string()) {
     const std::string& sText = theValue.get_ref<const std::string&>();
     bool bHex = sText.size() > 2 && sText[0] == '0' && (sText[1] == 'x' || sText[1] == 'X');

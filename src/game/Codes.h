@@ -42,6 +42,8 @@ inline constexpr uint32_t kExcludedDecorRefKeywordID = 0x5627;
 inline constexpr uint32_t kExcludedDecorBaseKeywordID = 0x18DFD;
 inline constexpr uint32_t kPilotingPerkFormID = 0x002CFCAC;
 inline constexpr uint32_t kSpaceshipRegistrationFormID = 0x000C55B1;  // an ActorValueInfo
+inline constexpr uint32_t kCannotBeModifiedShipKeywordID = 0x3413F3;
+inline constexpr uint32_t kShipTypeStarbornKeywordID = 0x33DB7A;
 
 // The data handler's plugin file arrays.
 enum FileArrayKind : uint32_t { kFullFiles = 0, kSmallFiles = 1, kMediumFiles = 2 };

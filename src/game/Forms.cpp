@@ -19,6 +19,7 @@ TESFile* GetFormFile(TESForm* theForm) { return theForm != nullptr ? host::GetFo
 TESForm* CastToGenericBaseForm(TESForm* theForm) {
   return theForm != nullptr ? host::CastToGenericBaseForm(theForm) : nullptr;
 }
+TESForm* CastToBoundObject(TESForm* theForm) { return theForm != nullptr ? host::CastToBoundObject(theForm) : nullptr; }
 
 bool HasKeyword(TESForm* theForm, TESForm* theKeyword) {
   return theForm != nullptr && theKeyword != nullptr && host::HasKeyword(theForm, theKeyword);

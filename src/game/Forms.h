@@ -18,8 +18,9 @@ std::string GetFormEditorID(TESForm* theForm);
 std::string GetFormFullName(TESForm* theForm);
 // The plugin file that defines the form.
 TESFile* GetFormFile(TESForm* theForm);
-// The game's checked cast; null when the form is no generic base form.
+// The game's checked casts; null when the form is no generic base form, no bound object.
 TESForm* CastToGenericBaseForm(TESForm* theForm);
+TESForm* CastToBoundObject(TESForm* theForm);
 
 // A reference: its own keywords and its base form's. Any other form: its keyword list.
 bool HasKeyword(TESForm* theForm, TESForm* theKeyword);

@@ -35,53 +35,58 @@
   X(0x068, const char*, GetFormFullName, (TESForm* theForm), (theForm))                                           \
   X(0x070, TESFile*, GetFormFile, (TESForm* theForm), (theForm))                                                  \
   X(0x078, TESForm*, CastToGenericBaseForm, (TESForm* theForm), (theForm))                                        \
-  X(0x080, void*, GetComponentByTypeName, (TESForm* theForm, const char* sTypeName, uint32_t uIndex),             \
+  X(0x080, TESForm*, CastToBoundObject, (TESForm* theForm), (theForm))                                            \
+  X(0x088, void*, GetComponentByTypeName, (TESForm* theForm, const char* sTypeName, uint32_t uIndex),             \
     (theForm, sTypeName, uIndex))                                                                                 \
-  X(0x088, bool, HasKeyword, (TESForm* theForm, TESForm* theKeyword), (theForm, theKeyword))                      \
-  X(0x090, bool, KeywordListContains, (TESForm* theForm, TESForm* theKeyword), (theForm, theKeyword))             \
-  X(0x098, TESForm*, GetWorkshopKeyword, (), ())                                                                  \
-  X(0x0A0, TESForm*, GetWorkshopLinkKeyword, (), ())                                                              \
-  X(0x0A8, TESForm**, GetPilotingPerkSlot, (), ())                                                                \
+  X(0x090, bool, HasKeyword, (TESForm* theForm, TESForm* theKeyword), (theForm, theKeyword))                      \
+  X(0x098, bool, KeywordListContains, (TESForm* theForm, TESForm* theKeyword), (theForm, theKeyword))             \
+  X(0x0A0, TESForm*, GetWorkshopKeyword, (), ())                                                                  \
+  X(0x0A8, TESForm*, GetWorkshopLinkKeyword, (), ())                                                              \
+  X(0x0B0, TESForm**, GetPilotingPerkSlot, (), ())                                                                \
   /* References. Rotation in radians, scale in percent. */                                                        \
-  X(0x0B0, TESObjectREFR*, GetPlayer, (), ())                                                                     \
-  X(0x0B8, TESObjectREFR*, GetShipAboard, (TESObjectREFR* theActor), (theActor))                                  \
-  X(0x0C0, TESForm*, GetRefBaseForm, (TESObjectREFR* theRef), (theRef))                                           \
-  X(0x0C8, TESObjectCELL*, GetRefParentCell, (TESObjectREFR* theRef), (theRef))                                   \
-  X(0x0D0, void, GetRefPosition, (TESObjectREFR* theRef, float* theXYZ), (theRef, theXYZ))                        \
-  X(0x0D8, void, GetRefRotation, (TESObjectREFR* theRef, float* theXYZ), (theRef, theXYZ))                        \
-  X(0x0E0, uint16_t, GetRefScale, (TESObjectREFR* theRef), (theRef))                                              \
-  X(0x0E8, TESObjectREFR*, GetLinkedRef, (TESObjectREFR* theRef, TESForm* theKeyword), (theRef, theKeyword))      \
+  X(0x0B8, TESObjectREFR*, GetPlayer, (), ())                                                                     \
+  X(0x0C0, TESObjectREFR*, GetShipAboard, (TESObjectREFR* theActor), (theActor))                                  \
+  X(0x0C8, TESObjectREFR*, GetPlayerHomeShip, (), ())                                                             \
+  X(0x0D0, TESForm*, GetRefBaseForm, (TESObjectREFR* theRef), (theRef))                                           \
+  X(0x0D8, TESObjectCELL*, GetRefParentCell, (TESObjectREFR* theRef), (theRef))                                   \
+  X(0x0E0, void, GetRefPosition, (TESObjectREFR* theRef, float* theXYZ), (theRef, theXYZ))                        \
+  X(0x0E8, void, GetRefRotation, (TESObjectREFR* theRef, float* theXYZ), (theRef, theXYZ))                        \
+  X(0x0F0, uint16_t, GetRefScale, (TESObjectREFR* theRef), (theRef))                                              \
+  X(0x0F8, TESObjectREFR*, GetLinkedRef, (TESObjectREFR* theRef, TESForm* theKeyword), (theRef, theKeyword))      \
+  /* Sets the display-name override; the game takes the extra-data list's write lock itself. Nothing               \
+     for a reference without an extra-data list. */                                                               \
+  X(0x100, void, SetRefDisplayName, (TESObjectREFR* theRef, const char* sName), (theRef, sName))                  \
   /* A reference's extra data: entries are read under the list's read lock, written under its write lock. */      \
-  X(0x0F0, ExtraDataList*, GetRefExtraList, (TESObjectREFR* theRef), (theRef))                                    \
-  X(0x0F8, void, LockExtraListRead, (ExtraDataList* theList), (theList))                                          \
-  X(0x100, void, UnlockExtraListRead, (ExtraDataList* theList), (theList))                                        \
-  X(0x108, void, LockExtraListWrite, (ExtraDataList* theList), (theList))                                         \
-  X(0x110, void, UnlockExtraListWrite, (ExtraDataList* theList), (theList))                                       \
-  X(0x118, BSExtraData*, LookupExtraData, (ExtraDataList* theList, uint32_t uKind), (theList, uKind))             \
-  X(0x120, const BSFixedString*, GetExtraDataString, (BSExtraData* theEntry), (theEntry))                         \
-  X(0x128, uint32_t, GetExtraDataFormID, (BSExtraData* theEntry), (theEntry))                                     \
-  X(0x130, uint32_t, GetExtraDataListCount, (BSExtraData* theEntry), (theEntry))                                  \
+  X(0x108, ExtraDataList*, GetRefExtraList, (TESObjectREFR* theRef), (theRef))                                    \
+  X(0x110, void, LockExtraListRead, (ExtraDataList* theList), (theList))                                          \
+  X(0x118, void, UnlockExtraListRead, (ExtraDataList* theList), (theList))                                        \
+  X(0x120, void, LockExtraListWrite, (ExtraDataList* theList), (theList))                                         \
+  X(0x128, void, UnlockExtraListWrite, (ExtraDataList* theList), (theList))                                       \
+  X(0x130, BSExtraData*, LookupExtraData, (ExtraDataList* theList, uint32_t uKind), (theList, uKind))             \
+  X(0x138, const BSFixedString*, GetExtraDataString, (BSExtraData* theEntry), (theEntry))                         \
+  X(0x140, uint32_t, GetExtraDataFormID, (BSExtraData* theEntry), (theEntry))                                     \
+  X(0x148, uint32_t, GetExtraDataListCount, (BSExtraData* theEntry), (theEntry))                                  \
   /* Cells. */                                                                                                    \
-  X(0x138, bool, IsCellInterior, (TESObjectCELL* theCell), (theCell))                                             \
-  X(0x140, uint32_t, GetCellRefCount, (TESObjectCELL* theCell), (theCell))                                        \
-  X(0x148, TESObjectREFR*, GetCellRefAt, (TESObjectCELL* theCell, uint32_t uIndex), (theCell, uIndex))            \
+  X(0x150, bool, IsCellInterior, (TESObjectCELL* theCell), (theCell))                                             \
+  X(0x158, uint32_t, GetCellRefCount, (TESObjectCELL* theCell), (theCell))                                        \
+  X(0x160, TESObjectREFR*, GetCellRefAt, (TESObjectCELL* theCell, uint32_t uIndex), (theCell, uIndex))            \
   /* Interned strings. Make: a new handle holding one reference. Copy: the empty handle                         \
      `theTarget` takes a reference to the source's entry. Assign: the target takes a reference to               \
      the source's entry and releases the one it held. Release: gives the handle's reference back                \
      and empties it. Text: null for an empty handle or entry. */                                                  \
-  X(0x150, const char*, GetStringText, (const BSFixedString* theString), (theString))                             \
-  X(0x158, void, MakeString, (BSFixedString* theTarget, const char* sText), (theTarget, sText))                   \
-  X(0x160, void, CopyString, (BSFixedString* theTarget, const BSFixedString* theSource), (theTarget, theSource))  \
-  X(0x168, void, AssignString, (BSFixedString* theTarget, const BSFixedString* theSource),                        \
+  X(0x168, const char*, GetStringText, (const BSFixedString* theString), (theString))                             \
+  X(0x170, void, MakeString, (BSFixedString* theTarget, const char* sText), (theTarget, sText))                   \
+  X(0x178, void, CopyString, (BSFixedString* theTarget, const BSFixedString* theSource), (theTarget, theSource))  \
+  X(0x180, void, AssignString, (BSFixedString* theTarget, const BSFixedString* theSource),                        \
     (theTarget, theSource))                                                                                       \
-  X(0x170, void, ReleaseString, (BSFixedString* theString), (theString))                                          \
+  X(0x188, void, ReleaseString, (BSFixedString* theString), (theString))                                          \
   /* The game heap: storage of game arrays and other game memory. Allocate gives null when the                  \
      heap is exhausted; its memory is not cleared. */                                                             \
-  X(0x178, void*, HeapAllocate, (uint64_t uSize), (uSize))                                                        \
-  X(0x180, void, HeapFree, (void* theBlock), (theBlock))                                                          \
+  X(0x190, void*, HeapAllocate, (uint64_t uSize), (uSize))                                                        \
+  X(0x198, void, HeapFree, (void* theBlock), (theBlock))                                                          \
   /* Console and command tables (Commands.h). A console line is shown unchanged. */                               \
-  X(0x188, ConsoleLog*, GetConsoleLog, (), ())                                                                    \
-  X(0x190, void, PrintConsoleLine, (ConsoleLog* theConsole, const char* sText), (theConsole, sText))              \
-  X(0x198, CommandEntry*, GetConsoleCommandTable, (), ())                                                         \
-  X(0x1A0, CommandEntry*, GetScriptCommandTable, (), ())
+  X(0x1A0, ConsoleLog*, GetConsoleLog, (), ())                                                                    \
+  X(0x1A8, void, PrintConsoleLine, (ConsoleLog* theConsole, const char* sText), (theConsole, sText))              \
+  X(0x1B0, CommandEntry*, GetConsoleCommandTable, (), ())                                                         \
+  X(0x1B8, CommandEntry*, GetScriptCommandTable, (), ())
 // clang-format on

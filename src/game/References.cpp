@@ -1,5 +1,7 @@
 #include "game/References.h"
 
+#include <stdexcept>
+
 #include "game/HostCalls.h"
 
 namespace game {
@@ -8,6 +10,7 @@ TESObjectREFR* GetPlayer() { return host::GetPlayer(); }
 TESObjectREFR* GetShipAboard(TESObjectREFR* theActor) {
   return theActor != nullptr ? host::GetShipAboard(theActor) : nullptr;
 }
+TESObjectREFR* GetPlayerHomeShip() { return host::GetPlayerHomeShip(); }
 TESForm* GetRefBaseForm(TESObjectREFR* theRef) { return theRef != nullptr ? host::GetRefBaseForm(theRef) : nullptr; }
 TESObjectCELL* GetRefParentCell(TESObjectREFR* theRef) {
   return theRef != nullptr ? host::GetRefParentCell(theRef) : nullptr;
@@ -25,6 +28,11 @@ std::array<float, 3> GetRefRotation(TESObjectREFR* theRef) {
 uint16_t GetRefScale(TESObjectREFR* theRef) { return theRef != nullptr ? host::GetRefScale(theRef) : 0; }
 TESObjectREFR* GetLinkedRef(TESObjectREFR* theRef, TESForm* theKeyword) {
   return theRef != nullptr && theKeyword != nullptr ? host::GetLinkedRef(theRef, theKeyword) : nullptr;
+}
+
+void SetRefDisplayName(TESObjectREFR* theRef, const std::string& sName) {
+  if (theRef == nullptr) throw std::invalid_argument("SetRefDisplayName on a null reference");
+  host::SetRefDisplayName(theRef, sName.c_str());
 }
 
 ExtraDataList* GetRefExtraList(TESObjectREFR* theRef) {

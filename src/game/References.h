@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "game/Types.h"
 
@@ -13,6 +14,8 @@ namespace game {
 TESObjectREFR* GetPlayer();
 // The ship an actor is aboard; null when none.
 TESObjectREFR* GetShipAboard(TESObjectREFR* theActor);
+// The player's home ship; null when the player has none.
+TESObjectREFR* GetPlayerHomeShip();
 TESForm* GetRefBaseForm(TESObjectREFR* theRef);
 TESObjectCELL* GetRefParentCell(TESObjectREFR* theRef);
 std::array<float, 3> GetRefPosition(TESObjectREFR* theRef);
@@ -22,6 +25,10 @@ std::array<float, 3> GetRefRotation(TESObjectREFR* theRef);
 uint16_t GetRefScale(TESObjectREFR* theRef);
 // The reference linked to `theRef` under `theKeyword`; null for none or a null keyword.
 TESObjectREFR* GetLinkedRef(TESObjectREFR* theRef, TESForm* theKeyword);
+// Gives the reference a display-name override (the game locks its extra-data list itself);
+// a reference without an extra-data list keeps its name. A null reference is refused with
+// std::invalid_argument: a write never fails silently.
+void SetRefDisplayName(TESObjectREFR* theRef, const std::string& sName);
 
 // Null: the reference has no extra data at all.
 ExtraDataList* GetRefExtraList(TESObjectREFR* theRef);
