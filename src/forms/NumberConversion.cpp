@@ -105,4 +105,18 @@ uint64_t ConvertToUInt64(const std::string& sText) {
 
 uint32_t ConvertHexToUInt32(const std::string& sText) { return ConvertToUnsigned32(sText, 16); }
 
+uint32_t TruncateToUInt32(float fValue) {
+  // cvttss2si into 64 bits: [-2^63, 2^63) converts, anything else is 0x8000000000000000.
+  const bool bInRange = fValue >= -9223372036854775808.0f && fValue < 9223372036854775808.0f;
+  const int64_t iTruncated = bInRange ? static_cast<int64_t>(fValue) : std::numeric_limits<int64_t>::min();
+  return static_cast<uint32_t>(static_cast<uint64_t>(iTruncated));
+}
+
+uint8_t TruncateToUInt8(float fValue) {
+  // cvttss2si into 32 bits: [-2^31, 2^31) converts, anything else is 0x80000000.
+  const bool bInRange = fValue >= -2147483648.0f && fValue < 2147483648.0f;
+  const int32_t iTruncated = bInRange ? static_cast<int32_t>(fValue) : std::numeric_limits<int32_t>::min();
+  return static_cast<uint8_t>(static_cast<uint32_t>(iTruncated));
+}
+
 }  // namespace zorvane

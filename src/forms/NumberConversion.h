@@ -22,4 +22,11 @@ uint64_t ConvertToUInt64(const std::string& sText);
 // strtoul rules with a 32-bit unsigned long, base 16 with an optional "0x" prefix.
 uint32_t ConvertHexToUInt32(const std::string& sText);
 
+// A float truncated toward zero as the x86 truncating conversions do it, defined for every
+// float: to unsigned 32 bits, the low 32 bits of a 64-bit truncation; to 8 bits, the low 8
+// bits of a 32-bit truncation. Infinities, NaN and values out of the truncation's range give
+// its "integer indefinite" value, whose kept low bits are 0.
+uint32_t TruncateToUInt32(float fValue);
+uint8_t TruncateToUInt8(float fValue);
+
 }  // namespace zorvane

@@ -9,7 +9,7 @@
 namespace zorvane {
 
 std::string FormatShipHeader(const std::string& sShipName, const std::string& sFormID, const std::string& sEditorID) {
-  return "Ship: " + sShipName + " [FormID: " + sFormID + "] [EditorID: " + sEditorID + "] ";
+  return kShipHeaderStart + sShipName + " [FormID: " + sFormID + "] [EditorID: " + sEditorID + "] ";
 }
 
 std::string FormatExportTimeLine() { return "Export time: " + GetTimestamp(); }

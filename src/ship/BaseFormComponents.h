@@ -8,6 +8,7 @@
 namespace zorvane {
 
 inline constexpr const char* kShipFileVersionLine = "Version: 1.00";
+inline constexpr const char* kShipHeaderStart = "Ship: ";
 
 // Header line 1: "Ship: " + name + " [FormID: " + ID + "] [EditorID: " + editor ID + "] ".
 std::string FormatShipHeader(const std::string& sShipName, const std::string& sFormID, const std::string& sEditorID);

@@ -27,6 +27,18 @@ enum class FieldKind {
   kOptionalPropertyForm,  // the same, and no line at all when there is no form
 };
 
+// The bytes a field of the kind takes in its element.
+constexpr std::size_t GetFieldSize(FieldKind eKind) {
+  switch (eKind) {
+    case FieldKind::kUInt8: return 1;
+    case FieldKind::kFloat:
+    case FieldKind::kUInt32:
+    case FieldKind::kInt32: return 4;
+    case FieldKind::kByteBlock: return sizeof(game::BlueprintModule::unk48_98);
+    default: return 8;  // 64-bit numbers, pointers, interned string handles
+  }
+}
+
 struct ElementField {
   const char* sKey;
   std::size_t uOffset;

@@ -34,6 +34,17 @@ bool IsReservedDeviceName(const std::string& sFileName) {
          sBase[3] <= '9';
 }
 
+bool DoesFileExistEx(std::string sFolder, std::string sFileName) {
+  if (sFolder.empty() || sFileName.empty()) {
+    return false;
+  }
+  std::error_code theError;
+  if (!std::filesystem::exists(platform::ToFileSystemPath(sFolder), theError)) {
+    return false;
+  }
+  return std::filesystem::is_regular_file(platform::ToFileSystemPath(sFolder + sFileName), theError);
+}
+
 bool IsAnyEntryAt(const std::string& sPath) {
   std::error_code theError;
   auto theStatus = std::filesystem::symlink_status(platform::ToFileSystemPath(sPath), theError);

@@ -14,6 +14,9 @@ std::string ReplaceForbiddenCharacters(std::string sFileName);
 // extension ("nul.txt", "Com1 .txt"). A file of such a name cannot be made on Windows.
 bool IsReservedDeviceName(const std::string& sFileName);
 
+// True when both texts are non-empty, the folder exists and folder + name is a regular file.
+bool DoesFileExistEx(std::string sFolder, std::string sFileName);
+
 // True when anything at all stands at the path: a file, a folder, a link, a dangling link.
 bool IsAnyEntryAt(const std::string& sPath);
 

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "forms/FormsTest.h"
+#include "forms/NumberConversion.h"
 #include "forms/ValueParsing.h"
 
 namespace zorvane::test {
@@ -127,6 +128,25 @@ TEST_F(ValueParsingTest, IndicesComeFromFirstOrLastBracketPair) {
   ExpectError<std::invalid_argument>([] { GetIndex("a[x]"); }, "invalid stoi argument", "a[x]");
   ExpectError<std::invalid_argument>([] { GetIndex2("a[1][inf]"); }, "invalid stoi argument", "a[1][inf]");
   ExpectError<std::out_of_range>([] { GetIndex("a[99999999999]"); }, "stoi argument out of range", "a[99999999999]");
+}
+
+// As the x86 truncating conversions: toward zero, low bits kept; out of range, infinite or NaN
+// give the "integer indefinite" value, whose low bits are 0.
+TEST_F(ValueParsingTest, FloatsTruncateToIntegersForEveryFloat) {
+  constexpr float kInf = std::numeric_limits<float>::infinity();
+  const float kNaN = std::nanf("");
+  EXPECT_EQ(TruncateToUInt32(123.9f), 123u);
+  EXPECT_EQ(TruncateToUInt32(-1.5f), 4294967295u);
+  EXPECT_EQ(TruncateToUInt32(4294967296.0f), 0u);
+  EXPECT_EQ(TruncateToUInt32(-9223372036854775808.0f), 0u);
+  for (float fOut : {9223372036854775808.0f, 1e30f, -1e30f, kInf, -kInf, kNaN}) {
+    EXPECT_EQ(TruncateToUInt32(fOut), 0u) << fOut;
+    EXPECT_EQ(TruncateToUInt8(fOut), 0u) << fOut;
+  }
+  EXPECT_EQ(TruncateToUInt8(-1.0f), 255u);
+  EXPECT_EQ(TruncateToUInt8(256.0f), 0u);
+  EXPECT_EQ(TruncateToUInt8(2147483520.0f), 128u);  // the largest float below 2^31
+  EXPECT_EQ(TruncateToUInt8(2147483648.0f), 0u);
 }
 
 TEST_F(ValueParsingTest, FloatsAreWrittenWithSixDecimals) {

@@ -2,8 +2,11 @@
 // their order, the ship name parameter, and the outcome of the export.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "plugin/commands/ExportShipCommand.h"
 #include "ship/ShipTest.h"
+#include "support/RunCommand.h"
 
 namespace zorvane::test {
 namespace {
@@ -18,22 +21,7 @@ class ExportShipCommandTest : public ShipTest {
   }
 
   bool Run(const std::string& sParameter, game::TESObjectREFR* thisObj = nullptr) {
-    // The compiled parameter data the game hands the handler for a text parameter.
-    std::vector<uint8_t> theData(8 + sParameter.size(), 0);
-    theData[6] = static_cast<uint8_t>(sParameter.size());
-    std::copy(sParameter.begin(), sParameter.end(), theData.begin() + 8);
-    double fResult = 0;
-    uint32_t uOffset = 0;
-    return ExportShipCommand(nullptr, theData.data(), thisObj, nullptr, nullptr, nullptr, &fResult, &uOffset);
-  }
-
-  // A refused command prints its text, then logs its error line, and writes nothing.
-  void ExpectRefused(const std::string& sParameter, const std::string& sConsole, const std::string& sLog,
-                     game::TESObjectREFR* thisObj = nullptr) {
-    EXPECT_FALSE(Run(sParameter, thisObj));
-    EXPECT_EQ(GetTimeline(),
-              (std::vector<std::string>{"console: ExportShipRef: ERROR: " + sConsole, "error: " + sLog}));
-    EXPECT_TRUE(std::filesystem::is_empty(GetShipFolder()));
+    return RunCommand(&ExportShipCommand, sParameter, thisObj);
   }
 };
 
@@ -44,48 +32,43 @@ const std::string kAttempt =
     "info: attempting to export ShipRef [ADDR | FF000200 | 74 | 0|0x0 | Test Ship Base | {no_edid}] and Cell [ADDR | "
     "FF000100 | 73 | 0|0x0 | {unnamed} | {no_edid}] to file [.\\Data\\SFSE\\Plugins\\Spaceships\\";
 
-TEST_F(ExportShipCommandTest, ASelectedReferenceIsRefusedBeforeAnyOtherCheck) {
+// Every check fails at first; each is mended in turn, so each refusal shows only after the
+// ones before it passed. The ship name is read after every check of the ship: a blank one is
+// refused last.
+TEST_F(ExportShipCommandTest, RefusalsComeInTheirOrder) {
+  game::TESObjectREFR* theShipRef = theShip->thePlayer->theShipAboard;
   theShip->thePlayer->theShipAboard = nullptr;
-  ExpectRefused("My Ship",
-                "this command doesn't work while a reference is selected (Prid) or if called on a reference.",
-                "thisObj is not nullptr", theShip->theWorkshop);
-}
-
-TEST_F(ExportShipCommandTest, NoPlayerOrNoShip) {
-  theShip->thePlayer->theShipAboard = nullptr;
-  ExpectRefused("My Ship", "Player is not in the ship.", "ShipRef is nullptr");
-}
-
-TEST_F(ExportShipCommandTest, AShipWithoutBaseForm) {
-  theShip->theShipRef->theBase = nullptr;
-  ExpectRefused("My Ship", "ShipBase is nullptr.", "ShipBase is nullptr");
-}
-
-TEST_F(ExportShipCommandTest, ABaseFormOfAnotherType) {
-  theShip->theShipBase->uFormType = 36;
-  ExpectRefused("My Ship", "ShipBase is not BGSGenericBaseForm | FormType: 36",
-                "ShipBase is not BGSGenericBaseForm | FormType: 36");
-}
-
-TEST_F(ExportShipCommandTest, ThePlayerInNoCell) {
+  theShipRef->theBase = nullptr;
   theShip->thePlayer->theParentCell = nullptr;
-  ExpectRefused("My Ship", "ParentCell is nullptr", "ParentCell is nullptr");
-}
-
-TEST_F(ExportShipCommandTest, AMissingShipName) {
-  ExpectRefused(" \t  ", "no filename specified.", "Paramaters.size() < 1");
-}
-
-TEST_F(ExportShipCommandTest, AnExistingShipFileIsNeverOverwritten) {
-  WriteFileBytes(GetShipFolder() / "My Ship.txt", "kept\r\n");
-  EXPECT_FALSE(Run("My Ship"));
-  EXPECT_EQ(ReadFileBytes(GetShipFolder() / "My Ship.txt"), "kept\r\n");
-  EXPECT_EQ(
-      GetTimeline(),
-      (std::vector<std::string>{
-          "console: ExportShipRef: ERROR: file already exists at [.\\Data\\SFSE\\Plugins\\Spaceships\\My Ship.txt].",
-          "error: DoesFileExistEx returned true | [sFilePath: .\\Data\\SFSE\\Plugins\\Spaceships\\] [sFileName: "
-          "My Ship.txt]"}));
+  const std::vector<std::function<void()>> kMends = {
+      [&] { theShip->thePlayer->theShipAboard = theShipRef; },
+      [&] { theShipRef->theBase = theWorld->AddForm(0x00C0FFEE, 36, theShip->theMaster); },
+      [&] { theShipRef->theBase = theShip->theShipBase; },
+      [&] { theShip->thePlayer->theParentCell = theShip->theCell; },
+  };
+  EXPECT_FALSE(Run(" \t  ", theShip->theWorkshop));
+  for (const auto& Mend : kMends) {
+    EXPECT_FALSE(Run(" \t  "));
+    Mend();
+  }
+  EXPECT_FALSE(Run(" \t  "));
+  EXPECT_TRUE(std::filesystem::is_empty(GetShipFolder()));
+  EXPECT_EQ(GetTimeline(),
+            (std::vector<std::string>{
+                "console: ExportShipRef: ERROR: this command doesn't work while a reference is selected (Prid) or if "
+                "called on a reference.",
+                "error: thisObj is not nullptr",
+                "console: ExportShipRef: ERROR: Player is not in the ship.",
+                "error: ShipRef is nullptr",
+                "console: ExportShipRef: ERROR: ShipBase is nullptr.",
+                "error: ShipBase is nullptr",
+                "console: ExportShipRef: ERROR: ShipBase is not BGSGenericBaseForm | FormType: 36",
+                "error: ShipBase is not BGSGenericBaseForm | FormType: 36",
+                "console: ExportShipRef: ERROR: ParentCell is nullptr",
+                "error: ParentCell is nullptr",
+                "console: ExportShipRef: ERROR: no filename specified.",
+                "error: Paramaters.size() < 1",
+            }));
 }
 
 TEST_F(ExportShipCommandTest, ParameterWordsAreJoinedCutAt150AndNamesMeetingOneFileAreRefused) {

@@ -105,19 +105,9 @@ std::string JoinParameters(const std::vector<std::string>& theWords) {
 
 void PrintToConsole(std::string sText) { game::PrintConsoleLine(game::GetConsoleLog(), sText); }
 
-bool DoesFileExistEx(std::string sFolder, std::string sFileName) {
-  if (sFolder.empty() || sFileName.empty()) {
-    return false;
-  }
-  std::error_code theError;
-  if (!std::filesystem::exists(platform::ToFileSystemPath(sFolder), theError)) {
-    return false;
-  }
-  return std::filesystem::is_regular_file(platform::ToFileSystemPath(sFolder + sFileName), theError);
-}
-
-void RefuseShipCommand(const ShipCommand& theCommand, const std::string& sConsoleText, const std::string& sLogMessage) {
-  PrintToConsole(MakeConsoleText(theCommand, "ERROR", sConsoleText));
+void RefuseShipCommand(const ShipCommand& theCommand, const std::string& sConsoleText, const std::string& sLogMessage,
+                       const char* sLevel) {
+  PrintToConsole(MakeConsoleText(theCommand, sLevel, sConsoleText));
   LOG_ERROR_IN(theCommand.sFunction, sLogMessage);
 }
 

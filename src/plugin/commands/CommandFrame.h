@@ -64,15 +64,13 @@ std::string JoinParameters(const std::vector<std::string>& theWords);
 // One line on the game's console, shown unchanged; nothing when there is no console yet.
 void PrintToConsole(std::string sText);
 
-// True when both texts are non-empty, the folder exists and folder + name is a regular file.
-bool DoesFileExistEx(std::string sFolder, std::string sFileName);
-
 // The ship file named by the command's parameter; nothing (after the refusal was reported)
 // when the parameter holds no name.
 std::optional<ShipFilePath> ReadShipFilePath(const ShipCommand& theCommand, const uint8_t* theCompiledData);
 
-// Reports a failed check: the console text prefix + ": ERROR: " + `sConsoleText`, then the
-// error line `sLogMessage`.
-void RefuseShipCommand(const ShipCommand& theCommand, const std::string& sConsoleText, const std::string& sLogMessage);
+// Reports a failed check: the console text prefix + ": " + `sLevel` + ": " + `sConsoleText`,
+// then the error line `sLogMessage`.
+void RefuseShipCommand(const ShipCommand& theCommand, const std::string& sConsoleText, const std::string& sLogMessage,
+                       const char* sLevel = "ERROR");
 
 }  // namespace zorvane

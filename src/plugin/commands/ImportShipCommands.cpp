@@ -5,15 +5,6 @@
 namespace zorvane {
 namespace {
 
-const ShipCommand kImportShipLayout = {
-    "ImportShipLayoutCommand",
-    "ImportShipLayout",
-    "",
-    "",
-    "",
-    "",
-    "ship couldn't be imported. Please check the .log for details.",
-};
 const ShipCommand kImportShipInterior = {
     "ImportShipInteriorCommand",
     "ImportShipInterior",
@@ -24,18 +15,13 @@ const ShipCommand kImportShipInterior = {
     "ship couldn't be imported. Please check the .log for details.",
 };
 
-// Until the importers exist the commands check what every ship command checks, then refuse.
+// Until its importer exists the command checks what every ship command checks, then refuses.
 CommandOutcome RefuseUnavailableImport(const ShipCommand& theCommand) {
   RefuseShipCommand(theCommand, "this command is not available yet.", "not available yet");
   return CommandOutcome::kRefused;
 }
 
 }  // namespace
-
-bool ImportShipLayoutCommand(const game::CommandParam*, const uint8_t*, game::TESObjectREFR* thisObj,
-                             game::TESObjectREFR*, void*, void*, double*, uint32_t*) {
-  return RunShipCommand(kImportShipLayout, thisObj, [] { return RefuseUnavailableImport(kImportShipLayout); });
-}
 
 bool ImportShipInteriorCommand(const game::CommandParam*, const uint8_t*, game::TESObjectREFR* thisObj,
                                game::TESObjectREFR*, void*, void*, double*, uint32_t*) {

@@ -1,6 +1,7 @@
 #pragma once
-// The two import commands. Their entries are installed with ExportShip; until the importers
-// exist they check what every ship command checks and then refuse with a console error.
+// The two import commands: ImportShipLayout rebuilds the home ship's base form from a ship
+// file; ImportShipInterior, until its importer exists, checks what every ship command checks
+// and then refuses with a console error.
 
 #include "game/Commands.h"
 

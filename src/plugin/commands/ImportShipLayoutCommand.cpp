@@ -1,0 +1,95 @@
+#include "core/Log.h"
+#include "core/Settings.h"
+#include "forms/Helpers.h"
+#include "game/Game.h"
+#include "plugin/commands/CommandFrame.h"
+#include "plugin/commands/ImportShipCommands.h"
+#include "ship/ImportShipLayout.h"
+#include "ship/ShipFileName.h"
+
+namespace zorvane {
+namespace {
+
+const ShipCommand kImportShipLayout = {
+    "ImportShipLayoutCommand",
+    "ImportShipLayout",
+    "import finished with errors",
+    "ship layout couldn't be imported. It is recommended to exit the game and reload as partial ship data changes may "
+    "have been made. Please check the .log for details.",
+    "import finished",
+    "ship layout successfully imported. Please create a (manual) save game, exit, then reload this save. Once ingame, "
+    "modify the ship at a Ship Services Technician before flying it (any kind of modification will do). Fly it "
+    "manually first (i.e. not with Fast Travel).",
+    "ship layout couldn't be imported. Please check the .log for details.",
+};
+
+game::TESForm* FindKeyword(uint32_t uFormID) {
+  game::TESForm* theForm = game::LookupFormByID(uFormID);
+  return game::GetFormType(theForm) == game::kFormTypeKeyword ? theForm : nullptr;
+}
+
+CommandOutcome Refuse(const std::string& sConsoleText, const std::string& sLogMessage, const char* sLevel = "ERROR") {
+  RefuseShipCommand(kImportShipLayout, sConsoleText, sLogMessage, sLevel);
+  return CommandOutcome::kRefused;
+}
+
+// The home ship may be rewritten: modifiable, not a Starborn ship, built on a runtime-created
+// generic base form, and not the ship the player stands in.
+CommandOutcome ImportShipLayoutSteps(const uint8_t* theCompiledData) {
+  game::TESObjectREFR* theHomeShip = game::GetPlayerHomeShip();
+  if (theHomeShip == nullptr) return Refuse("Homeship ref is nullptr.", "Homeship is nullptr");
+  game::TESForm* theUnmodifiable = FindKeyword(game::kCannotBeModifiedShipKeywordID);
+  if (theUnmodifiable == nullptr) return Refuse("01.", "CannotBeModifiedShipKeyword is nullptr", "INTERNAL ERROR");
+  game::TESForm* theStarborn = FindKeyword(game::kShipTypeStarbornKeywordID);
+  if (theStarborn == nullptr) return Refuse("02.", "ShipTypeStarborn is nullptr", "INTERNAL ERROR");
+  if (game::HasKeyword(game::AsForm(theHomeShip), theUnmodifiable)) {
+    return Refuse("Homeship is not modifiable. Please select another ship as homeship.",
+                  "has CannotBeModifiedShipKeyword");
+  }
+  if (game::HasKeyword(game::AsForm(theHomeShip), theStarborn)) {
+    return Refuse("Homeship is a Starborn ship. Please select another ship as homeship.", "has ShipTypeStarborn");
+  }
+  game::TESForm* theBase = game::GetRefBaseForm(theHomeShip);
+  if (theBase == nullptr) return Refuse("Homeship base is nullptr.", "ShipBase is nullptr");
+  const uint8_t uFormType = game::GetFormType(theBase);
+  if (uFormType != game::kFormTypeGenericBaseForm) {
+    return Refuse("Homeship base is not BGSGenericBaseForm. | FormType: " + std::to_string(uFormType),
+                  "ShipBase is not BGSGenericBaseForm | FormType: " + std::to_string(uFormType));
+  }
+  if (!IsRuntimeCreatedForm(theBase)) {
+    return Refuse(
+        "Homeship base is not runtime created. Modify the Homeship at a Ship Services Technician first to allow "
+        "importing a ship layout to it (any kind of modification will do).",
+        "ShipBase is not runtime created");
+  }
+  game::TESObjectREFR* theShipAboard = game::GetShipAboard(game::GetPlayer());
+  if (theShipAboard != nullptr &&
+      game::GetFormID(game::AsForm(theShipAboard)) == game::GetFormID(game::AsForm(theHomeShip))) {
+    return Refuse("Player is currently in the Homeship.", "ShipRef == Homeship");
+  }
+  std::optional<ShipFilePath> thePath = ReadShipFilePath(kImportShipLayout, theCompiledData);
+  if (!thePath) return CommandOutcome::kRefused;
+  if (!DoesFileExistEx(thePath->sFolder, thePath->sFileName)) {
+    return Refuse("no file exists at [" + thePath->GetFullPath() + "]",
+                  "DoesFileExistEx returned false | [sFilePath: " + thePath->sFolder +
+                      "] [sFileName: " + thePath->sFileName + "]");
+  }
+  LOG_INFO_IN(kImportShipLayout.sFunction, "attempting to import ship layout from [sFilePath: " + thePath->sFolder +
+                                               "] [sFileName: " + thePath->sFileName + "] to ShipBase " +
+                                               GetFormDescription(theBase, true, true, true, true) + " of Homeship " +
+                                               GetReferenceDescription(theHomeShip));
+  PluginSettings theSettings = GetSettings();
+  return ImportShipLayoutToBaseOfRef(theHomeShip, thePath->sFolder, thePath->sFileName, &theSettings)
+             ? CommandOutcome::kDone
+             : CommandOutcome::kFailed;
+}
+
+}  // namespace
+
+bool ImportShipLayoutCommand(const game::CommandParam*, const uint8_t* theCompiledData, game::TESObjectREFR* thisObj,
+                             game::TESObjectREFR*, void*, void*, double*, uint32_t*) {
+  return RunShipCommand(kImportShipLayout, thisObj,
+                        [theCompiledData] { return ImportShipLayoutSteps(theCompiledData); });
+}
+
+}  // namespace zorvane

@@ -1,0 +1,19 @@
+#pragma once
+// The layout import: rebuilds the components of a ship's base form from a ship file.
+
+#include <string>
+
+#include "core/Settings.h"
+#include "game/Types.h"
+
+namespace zorvane {
+
+// Reads the whole file `sFilePath` + `sFileName` into a layout record set, line by line, and
+// only when every line passed its checks writes it into the base form of `theShipRef` and
+// gives the reference its display name. True when the record set was applied; false, with an
+// error line naming why, when the import ended before anything in the game changed.
+// `settings` is the command's copy of the settings (only Logging.bVerboseLogging is read).
+bool ImportShipLayoutToBaseOfRef(game::TESObjectREFR* theShipRef, std::string sFilePath, std::string sFileName,
+                                 const PluginSettings* settings);
+
+}  // namespace zorvane

@@ -1,0 +1,210 @@
+#include "ship/LayoutDispatch.h"
+
+#include "core/Guard.h"
+#include "core/Log.h"
+#include "forms/FormLookup.h"
+#include "game/Codes.h"
+#include "game/Forms.h"
+#include "ship/BaseFormComponents.h"
+#include "ship/LayoutLine.h"
+#include "ship/LayoutLists.h"
+
+namespace zorvane {
+namespace {
+
+using namespace layout;
+
+class GameFormSource final : public FormSource {
+ public:
+  game::TESForm* ResolveFormRef(const std::string& sLine) override { return GetFormFromFormRef(sLine); }
+  std::optional<uint8_t> GetFormType(game::TESForm* theForm) override { return game::GetFormType(theForm); }
+  game::TESForm* CastToBoundObject(game::TESForm* theForm) override { return game::CastToBoundObject(theForm); }
+};
+
+// --- The fourteen groups. ---
+
+bool HandleAddToInventory(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
+  if (!theLine.Has(keys::kAddToInventoryOnDestroyForm)) return true;
+  return ReadForm(theLine, theForms, {"form is nullptr | sLine: ", std::nullopt, nullptr, true}, theRecords.form);
+}
+
+bool HandleAnimationGraph(const Line& theLine, ShipLayoutRecords& theRecords, FormSource&) {
+  // An empty text is stored as it is: the export writes the game's text even when empty.
+  if (theLine.Has(keys::kRootAnimGraph)) theRecords.rootAnimGraph = GetValueText(theLine.sLine);
+  if (theLine.Has(keys::kRigFile)) theRecords.rigFile = GetValueText(theLine.sLine);
+  if (theLine.Has(keys::kAnimPath)) theRecords.animPath = GetValueText(theLine.sLine);
+  if (theLine.Has(keys::kResponseFile)) theRecords.responseFile = GetValueText(theLine.sLine);
+  return true;
+}
+
+const FormCheck kKeywordCheck = {"keywordform is nullptr | sLine: ", game::kFormTypeKeyword,
+                                 "keywordform is not BGSKeyword | sLine: "};
+
+bool HandleKeywords(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
+  if (!theLine.Has(std::string(keys::kKeywordForm) + "[")) return true;
+  game::TESForm* theKeyword = nullptr;
+  if (!ReadForm(theLine, theForms, kKeywordCheck, theKeyword)) return false;
+  theRecords.keywords.push_back(theKeyword);
+  return true;
+}
+
+bool HandleAttachParents(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
+  if (!theLine.Has(std::string(keys::kAttachParentArray) + "[")) return true;
+  game::TESForm* theKeyword = nullptr;
+  if (!ReadForm(theLine, theForms, kKeywordCheck, theKeyword)) return false;
+  theRecords.attachParentKeywords.push_back(theKeyword);
+  return true;
+}
+
+bool HandlePropertySheet(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
+  if (!theLine.Has(std::string(keys::kPropertySheet) + "[")) return true;
+  if (theLine.Has(".first")) {
+    // Entries follow the file's order; the bracket number is not read.
+    game::TESForm* theForm = nullptr;
+    if (!ReadForm(theLine, theForms, {"first is nullptr | sLine: "}, theForm)) return false;
+    theRecords.properties.push_back({theForm, nullptr, 0.0f});
+  } else if (theLine.Has(".second")) {
+    PropertyRecord* theEntry = FindEntryQuietly(theLine, theRecords.properties);
+    // A second form that resolves to nothing is dropped.
+    if (theEntry != nullptr) {
+      if (game::TESForm* theForm = theForms.ResolveFormRef(theLine.sLine)) theEntry->second = theForm;
+    }
+  } else if (theLine.Has(".third")) {
+    PropertyRecord* theEntry = FindEntryQuietly(theLine, theRecords.properties);
+    if (theEntry != nullptr && !ReadNumber(theLine, GetFloat, theEntry->third)) return false;
+  }
+  return true;
+}
+
+bool HandleAIActor(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
+  if (!theLine.Has(keys::kSpaceshipAIActor)) return true;
+  return ReadForm(theLine, theForms,
+                  {"actorform is nullptr | sLine: ", game::kFormTypeNPC, "actorform is not TESNPC | sLine: "},
+                  theRecords.actor);
+}
+
+bool HandleVoiceType(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
+  if (!theLine.Has(keys::kLinkedVoiceType)) return true;
+  return ReadForm(
+      theLine, theForms,
+      {"voicetypeform is nullptr | sLine: ", game::kFormTypeVoiceType, "voicetypeform is not BGSVoiceType | sLine: "},
+      theRecords.voice);
+}
+
+bool HandleWeaponBindings(const Line& theLine, ShipLayoutRecords& theRecords, FormSource&) {
+  if (theLine.Has(keys::kWeaponSlot1)) return ReadNumber(theLine, GetUInt32, theRecords.weaponSlot1);
+  if (theLine.Has(keys::kWeaponSlot2)) return ReadNumber(theLine, GetUInt32, theRecords.weaponSlot2);
+  if (theLine.Has(keys::kWeaponSlot3)) return ReadNumber(theLine, GetUInt32, theRecords.weaponSlot3);
+  return true;
+}
+
+bool HandleStoredTraversals(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
+  if (theLine.Has(std::string(keys::kTraversals1) + "[")) {
+    return HandleFirstList(theLine, theRecords.traversals1, theForms);
+  }
+  if (theLine.Has(std::string(keys::kTraversals2) + "[")) {
+    return HandleSecondList(theLine, theRecords.traversals2, theForms);
+  }
+  return true;
+}
+
+bool HandleBlueprint(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
+  if (!theLine.Has("Blueprint.")) return true;
+  if (theLine.Has(keys::kBlueprintUnk08)) {
+    // An empty text is passed over.
+    return GetValueText(theLine.sLine).empty() || ReadNumber(theLine, GetUInt64, theRecords.unk08);
+  }
+  if (theLine.Has(keys::kBlueprintUnk10)) {
+    const std::string sText = GetValueText(theLine.sLine);
+    if (!sText.empty()) theRecords.unk10 = sText;
+    return true;
+  }
+  if (theLine.Has(".data[")) return HandleBlueprintData(theLine, theRecords.data, theForms);
+  return true;
+}
+
+bool HandleContainer(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
+  if (!theLine.Has(std::string(keys::kContainer) + "[")) return true;
+  if (theLine.Has(".count")) {
+    int32_t iCount = 0;
+    if (!ReadNumber(theLine, GetInt32, iCount)) return false;
+    ContainerRecord* theEntry = FindEntry(theLine, theRecords.containers, true);
+    if (theEntry == nullptr) return false;
+    theEntry->count = iCount;
+  } else if (theLine.Has(".obj")) {
+    game::TESForm* theForm = nullptr;
+    if (!ReadForm(theLine, theForms, {"form is false | sLine: ", std::nullopt, nullptr, true}, theForm)) return false;
+    ContainerRecord* theEntry = FindEntry(theLine, theRecords.containers);
+    if (theEntry == nullptr) return false;
+    theEntry->obj = theForm;
+  }
+  return true;
+}
+
+bool HandleDisplayName(const Line& theLine, ShipLayoutRecords& theRecords, FormSource&) {
+  if (!theLine.Has(std::string(keys::kDisplayName) + " |")) return true;
+  const std::string sText = GetValueText(theLine.sLine);
+  if (sText.empty()) {
+    LOG_WARNING_IN(kImportLayoutFunction, "sText is empty | sLine: " + theLine.sLine);
+  } else {
+    theRecords.DisplayName = sText;
+  }
+  return true;
+}
+
+bool HandleFullName(const Line& theLine, ShipLayoutRecords& theRecords, FormSource&) {
+  if (theLine.Has(keys::kFullName)) theRecords.fullName = GetValueText(theLine.sLine);
+  return true;
+}
+
+bool HandleModel(const Line& theLine, ShipLayoutRecords& theRecords, FormSource&) {
+  if (theLine.Has(keys::kModel)) theRecords.model = GetValueText(theLine.sLine);
+  return true;
+}
+
+struct Group {
+  const char* sName;
+  bool (*Handle)(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms);
+};
+
+const Group kGroups[] = {
+    {"BGSAddToInventoryOnDestroy", &HandleAddToInventory},
+    {"BGSAnimationGraphComponent", &HandleAnimationGraph},
+    {"BGSKeywordForm", &HandleKeywords},
+    {"BGSAttachParentArray", &HandleAttachParents},
+    {"BGSPropertySheet", &HandlePropertySheet},
+    {"BGSSpaceshipAIActor", &HandleAIActor},
+    {"BGSLinkedVoiceType", &HandleVoiceType},
+    {"BGSSpaceshipWeaponBinding", &HandleWeaponBindings},
+    {"BGSStoredTraversalData", &HandleStoredTraversals},
+    {"Blueprint", &HandleBlueprint},
+    {"TESContainer", &HandleContainer},
+    {"DisplayName", &HandleDisplayName},
+    {"TESFullName", &HandleFullName},
+    {"TESModel", &HandleModel},
+};
+
+}  // namespace
+
+FormSource& GetGameFormSource() {
+  static GameFormSource theSource;
+  return theSource;
+}
+
+bool DispatchLayoutLine(const std::string& sLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
+  // The header's first line holds the ship's name, the player's own text: whatever it says, it
+  // names no field.
+  if (sLine.rfind(kShipHeaderStart, 0) == 0) return true;
+  const Line theLine(sLine);
+  for (const Group& theGroup : kGroups) {
+    bool bPassed = true;
+    RunGuarded(
+        kImportLayoutFunction,
+        [&](const char*) { return std::string("exception while parsing ") + theGroup.sName + " | sLine: " + sLine; },
+        [&] { bPassed = theGroup.Handle(theLine, theRecords, theForms); });
+    if (!bPassed) return false;
+  }
+  return true;
+}
+
+}  // namespace zorvane

@@ -1,0 +1,83 @@
+#pragma once
+// Reading one layout line: its key part, its values and its indices, each with the failed
+// check it can give (one error line naming the problem and the line; the import then ends).
+// Shared by the dispatch groups of the layout import.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "forms/ValueParsing.h"
+#include "game/Types.h"
+#include "ship/LayoutDispatch.h"
+
+namespace zorvane::layout {
+
+// One line as the dispatch reads it. Keys count only in the key part, the text up to and
+// including the first bar (the whole line without one), so a name or path in the value can
+// never pass for a key; the indices are read from the key part too. Values are read from the
+// whole line.
+struct Line {
+  explicit Line(const std::string& sLine) : sLine(sLine), sKeyPart(sLine.substr(0, sLine.find('|') + 1)) {
+    if (sLine.find('|') == std::string::npos) sKeyPart = sLine;
+  }
+  bool Has(std::string_view sKey) const { return sKeyPart.find(sKey) != std::string::npos; }
+
+  const std::string& sLine;
+  std::string sKeyPart;
+};
+
+// A failed check: its one error line, `sMessage` followed by the line. Always false.
+bool Fail(const std::string& sMessage, const Line& theLine);
+
+// --- Value readers: false after a failed check. ---
+
+struct FormCheck {
+  const char* sNullMessage;
+  std::optional<uint8_t> uType = std::nullopt;  // the type code the form must have
+  const char* sTypeMessage = nullptr;
+  bool bBound = false;  // cast to a bound object
+};
+
+bool ReadForm(const Line& theLine, FormSource& theForms, const FormCheck& theCheck, game::TESForm*& theForm);
+
+template <typename T>
+bool ReadNumber(const Line& theLine, bool (*GetValue)(std::string, T&), T& theValue) {
+  return GetValue(theLine.sLine, theValue) || Fail("bGot is false | sLine: ", theLine);
+}
+
+// Whole-number fields the file writes as floats: a whole number is taken exactly (through a
+// float, 4294967295 would come back as 0); any other value is read as a float and truncated
+// as the x86 conversion does.
+bool ReadFloatAsUInt32(const Line& theLine, uint32_t& uValue);
+bool ReadFloatAsUInt8(const Line& theLine, uint8_t& uValue);
+
+// --- Index checks. ---
+
+std::string IndexError(int32_t iIndex, std::size_t uSize);
+
+// The index of the key part's first bracket pair, checked against the list (null after the
+// failed check); with `bCreate` an index equal to the list's size first appends a new zero
+// entry.
+template <typename T>
+T* FindEntry(const Line& theLine, std::vector<T>& theList, bool bCreate = false) {
+  const int32_t iIndex = GetIndex(theLine.sKeyPart);
+  if (bCreate && iIndex >= 0 && static_cast<std::size_t>(iIndex) == theList.size()) theList.push_back(T{});
+  if (iIndex < 0 || static_cast<std::size_t>(iIndex) >= theList.size()) {
+    Fail(IndexError(iIndex, theList.size()), theLine);
+    return nullptr;
+  }
+  return &theList[static_cast<std::size_t>(iIndex)];
+}
+
+// The same, but an index out of range ends the handling of the line without a message.
+template <typename T>
+T* FindEntryQuietly(const Line& theLine, std::vector<T>& theList) {
+  const int32_t iIndex = GetIndex(theLine.sKeyPart);
+  return iIndex >= 0 && static_cast<std::size_t>(iIndex) < theList.size() ? &theList[static_cast<std::size_t>(iIndex)]
+                                                                          : nullptr;
+}
+
+}  // namespace zorvane::layout

@@ -1,0 +1,22 @@
+#pragma once
+// The layout lines of the lists whose entries have many fields: the two stored traversal
+// lists and the blueprint's module placements. Each handler reads one line into its list,
+// false after a failed check.
+
+#include <vector>
+
+#include "ship/LayoutLine.h"
+#include "ship/LayoutRecords.h"
+
+namespace zorvane::layout {
+
+// A line of "BGSStoredTraversalData.traversals1[": each key but the first checks the index
+// before the value.
+bool HandleFirstList(const Line& theLine, std::vector<StoredTraversal>& theList, FormSource& theForms);
+// A line of "BGSStoredTraversalData.traversals2[": a group's own field or a field of an entry
+// of the group; every key reads its value first.
+bool HandleSecondList(const Line& theLine, std::vector<StoredTraversalGroup>& theGroups, FormSource& theForms);
+// A line of "Blueprint." with ".data[": every key reads its value first, then the index.
+bool HandleBlueprintData(const Line& theLine, std::vector<BlueprintDataEntry>& theList, FormSource& theForms);
+
+}  // namespace zorvane::layout

@@ -1,0 +1,56 @@
+#pragma once
+// The layout record set: what the lines of a ship file say about the components of a ship's
+// base form, parsed before anything in the game changes. Element records have the game's own
+// element layouts (game/Components.h), so the application copies them whole; texts are kept
+// as texts and made into the game's interned strings only when they are applied.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/Components.h"
+
+namespace zorvane {
+
+using PropertyRecord = game::PropertyEntry;
+using StoredTraversal = game::TraversalEntry;
+using BlueprintDataEntry = game::BlueprintModule;
+
+// A group of the second traversal list: its entries, and its own fields (unk14 to unk24) in
+// the game's group layout, whose entry array stays empty here and unk10 zero.
+struct StoredTraversalGroup {
+  std::vector<StoredTraversal> traversals;
+  game::TraversalGroup theFields = {};
+};
+
+struct ContainerRecord {
+  int32_t count = 0;
+  game::TESForm* obj = nullptr;
+};
+
+struct ShipLayoutRecords {
+  game::TESForm* form = nullptr;  // add to inventory on destroy, a bound object
+  std::string rootAnimGraph;
+  std::string rigFile;
+  std::string animPath;
+  std::string responseFile;
+  std::vector<game::TESForm*> keywords;
+  std::vector<game::TESForm*> attachParentKeywords;
+  std::vector<PropertyRecord> properties;
+  game::TESForm* actor = nullptr;
+  game::TESForm* voice = nullptr;
+  uint32_t weaponSlot1 = 0;
+  uint32_t weaponSlot2 = 0;
+  uint32_t weaponSlot3 = 0;
+  std::vector<StoredTraversal> traversals1;
+  std::vector<StoredTraversalGroup> traversals2;
+  uint64_t unk08 = 0;
+  std::string unk10;
+  std::vector<BlueprintDataEntry> data;
+  std::vector<ContainerRecord> containers;
+  std::string fullName;
+  std::string DisplayName;
+  std::string model;
+};
+
+}  // namespace zorvane

@@ -1,0 +1,163 @@
+// The layout import's own behaviour: failed checks change nothing, raised errors are logged
+// and passed, every byte of the file is read, and a file that cannot be used says why.
+#include "ship/ImportLayoutTest.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/FileFaults.h"
+
+namespace zorvane::test {
+namespace {
+
+struct FailedCheck {
+  std::vector<std::string> theLines;  // the last one fails
+  std::vector<std::string> theMessages;
+};
+
+// Each file starts with lines that would change the ship, so a change would show.
+TEST_F(ImportLayoutTest, EveryFailedCheckEndsTheImportWithItsMessageAndChangesNothing) {
+  const std::vector<FailedCheck> kCases = {
+      {{"BGSKeywordForm[0] |050001|Starfield.esm"},
+       {"keywordform is not BGSKeyword | sLine: BGSKeywordForm[0] |050001|Starfield.esm"}},
+      {{"BGSAddToInventoryOnDestroy.form |01|Missing.esm"},
+       {"this HexFormID's length < 6. Extended to 5. Result: 00001", "no TESFile could be found with name: Missing.esm",
+        "no PluginFile could be found with the name [Missing.esm]. Returning nullptr.",
+        "form is nullptr | sLine: BGSAddToInventoryOnDestroy.form |01|Missing.esm"}},
+      {{"TESContainer[0].obj |030001|Starfield.esm"},
+       {"boundObject is nullptr | sLine: TESContainer[0].obj |030001|Starfield.esm"}},
+      {{"TESContainer[0].obj |080001|Starfield.esm"},
+       {"index error | index: 0 | size: 0 | sLine: TESContainer[0].obj |080001|Starfield.esm"}},
+      {{"BGSSpaceshipAIActor.actor |040010|Starfield.esm"},
+       {"actorform is not TESNPC | sLine: BGSSpaceshipAIActor.actor |040010|Starfield.esm"}},
+      {{"BGSLinkedVoiceType.voice |040001|Starfield.esm"},
+       {"voicetypeform is not BGSVoiceType | sLine: BGSLinkedVoiceType.voice |040001|Starfield.esm"}},
+      {{"BGSSpaceshipWeaponBinding.weaponSlot2 |"}, {"bGot is false | sLine: BGSSpaceshipWeaponBinding.weaponSlot2 |"}},
+      {{"BGSStoredTraversalData.traversals1[0].unk00 |1.0", "BGSStoredTraversalData.traversals1[1].unk04 |x"},
+       {"index error | index: 1 | size: 1 | sLine: BGSStoredTraversalData.traversals1[1].unk04 |x"}},
+      {{"BGSStoredTraversalData.traversals1[0].unk00 |1.0",
+        "BGSStoredTraversalData.traversals1[0].traversal |030001|Starfield.esm"},
+       {"traversalform is not BGSTraversal | sLine: BGSStoredTraversalData.traversals1[0].traversal "
+        "|030001|Starfield.esm"}},
+      {{"BGSStoredTraversalData.traversals2[0].traversals[1].unk00 |1.0"},
+       {"index error | index: 0 | index2: 1 | size: 1 | size2: 0 | sLine: "
+        "BGSStoredTraversalData.traversals2[0].traversals[1].unk00 |1.0"}},
+      {{"BGSStoredTraversalData.traversals2[1].unk14 |1.0"},
+       {"index error | index: 1 | size: 0 | sLine: BGSStoredTraversalData.traversals2[1].unk14 |1.0"}},
+      {{"Blueprint.data[0].fPosY |1.0"}, {"index error | index: 0 | size: 0 | sLine: Blueprint.data[0].fPosY |1.0"}},
+      {{"Blueprint.data[0].fPosX |1.0", "Blueprint.data[0].item |030001|Starfield.esm"},
+       {"form is not BGSGenericBaseForm | sLine: Blueprint.data[0].item |030001|Starfield.esm"}},
+      {{"Blueprint.data[0].fPosX |1.0", "Blueprint.data[0].unk48_98 |"},
+       {"sText is empty | sLine: Blueprint.data[0].unk48_98 |"}},
+      {{"BGSPropertySheet[0].first |050001|Starfield.esm", "BGSPropertySheet[0].third |"},
+       {"bGot is false | sLine: BGSPropertySheet[0].third |"}},
+  };
+  const nlohmann::json theWorldBefore = sim::DumpWorld(*theWorld);
+  const std::map<void*, std::size_t> theBlocksBefore = theWorld->theHeap.GetLiveBlocks();
+  for (const FailedCheck& theCase : kCases) {
+    std::filesystem::remove(GetLogFile());
+    OpenLog();
+    std::vector<std::string> theLines = {"DisplayName |Changed", "TESModel.model |Changed.nif",
+                                         "BGSKeywordForm[0] |030001|Starfield.esm"};
+    theLines.insert(theLines.end(), theCase.theLines.begin(), theCase.theLines.end());
+    EXPECT_FALSE(ImportLines(theLines));
+    std::vector<std::string> theMessages = ReadLogMessages();
+    theMessages.erase(theMessages.begin());  // the log's first line
+    EXPECT_EQ(theMessages, theCase.theMessages);
+    EXPECT_EQ(sim::DumpWorld(*theWorld), theWorldBefore) << theCase.theLines.back();
+    EXPECT_EQ(theWorld->theHeap.GetLiveBlocks(), theBlocksBefore) << theCase.theLines.back();
+  }
+}
+
+// A conversion error inside a group is logged with the group and the line, the field keeps
+// what it had, and the other groups and lines go on. The same for a step that fails while
+// it writes into the game.
+TEST_F(ImportLayoutTest, RaisedErrorsAreLoggedWithTheirGroupAndTheImportGoesOn) {
+  theWorld->FailOperation("HeapAllocate");
+  EXPECT_TRUE(ImportLines({"Blueprint.data[0].fPosX |1.5", "Blueprint.data[0].fPosY |abc",
+                           "BGSPropertySheet[0].first |050001|Starfield.esm", "BGSPropertySheet[0].third |abc",
+                           "BGSKeywordForm[0] |030001|Starfield.esm", "TESModel.model |Raised.nif"}));
+  EXPECT_EQ(GetTimeline(),
+            (std::vector<std::string>{
+                "error: exception while parsing Blueprint | sLine: Blueprint.data[0].fPosY |abc",
+                "error: exception while parsing BGSPropertySheet | sLine: BGSPropertySheet[0].third |abc",
+                "error: exception while importing BGSKeywordForm"}));
+  const nlohmann::json theComponents = GetHomeComponents();
+  EXPECT_EQ(theComponents["BGSKeywordForm_Component"]["keywords"], nlohmann::json::array({"0x00030002"}));
+  const nlohmann::json& theModule = theComponents["Blueprint_Component"]["data"][0];
+  EXPECT_EQ(theModule["fPosX"], 1.5);
+  EXPECT_EQ(theModule["fPosY"], 0.0);
+  EXPECT_EQ(theComponents["BGSPropertySheet_Component"]["properties"],
+            nlohmann::json::parse(R"([{"first": "0x00050001", "second": null, "third": 0.0},
+                                      {"first": "0x000C55B1", "second": null, "third": 1.0}])"));
+  EXPECT_EQ(theComponents["TESModel_Component"]["model"], "Raised.nif");
+}
+
+// Whole numbers are taken exactly, where a float would lose them; other values are truncated
+// as the x86 conversion does, for every float.
+TEST_F(ImportLayoutTest, FloatFieldsOfWholeNumbersKeepEveryDigit) {
+  EXPECT_TRUE(ImportLines(
+      {"Blueprint.data[0].fPosX |0", "Blueprint.data[0].partID |16777217", "Blueprint.data[0].unk44 |4294967295",
+       "Blueprint.data[0].unk40 |1e30", "Blueprint.data[0].unk38 |-1", "Blueprint.data[0].unk39 |-1.5",
+       "Blueprint.data[0].unk3A |256", "Blueprint.data[0].unk3B |2.9e9", "Blueprint.data[0].unk3C |123.9"}));
+  const nlohmann::json theModule = GetHomeComponents()["Blueprint_Component"]["data"][0];
+  EXPECT_EQ(theModule["partID"], 16777217);
+  EXPECT_EQ(theModule["unk44"], 4294967295u);
+  EXPECT_EQ(theModule["unk40"], 0);
+  EXPECT_EQ(theModule["unk38"], 255);
+  EXPECT_EQ(theModule["unk39"], 255);
+  EXPECT_EQ(theModule["unk3A"], 0);
+  EXPECT_EQ(theModule["unk3B"], 0);
+  EXPECT_EQ(theModule["unk3C"], 123);
+}
+
+// Lines are counted from 0, empty ones included; one CR before a LF ends a line with it; a
+// 0x1A byte is text; a last line without a line feed counts.
+TEST_F(ImportLayoutTest, EveryByteOfTheFileIsRead) {
+  theSettings.Logging.bVerboseLogging = true;
+  WriteFileBytes(GetShipFolder() / "Bytes.txt",
+                 "\r\n\nDisplayName |Name \x1A more\r\nTESFullName.fullName |Full\nTESModel.model |Last.nif");
+  EXPECT_TRUE(Import("Bytes.txt"));
+  EXPECT_EQ(GetTimeline(),
+            (std::vector<std::string>{
+                "warning: (0) empty line", "warning: (1) empty line", "info: (2)   [DisplayName |Name \x1A more]",
+                "info: (3)   [TESFullName.fullName |Full]", "info: (4)   [TESModel.model |Last.nif]"}));
+  EXPECT_EQ(GetDumped("0xFF000C00")["extra"][0]["string"], "Name \x1A more");
+  EXPECT_EQ(GetHomeComponents()["TESFullName_Component"]["fullName"], "Full");
+  EXPECT_EQ(GetHomeComponents()["TESModel_Component"]["model"], "Last.nif");
+}
+
+TEST_F(ImportLayoutTest, AFileThatCannotBeUsedSaysWhy) {
+  const nlohmann::json theWorldBefore = sim::DumpWorld(*theWorld);
+  const std::string sFolder = kShipFolder;
+  EXPECT_FALSE(Import("Missing.txt"));
+  WriteFileBytes(GetShipFolder() / "Locked.txt", "TESModel.model |Locked.nif\r\n");
+  platform::SetFileFaultHook([](platform::FileOperation eOperation, const std::filesystem::path&) {
+    return eOperation == platform::FileOperation::kOpen ? std::make_error_code(std::errc::permission_denied)
+                                                        : std::error_code();
+  });
+  EXPECT_FALSE(Import("Locked.txt"));
+  platform::SetFileFaultHook([](platform::FileOperation eOperation, const std::filesystem::path&) {
+    return eOperation == platform::FileOperation::kRead ? std::make_error_code(std::errc::io_error) : std::error_code();
+  });
+  EXPECT_FALSE(Import("Locked.txt"));
+  platform::SetFileFaultHook({});
+  game::TESForm* theBase = theHome->theBase;
+  theHome->theBase = theWorld->FindForm(0x00030001);
+  EXPECT_FALSE(Import("Locked.txt"));
+  theHome->theBase = theWorld->FindForm(0x00080001);
+  EXPECT_FALSE(Import("Locked.txt"));
+  theHome->theBase = theBase;
+  EXPECT_FALSE(ImportShipLayoutToBaseOfRef(nullptr, sFolder, "Locked.txt", &theSettings));
+
+  EXPECT_EQ(GetTimeline(),
+            (std::vector<std::string>{
+                "error: no file exists at [" + sFolder + "Missing.txt]",
+                "error: the ship file [" + sFolder + "Locked.txt] must be writable to be imported: Permission denied",
+                "error: the ship file [" + sFolder + "Locked.txt] cannot be read: Input/output error",
+                "error: ShipBase is nullptr or not a bound object",
+                "error: ShipBase is not BGSGenericBaseForm | FormType: 40", "error: theShipRef is nullptr"}));
+  EXPECT_EQ(sim::DumpWorld(*theWorld), theWorldBefore);
+}
+
+}  // namespace
+}  // namespace zorvane::test

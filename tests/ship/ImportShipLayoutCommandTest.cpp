@@ -1,0 +1,120 @@
+// The ImportShipLayout command: its refusals in their order, each with its console text and
+// log line, and the outcome of the import.
+#include <gtest/gtest.h>
+
+#include "plugin/commands/ImportShipCommands.h"
+#include "ship/ImportLayoutTest.h"
+#include "support/RunCommand.h"
+
+namespace zorvane::test {
+namespace {
+
+class ImportShipLayoutCommandTest : public ImportLayoutTest {
+ protected:
+  void SetUp() override {
+    ImportLayoutTest::SetUp();
+    PluginSettings theSettings;
+    theSettings.Misc.bAlwaysReloadSettingsOnCommand = false;
+    SetSettingsForTest(theSettings);
+  }
+
+  bool Run(const std::string& sParameter, game::TESObjectREFR* thisObj = nullptr) {
+    return RunCommand(&ImportShipLayoutCommand, sParameter, thisObj);
+  }
+};
+
+// Every check fails at first; each is mended in turn, so each refusal shows only after the
+// ones before it passed.
+TEST_F(ImportShipLayoutCommandTest, RefusalsComeInTheirOrder) {
+  game::TESForm* theUnmodifiable = theWorld->FindForm(game::kCannotBeModifiedShipKeywordID);
+  game::TESForm* theStarborn = theWorld->FindForm(game::kShipTypeStarbornKeywordID);
+  game::TESForm* theHomeBase = theHome->theBase;
+  theWorld->thePlayerHomeShip = nullptr;
+  theUnmodifiable->uFormType = 5;
+  theStarborn->uFormType = 5;
+  theHome->theKeywords = {theUnmodifiable, theStarborn};
+  theHome->theBase = nullptr;
+  game::TESObjectREFR* thePlayer = theWorld->thePlayer;
+  game::TESObjectREFR* theKestrel = thePlayer->theShipAboard;
+  thePlayer->theShipAboard = theHome;
+
+  // The ship name is read only after every check of the home ship: a blank one is refused last.
+  const std::vector<std::function<void()>> kMends = {
+      [&] { theWorld->thePlayerHomeShip = theHome; },
+      [&] { theUnmodifiable->uFormType = game::kFormTypeKeyword; },
+      [&] { theStarborn->uFormType = game::kFormTypeKeyword; },
+      [&] { theHome->theKeywords = {theStarborn}; },
+      [&] { theHome->theKeywords.clear(); },
+      [&] { theHome->theBase = theWorld->FindForm(0x00040001); },
+      [&] { theHome->theBase = theWorld->FindForm(0x00100A00); },
+      [&] { theHome->theBase = theHomeBase; },
+      [&] { thePlayer->theShipAboard = theKestrel; },
+  };
+  EXPECT_FALSE(Run(" ", theKestrel));
+  for (const auto& Mend : kMends) {
+    EXPECT_FALSE(Run(" "));
+    Mend();
+  }
+  EXPECT_FALSE(Run(" "));
+  EXPECT_FALSE(Run("Kestrel"));
+  const std::string sFolder = ".\\Data\\SFSE\\Plugins\\Spaceships\\";
+  EXPECT_EQ(
+      GetTimeline(),
+      (std::vector<std::string>{
+          "console: ImportShipLayout: ERROR: this command doesn't work while a reference is selected (Prid) or if "
+          "called on a reference.",
+          "error: thisObj is not nullptr",
+          "console: ImportShipLayout: ERROR: Homeship ref is nullptr.",
+          "error: Homeship is nullptr",
+          "console: ImportShipLayout: INTERNAL ERROR: 01.",
+          "error: CannotBeModifiedShipKeyword is nullptr",
+          "console: ImportShipLayout: INTERNAL ERROR: 02.",
+          "error: ShipTypeStarborn is nullptr",
+          "console: ImportShipLayout: ERROR: Homeship is not modifiable. Please select another ship as homeship.",
+          "error: has CannotBeModifiedShipKeyword",
+          "console: ImportShipLayout: ERROR: Homeship is a Starborn ship. Please select another ship as homeship.",
+          "error: has ShipTypeStarborn",
+          "console: ImportShipLayout: ERROR: Homeship base is nullptr.",
+          "error: ShipBase is nullptr",
+          "console: ImportShipLayout: ERROR: Homeship base is not BGSGenericBaseForm. | FormType: 50",
+          "error: ShipBase is not BGSGenericBaseForm | FormType: 50",
+          "console: ImportShipLayout: ERROR: Homeship base is not runtime created. Modify the Homeship at a Ship "
+          "Services Technician first to allow importing a ship layout to it (any kind of modification will do).",
+          "error: ShipBase is not runtime created",
+          "console: ImportShipLayout: ERROR: Player is currently in the Homeship.",
+          "error: ShipRef == Homeship",
+          "console: ImportShipLayout: ERROR: no filename specified.",
+          "error: Paramaters.size() < 1",
+          "console: ImportShipLayout: ERROR: no file exists at [" + sFolder + "Kestrel.txt]",
+          "error: DoesFileExistEx returned false | [sFilePath: " + sFolder + "] [sFileName: Kestrel.txt]",
+      }));
+}
+
+TEST_F(ImportShipLayoutCommandTest, AnImportThatEndsAndOneThatIsApplied) {
+  WriteFileBytes(GetShipFolder() / "Bad.txt", "TESModel.model |\r\nBlueprint.data[3].fPosY |1\r\n");
+  WriteFileBytes(GetShipFolder() / "Good.txt", "TESModel.model |Good.nif\r\n");
+  EXPECT_FALSE(Run("Bad"));
+  EXPECT_TRUE(Run("Good"));
+  const std::string sAttempt =
+      "info: attempting to import ship layout from [sFilePath: .\\Data\\SFSE\\Plugins\\Spaceships\\] [sFileName: ";
+  const std::string sShips =
+      "] to ShipBase [ADDR | FF000B00 | 65 | 0|0x0 | Frontier | {no_edid}] of Homeship [ADDR | FF000C00 | 74 | "
+      "0|0x0 | Frontier | {no_edid}]";
+  EXPECT_EQ(GetTimeline(),
+            (std::vector<std::string>{
+                sAttempt + "Bad.txt" + sShips,
+                "error: index error | index: 3 | size: 0 | sLine: Blueprint.data[3].fPosY |1",
+                "error: import finished with errors",
+                "console: ImportShipLayout: ERROR: ship layout couldn't be imported. It is recommended to exit the "
+                "game and reload as partial ship data changes may have been made. Please check the .log for details.",
+                sAttempt + "Good.txt" + sShips,
+                "info: import finished",
+                "console: ImportShipLayout: INFO: ship layout successfully imported. Please create a (manual) save "
+                "game, exit, then reload this save. Once ingame, modify the ship at a Ship Services Technician before "
+                "flying it (any kind of modification will do). Fly it manually first (i.e. not with Fast Travel).",
+            }));
+  EXPECT_EQ(GetHomeComponents()["TESModel_Component"]["model"], "Good.nif");
+}
+
+}  // namespace
+}  // namespace zorvane::test
