@@ -80,6 +80,7 @@ void Console::MovePlayer(const std::string& sArguments) {
   theCell->theRefs.push_back(thePlayer);
   thePlayer->theParentCell = theCell;
   thePlayer->theShipAboard = theCell->theShip;
+  theWorld->theCellManager.theCurrentCell = theCell;
   Print("coc: the player is in cell " + FormatHex(theCell->uFormID) +
         (theCell->theShip != nullptr ? ", aboard ship " + FormatHex(theCell->theShip->uFormID) + "." : "."));
 }
@@ -171,8 +172,10 @@ void Console::RunGameCommand(const std::string& sName, const std::string& sRest)
   uint32_t uOpcodeOffset = 0;
   theEntry->theExecute(theEntry->theParams, theData.data(), thisObj, nullptr, nullptr, nullptr, &dResult,
                        &uOpcodeOffset);
-  // The game runs on: a lock a command left held would stop it at its next use.
+  // The game runs on: a lock a command left held would stop it at its next use, and a request
+  // it kept is lost memory.
   theWorld->CheckLocksReleased(sName);
+  theWorld->CheckRequestsReleased(sName);
 }
 
 }  // namespace sim

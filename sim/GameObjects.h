@@ -60,6 +60,11 @@ struct TESForm {
 
 struct TESObjectCELL;
 
+// The form IDs of the cells the game relates to a reference (its cell-list query).
+struct CellIDList {
+  std::vector<uint32_t> theIDs;
+};
+
 struct TESObjectREFR : TESForm {
   TESForm* theBase = nullptr;
   TESObjectCELL* theParentCell = nullptr;
@@ -69,15 +74,45 @@ struct TESObjectREFR : TESForm {
   std::unique_ptr<ExtraDataList> theExtra;                    // null: no extra data at all
   std::vector<std::pair<TESForm*, TESObjectREFR*>> theLinks;  // linked references by keyword
   TESObjectREFR* theShipAboard = nullptr;                     // for actors
+  std::unique_ptr<CellIDList> theCellList;                    // null: the query answers nothing
   // A removed reference has left its cell's list but stays in memory, as the game keeps it
   // until nothing refers to it any more.
   bool bRemoved = false;
 };
 
+struct TESWorldSpace;
+
 struct TESObjectCELL : TESForm {
   bool bInterior = true;
-  std::vector<TESObjectREFR*> theRefs;  // entries may be null
-  TESObjectREFR* theShip = nullptr;     // the ship whose interior this cell is, if any
+  std::vector<TESObjectREFR*> theRefs;     // entries may be null
+  TESObjectREFR* theShip = nullptr;        // the ship whose interior this cell is, if any
+  TESWorldSpace* theWorldspace = nullptr;  // for exterior cells
+  bool bAdmitted = true;                   // the answer of the game's cell admission test
+};
+
+struct TESWorldSpace : TESForm {
+  TESObjectCELL* thePersistentCell = nullptr;
+};
+
+// The game's cell manager: its current cell and its list of cell entries. An entry is a
+// cell, a null entry, or one the binding finds implausible; the last two answer no cell.
+struct CellManager {
+  struct Entry {
+    enum Kind { kCell, kNull, kInvalid } eKind = kNull;
+    TESObjectCELL* theCell = nullptr;
+  };
+  TESObjectCELL* theCurrentCell = nullptr;
+  std::vector<Entry> theEntries;
+};
+
+// A request for a new reference, as the plugin had it filled.
+struct NewRefRequest {
+  bool bFilled = false;
+  TESForm* theBase = nullptr;
+  float fPosition[3] = {0.0f, 0.0f, 0.0f};
+  float fRotation[3] = {0.0f, 0.0f, 0.0f};
+  TESObjectCELL* theCell = nullptr;
+  TESWorldSpace* theWorldspace = nullptr;
 };
 
 struct TESDataHandler {

@@ -63,6 +63,29 @@ bool IsCellInterior(game::TESObjectCELL* theCell);
 uint32_t GetCellRefCount(game::TESObjectCELL* theCell);
 game::TESObjectREFR* GetCellRefAt(game::TESObjectCELL* theCell, uint32_t uIndex);
 
+game::TESObjectCELL* GetPersistentCell(game::TESWorldSpace* theWorldspace);
+bool IsCellAdmitted(game::TESObjectCELL* theCell, uint32_t uFlags);
+game::CellIDList* GetRefCellList(game::TESObjectREFR* theRef);
+uint32_t GetCellIDCount(game::CellIDList* theList);
+uint32_t GetCellIDAt(game::CellIDList* theList, uint32_t uIndex);
+game::CellManager* GetCellManager();
+game::TESObjectCELL* GetCurrentCell(game::CellManager* theManager);
+uint32_t GetCellEntryCount(game::CellManager* theManager);
+game::TESObjectCELL* GetCellEntryAt(game::CellManager* theManager, uint32_t uIndex);
+
+// Writes to references and new references (HostPlacement.cpp).
+void SetRefScale(game::TESObjectREFR* theRef, float fScale);
+void LinkRef(game::TESObjectREFR* theRef, game::TESForm* theKeyword, game::TESObjectREFR* theTarget, bool bFinal);
+bool RemoveRef(game::TESObjectREFR* theRef);
+float GetRefDistance(game::TESObjectREFR* theRef, game::TESObjectREFR* theOther);
+game::TESWorldSpace* GetRefWorldspace(game::TESObjectREFR* theRef);
+game::NewRefRequest* MakeNewRefRequest();
+void FillNewRefRequest(game::NewRefRequest* theRequest, game::TESForm* theBase, const float* thePosition,
+                       const float* theRotation, game::TESObjectCELL* theCell, game::TESWorldSpace* theWorldspace);
+uint32_t CreateRefFromRequest(game::TESDataHandler* theHandler, game::NewRefRequest* theRequest);
+void ReleaseNewRefRequest(game::NewRefRequest* theRequest);
+game::TESObjectREFR* LookupRefByHandle(uint32_t uHandle);
+
 // Interned strings (HostStrings.cpp).
 const char* GetStringText(const game::BSFixedString* theString);
 void MakeString(game::BSFixedString* theTarget, const char* sText);
@@ -99,7 +122,8 @@ T* Check(T* theObject, std::initializer_list<ObjectKind> theKinds, const char* s
   return static_cast<T*>(GetWorld().FindObject(theObject, theKinds, sOperation));
 }
 inline game::TESForm* CheckForm(game::TESForm* theForm, const char* sOperation) {
-  return Check(theForm, {ObjectKind::kForm, ObjectKind::kReference, ObjectKind::kCell}, sOperation);
+  return Check(theForm, {ObjectKind::kForm, ObjectKind::kReference, ObjectKind::kCell, ObjectKind::kWorldspace},
+               sOperation);
 }
 inline game::TESObjectREFR* CheckRef(game::TESObjectREFR* theRef, const char* sOperation) {
   return Check(theRef, {ObjectKind::kReference}, sOperation);

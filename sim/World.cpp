@@ -28,11 +28,15 @@ const char* GetKindName(ObjectKind eKind) {
     case ObjectKind::kForm: return "form";
     case ObjectKind::kReference: return "reference";
     case ObjectKind::kCell: return "cell";
+    case ObjectKind::kWorldspace: return "worldspace";
     case ObjectKind::kFile: return "plugin file";
     case ObjectKind::kDataHandler: return "data handler";
     case ObjectKind::kConsole: return "console";
     case ObjectKind::kExtraList: return "extra-data list";
     case ObjectKind::kExtraData: return "extra-data entry";
+    case ObjectKind::kCellIDList: return "cell-list object";
+    case ObjectKind::kCellManager: return "cell manager";
+    case ObjectKind::kNewRefRequest: return "new-reference request";
   }
   return "object";
 }
@@ -40,6 +44,7 @@ const char* GetKindName(ObjectKind eKind) {
 World::World() : theStrings([this](const std::string& sWhat) { ReportViolation(sWhat); }) {
   Register(&theDataHandler, ObjectKind::kDataHandler);
   Register(&theConsole, ObjectKind::kConsole);
+  Register(&theCellManager, ObjectKind::kCellManager);
   theConsoleCommands = MakeDefaultCommandTable(*this, CommandTable::kConsole);
   theScriptCommands = MakeDefaultCommandTable(*this, CommandTable::kScript);
 }
@@ -114,6 +119,21 @@ game::TESObjectREFR* World::AddReference(uint32_t uFormID, game::TESForm* theBas
   return theAdded;
 }
 
+game::TESWorldSpace* World::AddWorldspace(uint32_t uFormID, uint8_t uFormType) {
+  auto theWorldspace = std::make_unique<game::TESWorldSpace>();
+  theWorldspace->uFormID = uFormID;
+  theWorldspace->uFormType = uFormType;
+  return AddObject(std::move(theWorldspace), ObjectKind::kWorldspace);
+}
+
+game::CellIDList& World::GetOrAddCellList(game::TESObjectREFR* theRef) {
+  if (!theRef->theCellList) {
+    theRef->theCellList = std::make_unique<game::CellIDList>();
+    Register(theRef->theCellList.get(), ObjectKind::kCellIDList);
+  }
+  return *theRef->theCellList;
+}
+
 game::ExtraDataList& World::GetOrAddExtraList(game::TESObjectREFR* theRef) {
   if (!theRef->theExtra) {
     theRef->theExtra = std::make_unique<game::ExtraDataList>();
@@ -186,6 +206,14 @@ void World::CheckLocksReleased(const std::string& sCommand) {
       theList.bWriteLocked = false;
     }
   }
+}
+
+void World::CheckRequestsReleased(const std::string& sCommand) {
+  if (theRequests.empty()) return;
+  ReportViolation(std::to_string(theRequests.size()) + " new-reference request(s) still held after the command \"" +
+                  sCommand + "\"");
+  for (const auto& theRequest : theRequests) theObjects.erase(theRequest.get());
+  theRequests.clear();
 }
 
 void World::CheckStrings() {

@@ -24,12 +24,30 @@
 namespace sim {
 
 // The kinds of object the registry tells apart.
-enum class ObjectKind { kForm, kReference, kCell, kFile, kDataHandler, kConsole, kExtraList, kExtraData };
+enum class ObjectKind {
+  kForm,
+  kReference,
+  kCell,
+  kWorldspace,
+  kFile,
+  kDataHandler,
+  kConsole,
+  kExtraList,
+  kExtraData,
+  kCellIDList,
+  kCellManager,
+  kNewRefRequest,
+};
 const char* GetKindName(ObjectKind eKind);
 
 // Form type codes the world gives when a builder call or world file names none.
 inline constexpr uint8_t kDefaultReferenceType = 74;
 inline constexpr uint8_t kDefaultCellType = 73;
+inline constexpr uint8_t kDefaultWorldspaceType = 71;
+
+// What goes wrong when the plugin asks for a new reference (tests set it): no request
+// record, no handle, or a handle that names no reference.
+enum class NewRefFault { kNone, kNoRequest, kNoHandle, kNoReference };
 
 class World {
  public:
@@ -51,6 +69,9 @@ class World {
   // A reference of `theBase`; with a cell, placed in it (at the end of its reference list).
   game::TESObjectREFR* AddReference(uint32_t uFormID, game::TESForm* theBase, game::TESObjectCELL* theCell = nullptr,
                                     uint8_t uFormType = kDefaultReferenceType);
+  game::TESWorldSpace* AddWorldspace(uint32_t uFormID, uint8_t uFormType = kDefaultWorldspaceType);
+  // The reference's cell-list object, made when it has none.
+  game::CellIDList& GetOrAddCellList(game::TESObjectREFR* theRef);
   // The reference's extra-data list, made when it has none.
   game::ExtraDataList& GetOrAddExtraList(game::TESObjectREFR* theRef);
   game::BSExtraData& AddExtraData(game::TESObjectREFR* theRef, uint32_t uKind);
@@ -89,6 +110,8 @@ class World {
   const std::vector<std::string>& GetViolations() const { return theViolations; }
   // After every console command: every extra-data lock must have been released.
   void CheckLocksReleased(const std::string& sCommand);
+  // After every console command: every new-reference request must have been released.
+  void CheckRequestsReleased(const std::string& sCommand);
   // At the end of a session: every string's count must equal the handles the world holds.
   void CheckStrings();
   // Makes the `uNth` call (from 1) of the operation `sOperation` raise an error, so tests
@@ -96,6 +119,21 @@ class World {
   void FailOperation(const std::string& sOperation, int iNth = 1);
   // Called by the operation table before every operation.
   void EnterOperation(const char* sOperation);
+
+  // --- New references, removal and the cell manager (HostPlacement.cpp, HostCells.cpp). ---
+  game::NewRefRequest* MakeRequest();
+  void ReleaseRequest(game::NewRefRequest* theRequest);
+  // A new runtime-created reference from a filled request, in the request's cell or in the
+  // persistent cell of its worldspace; its handle.
+  uint32_t CreateReference(const game::NewRefRequest& theRequest);
+  game::TESObjectREFR* FindReferenceByHandle(uint32_t uHandle) const;
+  // Takes the reference out of its cell's list; it stays in memory, marked removed.
+  void RemoveReference(game::TESObjectREFR* theRef);
+  // Makes the `iNth` new reference (from 1) go wrong the way `eFault` says (tests).
+  void FailNewReference(NewRefFault eFault, int iNth = 1);
+  // Whether the new reference being made now goes wrong that way (once); each request counts
+  // as an attempt.
+  bool IsNewReferenceFault(NewRefFault eFault);
 
   GameHeap theHeap;
   StringPool theStrings;
@@ -108,6 +146,9 @@ class World {
   game::TESObjectREFR* thePlayerHomeShip = nullptr;
   game::TESForm* theWorkshopKeyword = nullptr;
   game::TESForm* theWorkshopLinkKeyword = nullptr;
+  bool bHasCellManager = false;
+  game::CellManager theCellManager;
+  bool bNewRefsHaveExtraList = true;  // new references get an (empty) extra-data list
   // The game's command tables (CommandTables.h), made with the game's own entries. Each ends
   // with an entry at its bound; the plugin keeps pointers into them, so they never grow once
   // a session runs.
@@ -130,6 +171,12 @@ class World {
   std::deque<std::vector<game::CommandParam>> theKeptParams;
   std::string sFailingOperation;
   int iFailCountdown = 0;
+  std::vector<std::unique_ptr<game::NewRefRequest>> theRequests;  // live ones
+  std::map<uint32_t, game::TESObjectREFR*> theRefsByHandle;
+  uint32_t uNextHandle = 0x00100001;
+  uint32_t uNextCreatedID = 0xFF800000;
+  NewRefFault eNewRefFault = NewRefFault::kNone;
+  int iNewRefCountdown = 0;  // the attempt that goes wrong, counted down at each request
 };
 
 // The world the operation table works on; null before one is made current.

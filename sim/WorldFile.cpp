@@ -15,9 +15,10 @@ using nlohmann::json;
 using worldfile::Where;
 
 const std::vector<const char*> kWorldMembers = {
-    "fullFiles",    "smallFiles",  "mediumFiles", "forms",           "cells",
-    "references",   "player",      "homeShip",    "workshopKeyword", "workshopLinkKeyword",
-    "pilotingPerk", "dataHandler", "console",     "consoleCommands", "scriptCommands"};
+    "fullFiles",           "smallFiles",    "mediumFiles", "forms",       "cells",
+    "worldspaces",         "references",    "player",      "homeShip",    "workshopKeyword",
+    "workshopLinkKeyword", "pilotingPerk",  "cellManager", "dataHandler", "console",
+    "consoleCommands",     "scriptCommands"};
 
 game::FileArrayKind GetArrayKind(const std::string& sKind) {
   if (sKind == "fullFiles") return game::kFullFiles;
@@ -66,6 +67,32 @@ void LoadFiles(World& theWorld, const json& theJson, const std::string& sKind) {
   }
 }
 
+// The cell manager: its current cell and its entries, each a cell, null or "invalid" (an
+// entry the binding finds implausible).
+void LoadCellManager(World& theWorld, const json& theValue, const Where& theWhere) {
+  if (theValue.is_null()) return;
+  worldfile::CheckObject(theValue, theWhere, {"currentCell", "entries"});
+  theWorld.bHasCellManager = true;
+  game::CellManager& theManager = theWorld.theCellManager;
+  if (theValue.contains("currentCell")) {
+    theManager.theCurrentCell = worldfile::ReadCell(theWorld, theValue.at("currentCell"), theWhere["currentCell"]);
+  }
+  if (!theValue.contains("entries")) return;
+  const json& theEntries = theValue.at("entries");
+  worldfile::CheckArray(theEntries, theWhere["entries"]);
+  for (std::size_t i = 0; i < theEntries.size(); ++i) {
+    const json& theEntry = theEntries.at(i);
+    if (theEntry.is_null()) {
+      theManager.theEntries.push_back({game::CellManager::Entry::kNull, nullptr});
+    } else if (theEntry == "invalid") {
+      theManager.theEntries.push_back({game::CellManager::Entry::kInvalid, nullptr});
+    } else {
+      theManager.theEntries.push_back(
+          {game::CellManager::Entry::kCell, worldfile::ReadCell(theWorld, theEntry, theWhere["entries"][i])});
+    }
+  }
+}
+
 void LoadGlobals(World& theWorld, const json& theJson) {
   theWorld.bHasDataHandler = worldfile::ReadBoolMember(theJson, "dataHandler", Where("world"), true);
   theWorld.bHasConsole = worldfile::ReadBoolMember(theJson, "console", Where("world"), true);
@@ -87,6 +114,7 @@ void LoadGlobals(World& theWorld, const json& theJson) {
     theWorld.theWorkshopLinkKeyword =
         worldfile::ReadForm(theWorld, theJson.at("workshopLinkKeyword"), Where("workshopLinkKeyword"));
   }
+  if (theJson.contains("cellManager")) LoadCellManager(theWorld, theJson.at("cellManager"), Where("cellManager"));
   if (theJson.contains("consoleCommands")) {
     worldfile::LoadCommandTable(theWorld, CommandTable::kConsole, theJson.at("consoleCommands"),
                                 Where("consoleCommands"));

@@ -74,6 +74,12 @@ json DumpReference(const game::TESObjectREFR& theRef) {
   }
   if (theRef.theExtra != nullptr) theEntry["extra"] = DumpExtraList(*theRef.theExtra);
   if (theRef.theShipAboard != nullptr) theEntry["shipAboard"] = DumpForm(theRef.theShipAboard);
+  if (theRef.theCellList) {
+    json theIDs = json::array();
+    for (uint32_t uFormID : theRef.theCellList->theIDs) theIDs.push_back(worldfile::DumpFormID(uFormID));
+    theEntry["cellList"] = theIDs;
+  }
+  if (theRef.bRemoved) theEntry["removed"] = true;
   return theEntry;
 }
 
@@ -81,10 +87,24 @@ json DumpCell(const game::TESObjectCELL& theCell) {
   json theEntry = DumpIdentity(theCell);
   theEntry["interior"] = theCell.bInterior;
   if (theCell.theShip != nullptr) theEntry["ship"] = DumpForm(theCell.theShip);
+  if (theCell.theWorldspace != nullptr) theEntry["worldspace"] = DumpForm(theCell.theWorldspace);
+  if (!theCell.bAdmitted) theEntry["admitted"] = false;
   json theRefs = json::array();
   for (const game::TESObjectREFR* theRef : theCell.theRefs) theRefs.push_back(DumpForm(theRef));
   theEntry["references"] = theRefs;
   return theEntry;
+}
+
+json DumpCellManager(const game::CellManager& theManager) {
+  json theEntries = json::array();
+  for (const game::CellManager::Entry& theEntry : theManager.theEntries) {
+    if (theEntry.eKind == game::CellManager::Entry::kCell) {
+      theEntries.push_back(DumpForm(theEntry.theCell));
+    } else {
+      theEntries.push_back(theEntry.eKind == game::CellManager::Entry::kInvalid ? json("invalid") : json(nullptr));
+    }
+  }
+  return {{"currentCell", DumpForm(theManager.theCurrentCell)}, {"entries", theEntries}};
 }
 
 }  // namespace
@@ -96,12 +116,17 @@ json DumpWorld(const World& theWorld) {
   theResult["mediumFiles"] = DumpFiles(theWorld.theDataHandler.theMediumFiles);
   json theForms = json::array();
   json theCells = json::array();
+  json theWorldspaces = json::array();
   json theRefs = json::array();
   for (const auto& [uFormID, theForm] : theWorld.theFormsByID) {
     if (const auto* theRef = dynamic_cast<const game::TESObjectREFR*>(theForm)) {
       theRefs.push_back(DumpReference(*theRef));
     } else if (const auto* theCell = dynamic_cast<const game::TESObjectCELL*>(theForm)) {
       theCells.push_back(DumpCell(*theCell));
+    } else if (const auto* theWorldspace = dynamic_cast<const game::TESWorldSpace*>(theForm)) {
+      json theEntry = DumpIdentity(*theWorldspace);
+      theEntry["persistentCell"] = DumpForm(theWorldspace->thePersistentCell);
+      theWorldspaces.push_back(theEntry);
     } else {
       json theEntry = DumpIdentity(*theForm);
       if (!theForm->theComponents.empty()) theEntry["components"] = worldfile::DumpComponents(*theForm);
@@ -110,12 +135,14 @@ json DumpWorld(const World& theWorld) {
   }
   theResult["forms"] = theForms;
   theResult["cells"] = theCells;
+  if (!theWorldspaces.empty()) theResult["worldspaces"] = theWorldspaces;
   theResult["references"] = theRefs;
   theResult["pilotingPerk"] = DumpForm(theWorld.thePilotingPerk);
   theResult["player"] = DumpForm(theWorld.thePlayer);
   theResult["homeShip"] = DumpForm(theWorld.thePlayerHomeShip);
   theResult["workshopKeyword"] = DumpForm(theWorld.theWorkshopKeyword);
   theResult["workshopLinkKeyword"] = DumpForm(theWorld.theWorkshopLinkKeyword);
+  if (theWorld.bHasCellManager) theResult["cellManager"] = DumpCellManager(theWorld.theCellManager);
   return theResult;
 }
 

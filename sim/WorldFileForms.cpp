@@ -9,11 +9,13 @@ namespace {
 
 const std::vector<const char*> kFormMembers = {"formID", "type",     "editorID", "name",
                                                "file",   "modIndex", "keywords", "components"};
-const std::vector<const char*> kCellMembers = {"formID",   "type",     "editorID", "name",       "file",
-                                               "modIndex", "keywords", "interior", "references", "ship"};
-const std::vector<const char*> kReferenceMembers = {"formID",   "type",     "editorID", "name",  "file",
-                                                    "modIndex", "keywords", "base",     "cell",  "position",
-                                                    "rotation", "scale",    "links",    "extra", "shipAboard"};
+const std::vector<const char*> kCellMembers = {"formID",   "type",     "editorID",   "name", "file",       "modIndex",
+                                               "keywords", "interior", "references", "ship", "worldspace", "admitted"};
+const std::vector<const char*> kWorldspaceMembers = {"formID", "type",     "editorID", "name",
+                                                     "file",   "modIndex", "keywords", "persistentCell"};
+const std::vector<const char*> kReferenceMembers = {
+    "formID",   "type",     "editorID", "name",  "file",  "modIndex",   "keywords", "base",   "cell",
+    "position", "rotation", "scale",    "links", "extra", "shipAboard", "cellList", "removed"};
 
 // The members every kind of form has, over what the world's builder gave the new form.
 void ReadIdentity(World& theWorld, game::TESForm& theForm, const json& theEntry, const Where& theWhere) {
@@ -72,7 +74,15 @@ void FillCell(World& theWorld, game::TESObjectCELL& theCell, const json& theEntr
               std::set<game::TESObjectREFR*>& theListed) {
   FillKeywords(theWorld, theCell, theEntry, theWhere);
   theCell.bInterior = ReadBoolMember(theEntry, "interior", theWhere, true);
+  theCell.bAdmitted = ReadBoolMember(theEntry, "admitted", theWhere, true);
   if (theEntry.contains("ship")) theCell.theShip = ReadReference(theWorld, theEntry.at("ship"), theWhere["ship"]);
+  if (theEntry.contains("worldspace")) {
+    game::TESForm* theForm = ReadForm(theWorld, theEntry.at("worldspace"), theWhere["worldspace"]);
+    theCell.theWorldspace = dynamic_cast<game::TESWorldSpace*>(theForm);
+    if (theForm != nullptr && theCell.theWorldspace == nullptr) {
+      theWhere["worldspace"].Fail(FormatFormID(theForm->uFormID) + " is not a worldspace");
+    }
+  }
   if (!theEntry.contains("references")) return;
   Where theRefsWhere = theWhere["references"];
   const json& theRefs = theEntry.at("references");
@@ -139,6 +149,16 @@ void FillReference(World& theWorld, game::TESObjectREFR& theRef, const json& the
       theRef.theLinks.emplace_back(theKeyword, theLinked);
     }
   }
+  if (theEntry.contains("cellList") && !theEntry.at("cellList").is_null()) {
+    const json& theIDs = theEntry.at("cellList");
+    CheckArray(theIDs, theWhere["cellList"]);
+    game::CellIDList& theList = theWorld.GetOrAddCellList(&theRef);
+    // Form IDs that need not name a form of the world.
+    for (std::size_t i = 0; i < theIDs.size(); ++i) {
+      theList.theIDs.push_back(ReadFormID(theIDs.at(i), theWhere["cellList"][i]));
+    }
+  }
+  if (ReadBoolMember(theEntry, "removed", theWhere, false)) theWorld.RemoveReference(&theRef);
   if (theEntry.contains("extra") && !theEntry.at("extra").is_null()) {
     const json& theExtra = theEntry.at("extra");
     CheckArray(theExtra, theWhere["extra"]);
@@ -154,6 +174,8 @@ void FillReference(World& theWorld, game::TESObjectREFR& theRef, const json& the
 void CreateForms(World& theWorld, const json& theRoot) {
   CreateList(theWorld, theRoot, "forms", kFormMembers, [&](uint32_t uFormID) { return theWorld.AddForm(uFormID, 0); });
   CreateList(theWorld, theRoot, "cells", kCellMembers, [&](uint32_t uFormID) { return theWorld.AddCell(uFormID); });
+  CreateList(theWorld, theRoot, "worldspaces", kWorldspaceMembers,
+             [&](uint32_t uFormID) { return theWorld.AddWorldspace(uFormID); });
   CreateList(theWorld, theRoot, "references", kReferenceMembers,
              [&](uint32_t uFormID) { return theWorld.AddReference(uFormID, nullptr); });
 }
@@ -171,6 +193,15 @@ void FillForms(World& theWorld, const json& theRoot) {
                                     [&](game::TESObjectCELL& theCell, const json& theEntry, const Where& theWhere) {
                                       FillCell(theWorld, theCell, theEntry, theWhere, theListed);
                                     });
+  ForEachEntry<game::TESWorldSpace>(
+      theWorld, theRoot, "worldspaces",
+      [&](game::TESWorldSpace& theWorldspace, const json& theEntry, const Where& theWhere) {
+        FillKeywords(theWorld, theWorldspace, theEntry, theWhere);
+        if (theEntry.contains("persistentCell")) {
+          theWorldspace.thePersistentCell =
+              ReadCell(theWorld, theEntry.at("persistentCell"), theWhere["persistentCell"]);
+        }
+      });
   ForEachEntry<game::TESObjectREFR>(theWorld, theRoot, "references",
                                     [&](game::TESObjectREFR& theRef, const json& theEntry, const Where& theWhere) {
                                       FillReference(theWorld, theRef, theEntry, theWhere);

@@ -11,6 +11,7 @@ namespace game {
 inline constexpr uint8_t kFormTypeKeyword = 4;
 inline constexpr uint8_t kFormTypeNPC = 50;
 inline constexpr uint8_t kFormTypeGenericBaseForm = 65;  // every ship base and ship module
+inline constexpr uint8_t kFormTypeCell = 73;
 inline constexpr uint8_t kFormTypeNeverDecoration = 75;  // a kind of placed reference that is never decoration
 inline constexpr uint8_t kFormTypeActorValueInfo = 109;
 inline constexpr uint8_t kFormTypeVoiceType = 112;

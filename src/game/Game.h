@@ -9,5 +9,6 @@
 #include "game/Files.h"
 #include "game/Forms.h"
 #include "game/Memory.h"
+#include "game/NewReferences.h"
 #include "game/References.h"
 #include "game/Strings.h"

@@ -88,5 +88,38 @@
   X(0x1A0, ConsoleLog*, GetConsoleLog, (), ())                                                                    \
   X(0x1A8, void, PrintConsoleLine, (ConsoleLog* theConsole, const char* sText), (theConsole, sText))              \
   X(0x1B0, CommandEntry*, GetConsoleCommandTable, (), ())                                                         \
-  X(0x1B8, CommandEntry*, GetScriptCommandTable, (), ())
+  X(0x1B8, CommandEntry*, GetScriptCommandTable, (), ())                                                         \
+  /* Changing references. Scale as a factor (1.0: as the base is); a link under a keyword replaces               \
+     the reference's link under that keyword; a removed reference leaves its cell's list. */                      \
+  X(0x1C0, void, SetRefScale, (TESObjectREFR* theRef, float fScale), (theRef, fScale))                            \
+  X(0x1C8, void, LinkRef, (TESObjectREFR* theRef, TESForm* theKeyword, TESObjectREFR* theTarget, bool bFinal),    \
+    (theRef, theKeyword, theTarget, bFinal))                                                                      \
+  X(0x1D0, bool, RemoveRef, (TESObjectREFR* theRef), (theRef))                                                    \
+  X(0x1D8, float, GetRefDistance, (TESObjectREFR* theRef, TESObjectREFR* theOther), (theRef, theOther))           \
+  X(0x1E0, TESWorldSpace*, GetRefWorldspace, (TESObjectREFR* theRef), (theRef))                                   \
+  /* New references: a request record made by the game (null when it cannot be), filled with the                \
+     base, position, rotation (radians) and either a cell or a worldspace; the data handler creates             \
+     the reference from it and answers its handle (0 on failure); the request is then released. */               \
+  X(0x1E8, NewRefRequest*, MakeNewRefRequest, (), ())                                                             \
+  X(0x1F0, void, FillNewRefRequest,                                                                               \
+    (NewRefRequest* theRequest, TESForm* theBase, const float* thePosition, const float* theRotation,            \
+     TESObjectCELL* theCell, TESWorldSpace* theWorldspace),                                                       \
+    (theRequest, theBase, thePosition, theRotation, theCell, theWorldspace))                                      \
+  X(0x1F8, uint32_t, CreateRefFromRequest, (TESDataHandler* theHandler, NewRefRequest* theRequest),              \
+    (theHandler, theRequest))                                                                                     \
+  X(0x200, void, ReleaseNewRefRequest, (NewRefRequest* theRequest), (theRequest))                                 \
+  X(0x208, TESObjectREFR*, LookupRefByHandle, (uint32_t uHandle), (uHandle))                                      \
+  /* The cells around a reference: its worldspace's persistent cell, the cell admission test (flags               \
+     0), the cells of the reference's cell-list object (form IDs), and the cell manager's current cell            \
+     and entries. An entry answers its cell only when the entry is plausible (the binding checks its             \
+     addresses against the game's memory layout); null or implausible entries answer null. */                    \
+  X(0x210, TESObjectCELL*, GetPersistentCell, (TESWorldSpace* theWorldspace), (theWorldspace))                    \
+  X(0x218, bool, IsCellAdmitted, (TESObjectCELL* theCell, uint32_t uFlags), (theCell, uFlags))                    \
+  X(0x220, CellIDList*, GetRefCellList, (TESObjectREFR* theRef), (theRef))                                        \
+  X(0x228, uint32_t, GetCellIDCount, (CellIDList* theList), (theList))                                            \
+  X(0x230, uint32_t, GetCellIDAt, (CellIDList* theList, uint32_t uIndex), (theList, uIndex))                      \
+  X(0x238, CellManager*, GetCellManager, (), ())                                                                  \
+  X(0x240, TESObjectCELL*, GetCurrentCell, (CellManager* theManager), (theManager))                               \
+  X(0x248, uint32_t, GetCellEntryCount, (CellManager* theManager), (theManager))                                  \
+  X(0x250, TESObjectCELL*, GetCellEntryAt, (CellManager* theManager, uint32_t uIndex), (theManager, uIndex))
 // clang-format on

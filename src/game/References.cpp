@@ -35,6 +35,28 @@ void SetRefDisplayName(TESObjectREFR* theRef, const std::string& sName) {
   host::SetRefDisplayName(theRef, sName.c_str());
 }
 
+void SetRefScale(TESObjectREFR* theRef, float fScale) {
+  if (theRef == nullptr) throw std::invalid_argument("SetRefScale on a null reference");
+  host::SetRefScale(theRef, fScale);
+}
+void LinkRef(TESObjectREFR* theRef, TESForm* theKeyword, TESObjectREFR* theTarget) {
+  if (theRef == nullptr || theKeyword == nullptr || theTarget == nullptr) {
+    throw std::invalid_argument("LinkRef without a reference, a keyword or a target");
+  }
+  host::LinkRef(theRef, theKeyword, theTarget, true);
+}
+void RemoveRef(TESObjectREFR* theRef) {
+  if (theRef == nullptr) throw std::invalid_argument("RemoveRef on a null reference");
+  host::RemoveRef(theRef);
+}
+
+float GetRefDistance(TESObjectREFR* theRef, TESObjectREFR* theOther) {
+  return theRef != nullptr && theOther != nullptr ? host::GetRefDistance(theRef, theOther) : 0.0f;
+}
+TESWorldSpace* GetRefWorldspace(TESObjectREFR* theRef) {
+  return theRef != nullptr ? host::GetRefWorldspace(theRef) : nullptr;
+}
+
 ExtraDataList* GetRefExtraList(TESObjectREFR* theRef) {
   return theRef != nullptr ? host::GetRefExtraList(theRef) : nullptr;
 }

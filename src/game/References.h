@@ -30,6 +30,19 @@ TESObjectREFR* GetLinkedRef(TESObjectREFR* theRef, TESForm* theKeyword);
 // std::invalid_argument: a write never fails silently.
 void SetRefDisplayName(TESObjectREFR* theRef, const std::string& sName);
 
+// Writes. A null reference (or keyword) is refused with std::invalid_argument.
+// The scale as a factor of the base's size.
+void SetRefScale(TESObjectREFR* theRef, float fScale);
+// Links `theRef` to `theTarget` under `theKeyword`, replacing its link under that keyword.
+void LinkRef(TESObjectREFR* theRef, TESForm* theKeyword, TESObjectREFR* theTarget);
+// Takes the reference out of the world: it leaves its cell's reference list.
+void RemoveRef(TESObjectREFR* theRef);
+
+// The game's distance between two references; 0.0 when either is null.
+float GetRefDistance(TESObjectREFR* theRef, TESObjectREFR* theOther);
+// The worldspace the reference stands in; null in an interior cell.
+TESWorldSpace* GetRefWorldspace(TESObjectREFR* theRef);
+
 // Null: the reference has no extra data at all.
 ExtraDataList* GetRefExtraList(TESObjectREFR* theRef);
 // An entry of a list; look it up while holding the list's lock (ExtraListLock).

@@ -19,6 +19,10 @@ struct ConsoleLog;
 struct ExtraDataList;
 struct BSExtraData;
 struct StringPoolEntry;
+struct TESWorldSpace;
+struct NewRefRequest;  // the game's request record for a new reference
+struct CellIDList;     // the form IDs of the cells the game relates to a reference
+struct CellManager;
 
 inline TESForm* AsForm(TESObjectREFR* theRef) { return reinterpret_cast<TESForm*>(theRef); }
 inline TESForm* AsForm(TESObjectCELL* theCell) { return reinterpret_cast<TESForm*>(theCell); }

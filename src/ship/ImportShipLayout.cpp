@@ -2,11 +2,9 @@
 
 #include "core/Log.h"
 #include "game/Game.h"
-#include "platform/Platform.h"
+#include "ship/ImportFile.h"
 #include "ship/LayoutApply.h"
 #include "ship/LayoutDispatch.h"
-#include "ship/ShipFileName.h"
-#include "ship/ShipFileReader.h"
 
 namespace zorvane {
 namespace {
@@ -26,32 +24,14 @@ bool ImportShipLayoutToBaseOfRef(game::TESObjectREFR* theShipRef, std::string sF
   if (game::GetFormType(theBase) != game::kFormTypeGenericBaseForm) {
     return RefuseImport("ShipBase is not BGSGenericBaseForm | FormType: " + std::to_string(game::GetFormType(theBase)));
   }
-  const std::string sPath = sFilePath + sFileName;
-  if (!DoesFileExistEx(sFilePath, sFileName)) return RefuseImport("no file exists at [" + sPath + "]");
-
-  ShipFileReader theReader(sPath);
-  if (!theReader.IsWritable()) {
-    return RefuseImport("the ship file [" + sPath +
-                        "] must be writable to be imported: " + platform::DescribeError(theReader.GetError()));
-  }
-  std::optional<std::vector<std::string>> theLines = theReader.ReadLines();
-  if (!theLines) {
-    return RefuseImport("the ship file [" + sPath +
-                        "] cannot be read: " + platform::DescribeError(theReader.GetError()));
-  }
-
-  const bool bVerbose = settings != nullptr && settings->Logging.bVerboseLogging;
+  ImportFile theFile;
+  if (!theFile.Open(kImportLayoutFunction, sFilePath, sFileName)) return false;
   ShipLayoutRecords theRecords;
-  for (std::size_t i = 0; i < theLines->size(); ++i) {
-    const std::string& sLine = (*theLines)[i];
-    const std::string sIndex = "(" + std::to_string(i) + ")";
-    if (sLine.empty()) {
-      LOG_WARNING_IN(kImportLayoutFunction, sIndex + " empty line");
-      continue;
-    }
-    if (bVerbose) LOG_INFO_IN(kImportLayoutFunction, sIndex + "   [" + sLine + "]");
-    if (!DispatchLayoutLine(sLine, theRecords, GetGameFormSource())) return false;
-  }
+  const bool bVerbose = settings != nullptr && settings->Logging.bVerboseLogging;
+  const bool bParsed = theFile.ForEachLine(kImportLayoutFunction, bVerbose, [&theRecords](const std::string& sLine) {
+    return DispatchLayoutLine(sLine, theRecords, GetGameFormSource());
+  });
+  if (!bParsed) return false;
   ApplyShipLayout(theRecords, theBase, theShipRef);
   return true;
 }

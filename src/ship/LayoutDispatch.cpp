@@ -2,7 +2,6 @@
 
 #include "core/Guard.h"
 #include "core/Log.h"
-#include "forms/FormLookup.h"
 #include "game/Codes.h"
 #include "game/Forms.h"
 #include "ship/BaseFormComponents.h"
@@ -13,13 +12,6 @@ namespace zorvane {
 namespace {
 
 using namespace layout;
-
-class GameFormSource final : public FormSource {
- public:
-  game::TESForm* ResolveFormRef(const std::string& sLine) override { return GetFormFromFormRef(sLine); }
-  std::optional<uint8_t> GetFormType(game::TESForm* theForm) override { return game::GetFormType(theForm); }
-  game::TESForm* CastToBoundObject(game::TESForm* theForm) override { return game::CastToBoundObject(theForm); }
-};
 
 // --- The fourteen groups. ---
 
@@ -185,11 +177,6 @@ const Group kGroups[] = {
 };
 
 }  // namespace
-
-FormSource& GetGameFormSource() {
-  static GameFormSource theSource;
-  return theSource;
-}
 
 bool DispatchLayoutLine(const std::string& sLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
   // The header's first line holds the ship's name, the player's own text: whatever it says, it

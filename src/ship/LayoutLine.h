@@ -6,28 +6,17 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "forms/ValueParsing.h"
 #include "game/Types.h"
+#include "ship/FormSource.h"
 #include "ship/LayoutDispatch.h"
+#include "ship/ShipFileLine.h"
 
 namespace zorvane::layout {
 
-// One line as the dispatch reads it. Keys count only in the key part, the text up to and
-// including the first bar (the whole line without one), so a name or path in the value can
-// never pass for a key; the indices are read from the key part too. Values are read from the
-// whole line.
-struct Line {
-  explicit Line(const std::string& sLine) : sLine(sLine), sKeyPart(sLine.substr(0, sLine.find('|') + 1)) {
-    if (sLine.find('|') == std::string::npos) sKeyPart = sLine;
-  }
-  bool Has(std::string_view sKey) const { return sKeyPart.find(sKey) != std::string::npos; }
-
-  const std::string& sLine;
-  std::string sKeyPart;
-};
+using Line = ShipFileLine;
 
 // A failed check: its one error line, `sMessage` followed by the line. Always false.
 bool Fail(const std::string& sMessage, const Line& theLine);

@@ -107,5 +107,30 @@ TEST_F(MisuseTest, InventedWrongKindAndNullObjects) {
                "GetFileName called with a reference where a plugin file belongs"}));
 }
 
+// A new reference needs a request filled with a bound base and one place, and given back.
+TEST_F(MisuseTest, NewReferenceRequestsMisusedAndAReferenceRemovedTwice) {
+  game::TESForm* theBase = theWorld.AddForm(0x00000100, game::kFormTypeMISC);
+  const float fZero[3] = {0.0f, 0.0f, 0.0f};
+  game::NewRefRequest* theRequest = theHost.MakeNewRefRequest();
+  EXPECT_EQ(theHost.CreateRefFromRequest(&theWorld.theDataHandler, theRequest), 0u);
+  theHost.FillNewRefRequest(theRequest, theBase, fZero, fZero, nullptr, nullptr);
+  theHost.FillNewRefRequest(theRequest, theWorld.AddForm(0x00000101, game::kFormTypeKeyword), fZero, fZero,
+                            theRef->theParentCell, nullptr);
+  theHost.ReleaseNewRefRequest(theRequest);
+  theHost.ReleaseNewRefRequest(theRequest);
+  theHost.MakeNewRefRequest();
+  theWorld.CheckRequestsReleased("Place");
+  theHost.RemoveRef(theRef);
+  theHost.RemoveRef(theRef);
+
+  EXPECT_EQ(theWorld.GetViolations(),
+            (Reports{"CreateRefFromRequest called with a request that was never filled",
+                     "FillNewRefRequest needs exactly one place, a cell or a worldspace",
+                     "FillNewRefRequest called with a base that is no bound object",
+                     "ReleaseNewRefRequest called with " + Address(theRequest) + ", which is no object of the game",
+                     "1 new-reference request(s) still held after the command \"Place\"",
+                     "RemoveRef called on a reference already removed"}));
+}
+
 }  // namespace
 }  // namespace zorvane::test

@@ -18,15 +18,21 @@ nlohmann::json SmallWorld() {
       {"formID": "0x00002000", "type": 4, "file": "Starfield.esm"},
       {"formID": "0xFE001003", "type": 65, "file": "Small.esm"}
     ],
-    "cells": [{"formID": "0xFF000900", "references": [null, "0xFF000A01"]},
-              {"formID": "0x0000F00D", "interior": false, "references": ["0xFF000800"]}],
+    "cells": [{"formID": "0xFF000900", "references": [null, "0xFF000A01"], "ship": "0xFF000800"},
+              {"formID": "0x0000F00D", "interior": false, "references": ["0xFF000800", "0xFF000A02"],
+               "worldspace": "0x0000A000", "admitted": false}],
+    "worldspaces": [{"formID": "0x0000A000", "persistentCell": "0x0000F00D"}],
     "references": [
-      {"formID": "0xFF000800", "base": "0xFE001003", "position": [0.1, "inf", "nan"], "rotation": [-0.0, "-inf", 1e-30]},
+      {"formID": "0xFF000800", "base": "0xFE001003", "position": [0.1, "inf", "nan"], "rotation": [-0.0, "-inf", 1e-30],
+       "cellList": ["0xFF000900", "0x12345678"]},
+      {"formID": "0xFF000A02", "base": "0x00001000", "removed": true},
       {"formID": "0xFF000A01", "base": "0x00001000", "scale": 150, "links": [{"keyword": "0x00002000", "ref": "0xFF000800"}],
        "extra": [{"kind": 6, "string": "DecorRef"}, {"kind": 150, "string": {"indirect": "Fern of the Captain"}},
                  {"kind": 180, "formID": "0x12345678"}, {"kind": 128, "count": 3}, {"kind": 221}, {"kind": 150}]}
     ],
-    "workshopKeyword": "0x00002000"
+    "workshopKeyword": "0x00002000",
+    "homeShip": "0xFF000800",
+    "cellManager": {"currentCell": "0xFF000900", "entries": ["0x0000F00D", null, "invalid"]}
   })");
 }
 
@@ -47,6 +53,8 @@ TEST(WorldFileTest, DumpLoadsBackAsTheSameWorldWithFloatsAndStringsAsGiven) {
   EXPECT_EQ(theShip.at("position").dump(), R"([0.1,"inf","nan"])");
   EXPECT_EQ(theShip.at("rotation").dump(), R"([-0.0,"-inf",1e-30])");
   const nlohmann::json& theDecor = theDump.at("references").at(1);
+  // A removed reference has left its cell's list.
+  EXPECT_EQ(theDump.at("cells").at(0).at("references"), nlohmann::json::parse(R"(["0xFF000800"])"));
   EXPECT_EQ(theDecor.at("extra").at(1).at("string"), nlohmann::json::parse(R"({"indirect": "Fern of the Captain"})"));
   EXPECT_EQ(theDecor.at("extra").at(5).at("string"), nullptr);
   EXPECT_EQ(theDump.at("cells").at(0).at("type"), sim::kDefaultCellType);

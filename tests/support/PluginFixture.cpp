@@ -42,6 +42,7 @@ void PluginFixture::SetUp() {
 
 void PluginFixture::TearDown() {
   theWorld->CheckStrings();
+  theWorld->CheckRequestsReleased("the test");
   EXPECT_EQ(theWorld->GetViolations(), std::vector<std::string>{}) << "the game saw misuse";
   sim::StopIntercepting();
   sim::SetConsoleSink(nullptr);

@@ -1,7 +1,7 @@
 #pragma once
 // The two import commands: ImportShipLayout rebuilds the home ship's base form from a ship
-// file; ImportShipInterior, until its importer exists, checks what every ship command checks
-// and then refuses with a console error.
+// file; ImportShipInterior places a ship file's decoration items in the ship the player
+// stands in.
 
 #include "game/Commands.h"
 

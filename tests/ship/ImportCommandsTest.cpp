@@ -1,18 +1,18 @@
-// The ImportShipLayout command: its refusals in their order, each with its console text and
-// log line, and the outcome of the import.
+// The ImportShipLayout and ImportShipInterior commands: their refusals in their order, each
+// with its console text and log line, and the outcome of the import.
 #include <gtest/gtest.h>
 
 #include "plugin/commands/ImportShipCommands.h"
-#include "ship/ImportLayoutTest.h"
+#include "ship/SampleShipTest.h"
 #include "support/RunCommand.h"
 
 namespace zorvane::test {
 namespace {
 
-class ImportShipLayoutCommandTest : public ImportLayoutTest {
+class ImportCommandsTest : public SampleShipTest {
  protected:
   void SetUp() override {
-    ImportLayoutTest::SetUp();
+    SampleShipTest::SetUp();
     PluginSettings theSettings;
     theSettings.Misc.bAlwaysReloadSettingsOnCommand = false;
     SetSettingsForTest(theSettings);
@@ -21,11 +21,14 @@ class ImportShipLayoutCommandTest : public ImportLayoutTest {
   bool Run(const std::string& sParameter, game::TESObjectREFR* thisObj = nullptr) {
     return RunCommand(&ImportShipLayoutCommand, sParameter, thisObj);
   }
+  bool RunInterior(const std::string& sParameter, game::TESObjectREFR* thisObj = nullptr) {
+    return RunCommand(&ImportShipInteriorCommand, sParameter, thisObj);
+  }
 };
 
 // Every check fails at first; each is mended in turn, so each refusal shows only after the
 // ones before it passed.
-TEST_F(ImportShipLayoutCommandTest, RefusalsComeInTheirOrder) {
+TEST_F(ImportCommandsTest, LayoutRefusalsComeInTheirOrder) {
   game::TESForm* theUnmodifiable = theWorld->FindForm(game::kCannotBeModifiedShipKeywordID);
   game::TESForm* theStarborn = theWorld->FindForm(game::kShipTypeStarbornKeywordID);
   game::TESForm* theHomeBase = theHome->theBase;
@@ -90,7 +93,7 @@ TEST_F(ImportShipLayoutCommandTest, RefusalsComeInTheirOrder) {
       }));
 }
 
-TEST_F(ImportShipLayoutCommandTest, AnImportThatEndsAndOneThatIsApplied) {
+TEST_F(ImportCommandsTest, ALayoutImportThatEndsAndOneThatIsApplied) {
   WriteFileBytes(GetShipFolder() / "Bad.txt", "TESModel.model |\r\nBlueprint.data[3].fPosY |1\r\n");
   WriteFileBytes(GetShipFolder() / "Good.txt", "TESModel.model |Good.nif\r\n");
   EXPECT_FALSE(Run("Bad"));
@@ -114,6 +117,39 @@ TEST_F(ImportShipLayoutCommandTest, AnImportThatEndsAndOneThatIsApplied) {
                 "flying it (any kind of modification will do). Fly it manually first (i.e. not with Fast Travel).",
             }));
   EXPECT_EQ(GetHomeComponents()["TESModel_Component"]["model"], "Good.nif");
+}
+
+// The interior import works in any ship the player stands in; its outcome texts are shown by
+// the interior-import session.
+TEST_F(ImportCommandsTest, InteriorRefusalsComeInTheirOrder) {
+  game::TESObjectREFR* thePlayer = theWorld->thePlayer;
+  game::TESObjectREFR* theShip = thePlayer->theShipAboard;
+  game::TESObjectCELL* theCell = thePlayer->theParentCell;
+  thePlayer->theShipAboard = nullptr;
+  thePlayer->theParentCell = nullptr;
+  EXPECT_FALSE(RunInterior(" ", theShip));
+  EXPECT_FALSE(RunInterior(" "));
+  thePlayer->theShipAboard = theShip;
+  EXPECT_FALSE(RunInterior(" "));
+  thePlayer->theParentCell = theCell;
+  EXPECT_FALSE(RunInterior(" "));
+  EXPECT_FALSE(RunInterior("Kestrel"));
+  EXPECT_EQ(
+      GetTimeline(),
+      (std::vector<std::string>{
+          "console: ImportShipInterior: ERROR: this command doesn't work while a reference is selected (Prid) or "
+          "if called on a reference.",
+          "error: thisObj is not nullptr",
+          "console: ImportShipInterior: ERROR: Player is not in the ship.",
+          "error: ShipRef is nullptr",
+          "console: ImportShipInterior: ERROR: ParentCell is nullptr",
+          "error: ParentCell is nullptr",
+          "console: ImportShipInterior: ERROR: no filename specified.",
+          "error: Paramaters.size() < 1",
+          "console: ImportShipInterior: ERROR: no file exists at [.\\Data\\SFSE\\Plugins\\Spaceships\\Kestrel.txt]",
+          "error: DoesFileExistEx returned false | [sFilePath: .\\Data\\SFSE\\Plugins\\Spaceships\\] "
+          "[sFileName: Kestrel.txt]",
+      }));
 }
 
 }  // namespace

@@ -1,0 +1,88 @@
+#include "ship/DecorDispatch.h"
+
+#include "core/Guard.h"
+#include "core/Log.h"
+#include "forms/ValueParsing.h"
+#include "ship/ShipFileLine.h"
+
+namespace zorvane {
+namespace {
+
+bool Fail(const std::string& sMessage, const ShipFileLine& theLine) {
+  LOG_ERROR_IN(kImportInteriorFunction, sMessage + " | sLine: " + theLine.sLine);
+  return false;
+}
+
+// The record the line's index names; with `bCreate` an index equal to the number of records
+// first appends a new one. Null after the index error.
+DecorItem* FindItem(const ShipFileLine& theLine, std::vector<DecorItem>& theItems, bool bCreate = false) {
+  const int32_t iIndex = GetIndex(theLine.sKeyPart);
+  if (bCreate && iIndex >= 0 && static_cast<std::size_t>(iIndex) == theItems.size()) theItems.emplace_back();
+  if (iIndex < 0 || static_cast<std::size_t>(iIndex) >= theItems.size()) {
+    Fail("index error | index: " + std::to_string(iIndex) + " | size: " + std::to_string(theItems.size()), theLine);
+    return nullptr;
+  }
+  return &theItems[static_cast<std::size_t>(iIndex)];
+}
+
+bool HandleBase(const ShipFileLine& theLine, std::vector<DecorItem>& theItems, FormSource& theForms) {
+  game::TESForm* theForm = theForms.ResolveFormRef(theLine.sLine);
+  if (theForm == nullptr) return Fail("form is nullptr", theLine);
+  DecorItem* theItem = FindItem(theLine, theItems, true);
+  if (theItem == nullptr) return false;
+  game::TESForm* theBound = theForms.CastToBoundObject(theForm);
+  if (theBound == nullptr) return Fail("boundObject is nullptr", theLine);
+  theItem->base = theBound;
+  return true;
+}
+
+struct FloatField {
+  const char* sKey;
+  float DecorItem::*fField;
+};
+const FloatField kFloatFields[] = {
+    {".fPosX", &DecorItem::fPosX},   {".fPosY", &DecorItem::fPosY}, {".fPosZ", &DecorItem::fPosZ},
+    {".fRotX", &DecorItem::fRotX},   {".fRotY", &DecorItem::fRotY}, {".fRotZ", &DecorItem::fRotZ},
+    {".fScale", &DecorItem::fScale},
+};
+
+// The keys in the order they are tried; the first one the key part holds decides.
+bool HandleLine(const ShipFileLine& theLine, std::vector<DecorItem>& theItems, FormSource& theForms) {
+  if (!theLine.Has("DecorItem[")) return true;
+  if (theLine.Has(".base")) return HandleBase(theLine, theItems, theForms);
+  for (const FloatField& theField : kFloatFields) {
+    if (!theLine.Has(theField.sKey)) continue;
+    float fValue = 0.0f;
+    if (!GetFloat(theLine.sLine, fValue)) return Fail("bGot is false", theLine);
+    DecorItem* theItem = FindItem(theLine, theItems);
+    if (theItem == nullptr) return false;
+    theItem->*theField.fField = fValue;
+    return true;
+  }
+  if (theLine.Has(".overrideName")) {
+    const std::string sName = GetValueText(theLine.sLine);
+    if (sName.empty()) return true;
+    DecorItem* theItem = FindItem(theLine, theItems);
+    if (theItem == nullptr) return false;
+    theItem->overrideName = sName;
+    return true;
+  }
+  if (theLine.Has(".bWorkshopItem")) {
+    DecorItem* theItem = FindItem(theLine, theItems);
+    if (theItem == nullptr) return false;
+    theItem->bWorkshopItem = true;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool DispatchDecorLine(const std::string& sLine, std::vector<DecorItem>& theItems, FormSource& theForms) {
+  bool bPassed = true;
+  RunGuarded(
+      kImportInteriorFunction, [&sLine](const char*) { return "exception while parsing DecorItems | sLine: " + sLine; },
+      [&] { bPassed = HandleLine(ShipFileLine(sLine), theItems, theForms); });
+  return bPassed;
+}
+
+}  // namespace zorvane

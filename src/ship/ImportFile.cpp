@@ -1,0 +1,46 @@
+#include "ship/ImportFile.h"
+
+#include "core/Log.h"
+#include "platform/Platform.h"
+#include "ship/ShipFileName.h"
+
+namespace zorvane {
+
+bool ImportFile::Open(const char* sFunction, const std::string& sFilePath, const std::string& sFileName) {
+  const std::string sPath = sFilePath + sFileName;
+  if (!DoesFileExistEx(sFilePath, sFileName)) {
+    LOG_ERROR_IN(sFunction, "no file exists at [" + sPath + "]");
+    return false;
+  }
+  theReader.emplace(sPath);
+  if (!theReader->IsWritable()) {
+    LOG_ERROR_IN(sFunction, "the ship file [" + sPath +
+                                "] must be writable to be imported: " + platform::DescribeError(theReader->GetError()));
+    return false;
+  }
+  std::optional<std::vector<std::string>> theRead = theReader->ReadLines();
+  if (!theRead) {
+    LOG_ERROR_IN(sFunction,
+                 "the ship file [" + sPath + "] cannot be read: " + platform::DescribeError(theReader->GetError()));
+    return false;
+  }
+  theLines = std::move(*theRead);
+  return true;
+}
+
+bool ImportFile::ForEachLine(const char* sFunction, bool bVerbose,
+                             const std::function<bool(const std::string&)>& Handle) const {
+  for (std::size_t i = 0; i < theLines.size(); ++i) {
+    const std::string& sLine = theLines[i];
+    const std::string sIndex = "(" + std::to_string(i) + ")";
+    if (sLine.empty()) {
+      LOG_WARNING_IN(sFunction, sIndex + " empty line");
+      continue;
+    }
+    if (bVerbose) LOG_INFO_IN(sFunction, sIndex + "   [" + sLine + "]");
+    if (!Handle(sLine)) return false;
+  }
+  return true;
+}
+
+}  // namespace zorvane

@@ -1,0 +1,31 @@
+#pragma once
+// A ship file read for an import, with the messages both imports give about it.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ship/ShipFileReader.h"
+
+namespace zorvane {
+
+class ImportFile {
+ public:
+  // Finds the file `sFilePath` + `sFileName`, opens it for reading and writing (and keeps it
+  // so while the import runs: a read-only or locked file cannot be imported) and reads every
+  // line. False, after one error line under `sFunction` naming why, when there is no file or
+  // it cannot be opened so or read.
+  bool Open(const char* sFunction, const std::string& sFilePath, const std::string& sFileName);
+
+  // Hands every non-empty line to `Handle`, in order; the lines are numbered from 0, empty
+  // ones included. An empty line gives the warning "(n) empty line"; with `bVerbose` every
+  // other line is echoed as "(n)   [line]". False as soon as `Handle` answers false.
+  bool ForEachLine(const char* sFunction, bool bVerbose, const std::function<bool(const std::string&)>& Handle) const;
+
+ private:
+  std::optional<ShipFileReader> theReader;
+  std::vector<std::string> theLines;
+};
+
+}  // namespace zorvane
