@@ -2,10 +2,12 @@
 
 #include <cctype>
 #include <cstdio>
+#include <sstream>
 #include <vector>
 
 #include "CommandTables.h"
 #include "ParameterData.h"
+#include "SettingsEdit.h"
 #include "World.h"
 
 namespace sim {
@@ -61,6 +63,42 @@ game::TESObjectCELL* FindCell(const World& theWorld, const std::string& sWord) {
 Console::Console() {
   AddCommand("prid", [this](const std::string& sArguments) { SelectReference(sArguments); });
   AddCommand("coc", [this](const std::string& sArguments) { MovePlayer(sArguments); });
+  AddCommand("canpilot", [this](const std::string& sArguments) { AskPiloting(sArguments); });
+  AddCommand("editini", [this](const std::string& sArguments) { EditSettings(sArguments); });
+}
+
+void Console::AskPiloting(const std::string& sArguments) {
+  World* theWorld = GetCurrentWorld();
+  const std::string sWord = sArguments.substr(0, sArguments.find_first_of(" \t"));
+  uint32_t uFormID = 0;
+  if (!ParseTypedFormID(sWord, uFormID)) {
+    Print("canpilot: \"" + sWord + "\" is not a form ID.");
+    return;
+  }
+  auto* theShip = theWorld != nullptr ? dynamic_cast<game::TESObjectREFR*>(theWorld->FindForm(uFormID)) : nullptr;
+  if (theShip == nullptr || theShip->bRemoved) {
+    Print("canpilot: no reference with form ID " + FormatHex(uFormID) + ".");
+    return;
+  }
+  const uint64_t uRequirement = AskPilotingRequirement(theShip);
+  const game::TESForm* thePerk = theWorld->thePilotingPerk;
+  Print("canpilot: the player " + std::string(uRequirement == 0 ? "may" : "may not") + " pilot " + FormatHex(uFormID) +
+        " (requirement " + std::to_string(uRequirement) + ", " +
+        (thePerk != nullptr ? "piloting perk " + FormatHex(thePerk->uFormID) : std::string("no piloting perk")) + ").");
+}
+
+void Console::EditSettings(const std::string& sArguments) {
+  std::istringstream theWords(sArguments);
+  std::string sPath, sSection, sKey, sValue;
+  theWords >> sPath >> sSection >> sKey;
+  std::getline(theWords >> std::ws, sValue);
+  if (sKey.empty()) {
+    Print("editini: give a file, a section, a key and a value.");
+  } else if (!EditSettingsFile(sPath, sSection, sKey, sValue)) {
+    Print("editini: " + sPath + " cannot be edited.");
+  } else {
+    Print("editini: " + sPath + " [" + sSection + "] " + sKey + "=" + sValue);
+  }
 }
 
 void Console::MovePlayer(const std::string& sArguments) {

@@ -1,6 +1,6 @@
 #pragma once
 // The game's console as far as a session script needs it. A typed line's first word names
-// the command: the console's own commands (prid) first, then the game's command tables
+// the command: the console's own commands (prid, coc, canpilot, editini) first, then the game's command tables
 // (CommandTables.h). A game command's text parameter is compiled (ParameterData.h) and its
 // handler is called with the selected reference. What the game prints goes to the console
 // sink.
@@ -36,6 +36,11 @@ class Console {
   // coc <cell>: moves the player into the cell given by form ID or editor ID, aboard the
   // cell's ship or none, as the game's own coc does.
   void MovePlayer(const std::string& sArguments);
+  // canpilot <ship>: asks the game's piloting requirement check about a ship, through the
+  // game's own call of it, and prints the answer and the piloting perk pointer.
+  void AskPiloting(const std::string& sArguments);
+  // editini <file> <section> <key> <value>: edits a settings file as a player would.
+  void EditSettings(const std::string& sArguments);
   void RunGameCommand(const std::string& sName, const std::string& sRest);
 
   std::map<std::string, Command> theCommands;  // keys lower case: the console ignores case

@@ -75,6 +75,7 @@ struct TESObjectREFR : TESForm {
   std::vector<std::pair<TESForm*, TESObjectREFR*>> theLinks;  // linked references by keyword
   TESObjectREFR* theShipAboard = nullptr;                     // for actors
   std::unique_ptr<CellIDList> theCellList;                    // null: the query answers nothing
+  uint32_t uPilotingRank = 0;                                 // for ships: the skill rank they demand
   // A removed reference has left its cell's list but stays in memory, as the game keeps it
   // until nothing refers to it any more.
   bool bRemoved = false;

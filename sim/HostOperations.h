@@ -86,6 +86,10 @@ uint32_t CreateRefFromRequest(game::TESDataHandler* theHandler, game::NewRefRequ
 void ReleaseNewRefRequest(game::NewRefRequest* theRequest);
 game::TESObjectREFR* LookupRefByHandle(uint32_t uHandle);
 
+// Game code (HostCode.cpp).
+uintptr_t GetPilotingCallSite();
+uintptr_t GetPilotingCheck();
+
 // Interned strings (HostStrings.cpp).
 const char* GetStringText(const game::BSFixedString* theString);
 void MakeString(game::BSFixedString* theTarget, const char* sText);

@@ -142,6 +142,7 @@ class World {
   bool bHasDataHandler = true;
   bool bHasConsole = true;
   game::TESForm* thePilotingPerk = nullptr;  // the game's piloting perk pointer global
+  uint32_t uPlayerPilotingRank = 0;          // the player's rank of the piloting skill
   game::TESObjectREFR* thePlayer = nullptr;
   game::TESObjectREFR* thePlayerHomeShip = nullptr;
   game::TESForm* theWorkshopKeyword = nullptr;
@@ -185,6 +186,10 @@ void SetCurrentWorld(World* theWorld);
 
 // Where the game's console output goes.
 void SetConsoleSink(void (*OnLine)(const std::string& sLine));
+
+// The game's function that asks its piloting requirement check about a ship, through the
+// call instruction the piloting patch redirects (HostCode.cpp).
+uint64_t AskPilotingRequirement(game::TESObjectREFR* theShip);
 
 // The operation table as the game image exports it.
 const game::Host& GetHostTable();

@@ -14,11 +14,24 @@ namespace {
 using nlohmann::json;
 using worldfile::Where;
 
-const std::vector<const char*> kWorldMembers = {
-    "fullFiles",           "smallFiles",    "mediumFiles", "forms",       "cells",
-    "worldspaces",         "references",    "player",      "homeShip",    "workshopKeyword",
-    "workshopLinkKeyword", "pilotingPerk",  "cellManager", "dataHandler", "console",
-    "consoleCommands",     "scriptCommands"};
+const std::vector<const char*> kWorldMembers = {"fullFiles",
+                                                "smallFiles",
+                                                "mediumFiles",
+                                                "forms",
+                                                "cells",
+                                                "worldspaces",
+                                                "references",
+                                                "player",
+                                                "homeShip",
+                                                "workshopKeyword",
+                                                "workshopLinkKeyword",
+                                                "pilotingPerk",
+                                                "cellManager",
+                                                "dataHandler",
+                                                "console",
+                                                "consoleCommands",
+                                                "scriptCommands",
+                                                "playerPilotingRank"};
 
 game::FileArrayKind GetArrayKind(const std::string& sKind) {
   if (sKind == "fullFiles") return game::kFullFiles;
@@ -114,6 +127,8 @@ void LoadGlobals(World& theWorld, const json& theJson) {
     theWorld.theWorkshopLinkKeyword =
         worldfile::ReadForm(theWorld, theJson.at("workshopLinkKeyword"), Where("workshopLinkKeyword"));
   }
+  theWorld.uPlayerPilotingRank = static_cast<uint32_t>(
+      worldfile::ReadUnsignedMember(theJson, "playerPilotingRank", Where("world"), 0xFFFFFFFF, 0));
   if (theJson.contains("cellManager")) LoadCellManager(theWorld, theJson.at("cellManager"), Where("cellManager"));
   if (theJson.contains("consoleCommands")) {
     worldfile::LoadCommandTable(theWorld, CommandTable::kConsole, theJson.at("consoleCommands"),

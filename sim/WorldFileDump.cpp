@@ -80,6 +80,7 @@ json DumpReference(const game::TESObjectREFR& theRef) {
     theEntry["cellList"] = theIDs;
   }
   if (theRef.bRemoved) theEntry["removed"] = true;
+  if (theRef.uPilotingRank != 0) theEntry["pilotingRank"] = theRef.uPilotingRank;
   return theEntry;
 }
 
@@ -138,6 +139,7 @@ json DumpWorld(const World& theWorld) {
   if (!theWorldspaces.empty()) theResult["worldspaces"] = theWorldspaces;
   theResult["references"] = theRefs;
   theResult["pilotingPerk"] = DumpForm(theWorld.thePilotingPerk);
+  if (theWorld.uPlayerPilotingRank != 0) theResult["playerPilotingRank"] = theWorld.uPlayerPilotingRank;
   theResult["player"] = DumpForm(theWorld.thePlayer);
   theResult["homeShip"] = DumpForm(theWorld.thePlayerHomeShip);
   theResult["workshopKeyword"] = DumpForm(theWorld.theWorkshopKeyword);

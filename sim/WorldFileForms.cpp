@@ -14,8 +14,8 @@ const std::vector<const char*> kCellMembers = {"formID",   "type",     "editorID
 const std::vector<const char*> kWorldspaceMembers = {"formID", "type",     "editorID", "name",
                                                      "file",   "modIndex", "keywords", "persistentCell"};
 const std::vector<const char*> kReferenceMembers = {
-    "formID",   "type",     "editorID", "name",  "file",  "modIndex",   "keywords", "base",   "cell",
-    "position", "rotation", "scale",    "links", "extra", "shipAboard", "cellList", "removed"};
+    "formID",   "type",     "editorID", "name",  "file",  "modIndex",   "keywords", "base",    "cell",
+    "position", "rotation", "scale",    "links", "extra", "shipAboard", "cellList", "removed", "pilotingRank"};
 
 // The members every kind of form has, over what the world's builder gave the new form.
 void ReadIdentity(World& theWorld, game::TESForm& theForm, const json& theEntry, const Where& theWhere) {
@@ -134,6 +134,7 @@ void FillReference(World& theWorld, game::TESObjectREFR& theRef, const json& the
   ReadVector(theEntry, "position", theWhere, theRef.fPosition);
   ReadVector(theEntry, "rotation", theWhere, theRef.fRotation);
   theRef.uScale = static_cast<uint16_t>(ReadUnsignedMember(theEntry, "scale", theWhere, 0xFFFF, 100));
+  theRef.uPilotingRank = static_cast<uint32_t>(ReadUnsignedMember(theEntry, "pilotingRank", theWhere, 0xFFFFFFFF, 0));
   if (theEntry.contains("links")) {
     const json& theLinks = theEntry.at("links");
     CheckArray(theLinks, theWhere["links"]);

@@ -4,6 +4,7 @@
 
 #include "game/Binding.h"
 #include "game/Cells.h"
+#include "game/Code.h"
 #include "game/Codes.h"
 #include "game/Console.h"
 #include "game/Files.h"

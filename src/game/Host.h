@@ -33,7 +33,7 @@ struct Host {
 ZV_HOST_OPERATIONS(ZV_HOST_OFFSET)
 #undef ZV_HOST_OFFSET
 
-inline constexpr uint32_t kHostVersion = 4;
+inline constexpr uint32_t kHostVersion = 5;
 
 // The name under which the game image exports its table.
 inline constexpr const char* kHostExportName = "ZorvaneGameHost";

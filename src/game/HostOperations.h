@@ -121,5 +121,9 @@
   X(0x238, CellManager*, GetCellManager, (), ())                                                                  \
   X(0x240, TESObjectCELL*, GetCurrentCell, (CellManager* theManager), (theManager))                               \
   X(0x248, uint32_t, GetCellEntryCount, (CellManager* theManager), (theManager))                                  \
-  X(0x250, TESObjectCELL*, GetCellEntryAt, (CellManager* theManager, uint32_t uIndex), (theManager, uIndex))
+  X(0x250, TESObjectCELL*, GetCellEntryAt, (CellManager* theManager, uint32_t uIndex), (theManager, uIndex))   \
+  /* Game code: the address of the 5-byte relative call to the piloting requirement check, and of the             \
+     check itself, which takes a reference and answers 0 when no piloting skill is required. */                   \
+  X(0x258, uintptr_t, GetPilotingCallSite, (), ())                                                                \
+  X(0x260, uintptr_t, GetPilotingCheck, (), ())
 // clang-format on

@@ -1,7 +1,12 @@
 #include "patch/PilotingSkill.h"
 
+#include "core/Guard.h"
 #include "core/Log.h"
+#include "core/MessageBox.h"
+#include "core/Settings.h"
+#include "forms/Helpers.h"
 #include "game/Game.h"
+#include "patch/BranchTrampoline.h"
 
 namespace zorvane {
 
@@ -23,6 +28,36 @@ void DisablePilotingSkill(bool remove) {
     return;
   }
   *thePerkSlot = thePerk;
+}
+
+void InstallNoPilotingSkillRequirement(BranchTrampoline& theTrampoline) {
+  LOG_INFO("installing...");
+  if (!theTrampoline.CreatePool()) {
+    LOG_ERROR("alloc error");
+    ShowMessageBox("INSTALLATION ERROR", true);
+    return;
+  }
+  if (!theTrampoline.WriteCallToThunk(game::GetPilotingCallSite(), reinterpret_cast<uintptr_t>(&Func))) {
+    LOG_ERROR("write error");
+    ShowMessageBox("INSTALLATION ERROR", true);
+    return;
+  }
+  DisablePilotingSkill(true);
+  LOG_INFO("complete");
+}
+
+uint64_t Func(game::TESObjectREFR* theRef) noexcept {
+  const PluginSettings& theSettings = GetSettings();
+  if (theSettings.Logging.bVerboseLogging) {
+    // Nothing may leave this function for the game's code, which has no way to handle it.
+    RunGuarded(__func__, FixedMessage("the call could not be logged"), [&] {
+      LOG_INFO_IN("Func", "called | theRef " + GetHexAddress(reinterpret_cast<uintptr_t>(theRef)) +
+                              " | bNoPilotingSkillRequirement [" +
+                              (theSettings.Piloting.bNoPilotingSkillRequirement ? "1" : "0") + "]");
+    });
+  }
+  if (theSettings.Piloting.bNoPilotingSkillRequirement) return 0;
+  return game::GetPilotingCheck()(theRef);
 }
 
 }  // namespace zorvane

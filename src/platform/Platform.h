@@ -66,12 +66,17 @@ struct MemoryRegion {
   bool bFree = false;     // neither reserved nor committed
 };
 
+// Each of these leaves the system's error code for GetLastSystemError when it fails.
 bool QueryMemory(uintptr_t uAddress, MemoryRegion& theRegion);
-// Reserves and commits `uSize` bytes at exactly `uAddress` (0: anywhere); null on failure.
+// Reserves and commits `uSize` bytes at `uAddress` rounded down to the allocation granularity,
+// as VirtualAlloc places a reservation (0: anywhere); the start of the reservation, or null.
 void* AllocateMemory(uintptr_t uAddress, std::size_t uSize, Protection eProtection);
 bool FreeMemory(void* theMemory, std::size_t uSize);
 bool ProtectMemory(void* theMemory, std::size_t uSize, Protection eProtection, Protection* ePrevious);
 // The granularity at which AllocateMemory places reservations.
 std::size_t GetAllocationGranularity();
+
+// The error code the last failed system call of this thread left (GetLastError, errno).
+uint32_t GetLastSystemError();
 
 }  // namespace platform

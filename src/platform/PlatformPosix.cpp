@@ -81,6 +81,7 @@ bool FindMapping(uintptr_t uAddress, MemoryRegion& theRegion, Protection* eProte
     uGapStart = uEnd;
   }
   theRegion = {uGapStart, static_cast<std::size_t>(0x800000000000ull - uGapStart), true};
+  if (uAddress >= 0x800000000000ull) errno = EINVAL;  // beyond the user address space
   return uAddress < 0x800000000000ull;
 }
 
@@ -197,10 +198,14 @@ std::string ToTextFileBytes(const std::string& sText) {
 bool QueryMemory(uintptr_t uAddress, MemoryRegion& theRegion) { return FindMapping(uAddress, theRegion, nullptr); }
 
 void* AllocateMemory(uintptr_t uAddress, std::size_t uSize, Protection eProtection) {
+  uAddress &= ~static_cast<uintptr_t>(GetAllocationGranularity() - 1);
   int iFlags = MAP_PRIVATE | MAP_ANONYMOUS | (uAddress != 0 ? MAP_FIXED_NOREPLACE : 0);
   void* theMemory = mmap(reinterpret_cast<void*>(uAddress), uSize, ToPosixProtection(eProtection), iFlags, -1, 0);
   if (theMemory == MAP_FAILED || (uAddress != 0 && reinterpret_cast<uintptr_t>(theMemory) != uAddress)) {
-    if (theMemory != MAP_FAILED) munmap(theMemory, uSize);
+    if (theMemory != MAP_FAILED) {
+      munmap(theMemory, uSize);
+      errno = EEXIST;  // an old kernel took the address as a hint only
+    }
     return nullptr;
   }
   return theMemory;
@@ -225,5 +230,7 @@ bool ProtectMemory(void* theMemory, std::size_t uSize, Protection eProtection, P
 }
 
 std::size_t GetAllocationGranularity() { return 0x10000; }
+
+uint32_t GetLastSystemError() { return static_cast<uint32_t>(errno); }
 
 }  // namespace platform

@@ -150,4 +150,6 @@ std::size_t GetAllocationGranularity() {
   return theInfo.dwAllocationGranularity;
 }
 
+uint32_t GetLastSystemError() { return GetLastError(); }
+
 }  // namespace platform

@@ -3,7 +3,9 @@
 #include "core/Guard.h"
 #include "core/Log.h"
 #include "core/MessageBox.h"
+#include "core/Settings.h"
 #include "game/Binding.h"
+#include "patch/PilotingSkill.h"
 #include "platform/Platform.h"
 #include "plugin/Settings.h"
 #include "plugin/commands/InstallCommands.h"
@@ -70,6 +72,10 @@ void SFSEPlugin_HandleOnPostDataLoad(sfse::Message* theMessage) {
     ShowMessageBox("INSTALLATION ERROR", true);
   }
   RunGuarded(__func__, MessageWithReason("exception while loading the settings"), [] { LoadSettings(true); });
+  if (GetSettings().Piloting.bNoPilotingSkillRequirement) {
+    RunGuarded(__func__, MessageWithReason("exception while installing the piloting patch"),
+               [] { InstallNoPilotingSkillRequirement(); });
+  }
 }
 
 }  // extern "C"

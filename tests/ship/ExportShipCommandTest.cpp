@@ -25,9 +25,6 @@ class ExportShipCommandTest : public ShipTest {
   }
 };
 
-const char* const kExported =
-    "console: ExportShipRef: INFO: ship exported. It is recommended to exit the game as crunched ship data may remain "
-    "in the memory after the process.";
 const std::string kAttempt =
     "info: attempting to export ShipRef [ADDR | FF000200 | 74 | 0|0x0 | Test Ship Base | {no_edid}] and Cell [ADDR | "
     "FF000100 | 73 | 0|0x0 | {unnamed} | {no_edid}] to file [.\\Data\\SFSE\\Plugins\\Spaceships\\";
@@ -87,12 +84,6 @@ TEST_F(ExportShipCommandTest, ParameterWordsAreJoinedCutAt150AndNamesMeetingOneF
             ".\\Data\\SFSE\\Plugins\\Spaceships\\] [sFileName: a;b.txt]");
 }
 
-TEST_F(ExportShipCommandTest, SuccessLogsThenPrints) {
-  EXPECT_TRUE(Run("My Ship"));
-  EXPECT_EQ(GetTimeline(), (std::vector<std::string>{kAttempt + "My Ship.txt]", "info: export finished", kExported}));
-  EXPECT_TRUE(ReadShipFile("My Ship.txt").starts_with("Ship: Test Ship Base [FormID: 0000C0DE]"));
-}
-
 TEST_F(ExportShipCommandTest, FailureLogsThenPrints) {
   theWorld->theWorkshopKeyword = nullptr;
   EXPECT_FALSE(Run("My Ship"));
@@ -142,20 +133,6 @@ TEST_F(ExportShipCommandTest, AnErrorRaisedInsideTheCommandIsContained) {
             (std::vector<std::string>{
                 "error: exception: the game failed in GetPlayer",
                 "console: ExportShipRef: ERROR: ship couldn't be exported. Please check the .log for details."}));
-}
-
-TEST_F(ExportShipCommandTest, SettingsAreReloadedFirstWhenAsked) {
-  SetSettingsForTest({});
-  EXPECT_FALSE(Run("My Ship", theShip->theWorkshop));
-  std::vector<std::string> theTimeline = GetTimeline();
-  ASSERT_EQ(theTimeline.size(), 29u);
-  EXPECT_EQ(theTimeline[0], "info: reloading settings...");
-  EXPECT_EQ(theTimeline[1], "info: Piloting.bNoPilotingSkillRequirement --> 0");
-  EXPECT_EQ(theTimeline[27],
-            "console: ExportShipRef: ERROR: this command doesn't work while a reference is "
-            "selected (Prid) or if called on a reference.");
-  // The reload never creates the settings file.
-  EXPECT_FALSE(std::filesystem::exists(GetSettingsFile()));
 }
 
 }  // namespace

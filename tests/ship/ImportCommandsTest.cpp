@@ -93,32 +93,6 @@ TEST_F(ImportCommandsTest, LayoutRefusalsComeInTheirOrder) {
       }));
 }
 
-TEST_F(ImportCommandsTest, ALayoutImportThatEndsAndOneThatIsApplied) {
-  WriteFileBytes(GetShipFolder() / "Bad.txt", "TESModel.model |\r\nBlueprint.data[3].fPosY |1\r\n");
-  WriteFileBytes(GetShipFolder() / "Good.txt", "TESModel.model |Good.nif\r\n");
-  EXPECT_FALSE(Run("Bad"));
-  EXPECT_TRUE(Run("Good"));
-  const std::string sAttempt =
-      "info: attempting to import ship layout from [sFilePath: .\\Data\\SFSE\\Plugins\\Spaceships\\] [sFileName: ";
-  const std::string sShips =
-      "] to ShipBase [ADDR | FF000B00 | 65 | 0|0x0 | Frontier | {no_edid}] of Homeship [ADDR | FF000C00 | 74 | "
-      "0|0x0 | Frontier | {no_edid}]";
-  EXPECT_EQ(GetTimeline(),
-            (std::vector<std::string>{
-                sAttempt + "Bad.txt" + sShips,
-                "error: index error | index: 3 | size: 0 | sLine: Blueprint.data[3].fPosY |1",
-                "error: import finished with errors",
-                "console: ImportShipLayout: ERROR: ship layout couldn't be imported. It is recommended to exit the "
-                "game and reload as partial ship data changes may have been made. Please check the .log for details.",
-                sAttempt + "Good.txt" + sShips,
-                "info: import finished",
-                "console: ImportShipLayout: INFO: ship layout successfully imported. Please create a (manual) save "
-                "game, exit, then reload this save. Once ingame, modify the ship at a Ship Services Technician before "
-                "flying it (any kind of modification will do). Fly it manually first (i.e. not with Fast Travel).",
-            }));
-  EXPECT_EQ(GetHomeComponents()["TESModel_Component"]["model"], "Good.nif");
-}
-
 // The interior import works in any ship the player stands in; its outcome texts are shown by
 // the interior-import session.
 TEST_F(ImportCommandsTest, InteriorRefusalsComeInTheirOrder) {
