@@ -14,6 +14,7 @@ namespace zorvane {
 namespace {
 
 std::string gLogPath;
+LogListener gListener = nullptr;
 
 void ShowLogBox(const std::string& sText) { ShowMessageBox(sText, false); }
 
@@ -91,7 +92,13 @@ void OpenLog() {
   theLog.close();
 }
 
+void SetLogListener(LogListener Listener) { gListener = Listener; }
+
 void WriteLog(std::string sLine) {
+  if (gListener != nullptr) {
+    gListener(sLine);
+    return;
+  }
   auto thePath = platform::ToFileSystemPath(gLogPath);
   if (gLogPath.empty() || !IsLogFileUsable(thePath)) {
     return;

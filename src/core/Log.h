@@ -19,6 +19,11 @@ void OpenLog();
 // Appends one finished line; drops it when the log file is gone.
 void WriteLog(std::string sLine);
 
+// A program that runs the plugin's readers without the game (the ship-file checker) hears
+// every line instead of the file; null: the file again.
+using LogListener = void (*)(const std::string& sLine);
+void SetLogListener(LogListener Listener);
+
 // Local time "YYYY-MM-DD HH:MM:SS.mmmmm" (milliseconds zero-padded to five digits).
 std::string GetTimestamp();
 

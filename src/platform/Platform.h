@@ -17,6 +17,9 @@ namespace platform {
 // The base address of the process's main image (GetModuleHandleA(NULL)); 0 when unknown.
 uintptr_t GetGameImageBase();
 
+// The path of the process's executable (GetModuleFileNameA(NULL)); empty when unknown.
+std::string GetExecutablePath();
+
 // The address of the data or function that the image at `uImageBase` exports as `sName`,
 // or null.
 void* FindImageExport(uintptr_t uImageBase, const char* sName);

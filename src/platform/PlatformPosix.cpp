@@ -93,6 +93,12 @@ uintptr_t GetGameImageBase() {
   return uBase;
 }
 
+std::string GetExecutablePath() {
+  std::error_code theError;
+  const std::filesystem::path thePath = std::filesystem::read_symlink("/proc/self/exe", theError);
+  return theError ? std::string() : thePath.string();
+}
+
 void* FindImageExport(uintptr_t uImageBase, const char* sName) {
   if (uImageBase == 0) {
     return nullptr;

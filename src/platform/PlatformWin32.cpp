@@ -38,6 +38,12 @@ Protection FromPageProtection(DWORD uProtect) {
 
 uintptr_t GetGameImageBase() { return reinterpret_cast<uintptr_t>(GetModuleHandleA(nullptr)); }
 
+std::string GetExecutablePath() {
+  char sPath[MAX_PATH] = {};
+  const DWORD uLength = GetModuleFileNameA(nullptr, sPath, MAX_PATH);
+  return uLength == 0 || uLength >= MAX_PATH ? std::string() : std::string(sPath, uLength);
+}
+
 void* FindImageExport(uintptr_t uImageBase, const char* sName) {
   if (uImageBase == 0) {
     return nullptr;

@@ -35,15 +35,19 @@ std::optional<std::vector<std::string>> ShipFileReader::ReadLines() {
     theError = GetErrnoError();
     return std::nullopt;
   }
+  return SplitShipFileLines(sText);
+}
+
+std::vector<std::string> SplitShipFileLines(const std::string& sBytes) {
   std::vector<std::string> theLines;
   std::size_t uStart = 0;
-  while (uStart < sText.size()) {
-    std::size_t uEnd = sText.find('\n', uStart);
+  while (uStart < sBytes.size()) {
+    std::size_t uEnd = sBytes.find('\n', uStart);
     const bool bLineFeed = uEnd != std::string::npos;
-    if (!bLineFeed) uEnd = sText.size();
+    if (!bLineFeed) uEnd = sBytes.size();
     std::size_t uLineEnd = uEnd;
-    if (bLineFeed && uLineEnd > uStart && sText[uLineEnd - 1] == '\r') --uLineEnd;
-    theLines.push_back(sText.substr(uStart, uLineEnd - uStart));
+    if (bLineFeed && uLineEnd > uStart && sBytes[uLineEnd - 1] == '\r') --uLineEnd;
+    theLines.push_back(sBytes.substr(uStart, uLineEnd - uStart));
     uStart = uEnd + 1;
   }
   return theLines;

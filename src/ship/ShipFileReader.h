@@ -12,6 +12,9 @@
 
 namespace zorvane {
 
+// The lines of a ship file's bytes, as the imports read them.
+std::vector<std::string> SplitShipFileLines(const std::string& sBytes);
+
 class ShipFileReader {
  public:
   // Opens `sPath` for reading and writing, without creating it, and keeps it open while the

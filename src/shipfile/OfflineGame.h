@@ -1,0 +1,48 @@
+#pragma once
+// The game as far as a ship file can be checked without it. Its plugin files are those of the
+// Data folder, when one is given, or else those the ship file names, each of the kind its
+// form IDs' width suggests. Every form ID of a known plugin file names a form whose kind is
+// unknown. While an OfflineGame lives the plugin's readers run against it: its forms resolve
+// with the game's own rules and messages, and the log's lines go to a listener.
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ship/FormSource.h"
+#include "shipfile/PluginHeaders.h"
+
+namespace zorvane::shipfile {
+
+// One log line as the plugin wrote it.
+struct LogEntry {
+  std::string sLevel;     // "info", "warning", "error"
+  std::string sFunction;  // the function field
+  std::string sMessage;
+};
+
+class OfflineGame final : public FormSource {
+ public:
+  // `theData`: the plugin files of the Data folder, or null to take them from `theLines`.
+  OfflineGame(const PluginCatalog* theData, const std::vector<std::string>& theLines);
+  ~OfflineGame() override;
+  OfflineGame(const OfflineGame&) = delete;
+  OfflineGame& operator=(const OfflineGame&) = delete;
+
+  game::TESForm* ResolveFormRef(const std::string& sLine) override;
+  std::optional<uint8_t> GetFormType(game::TESForm*) override { return std::nullopt; }
+  game::TESForm* CastToBoundObject(game::TESForm* theForm) override { return theForm; }
+
+  // The log lines written since the last call.
+  std::vector<LogEntry> TakeLogEntries();
+  // Forms that resolved: their kind and their being in their plugin file are not known.
+  int GetUncheckedForms() const { return iUncheckedForms; }
+  const PluginCatalog& GetPluginFiles() const { return theFiles; }
+
+ private:
+  PluginCatalog theFiles;
+  int iUncheckedForms = 0;
+};
+
+}  // namespace zorvane::shipfile

@@ -1,0 +1,183 @@
+#include "shipfile/ShipFileCheck.h"
+
+#include <algorithm>
+#include <functional>
+#include <regex>
+
+#include "ship/BaseFormComponents.h"
+#include "ship/DecorDispatch.h"
+#include "ship/ElementFields.h"
+#include "ship/LayoutDispatch.h"
+#include "ship/ShipFileLine.h"
+#include "shipfile/OfflineGame.h"
+
+namespace zorvane::shipfile {
+namespace {
+
+constexpr const char* kLayout = "ImportShipLayout";
+constexpr const char* kInterior = "ImportShipInterior";
+
+// Every key either import reads or passes over on purpose, with list indices written "[n]".
+std::vector<std::string> MakeKnownKeys() {
+  using namespace keys;
+  std::vector<std::string> theKeys = {kAddToInventoryOnDestroyForm,
+                                      kRootAnimGraph,
+                                      kRigFile,
+                                      kAnimPath,
+                                      kResponseFile,
+                                      std::string(kKeywordForm) + "[n]",
+                                      std::string(kAttachParentArray) + "[n]",
+                                      kSpaceshipAIActor,
+                                      kLinkedVoiceType,
+                                      kWeaponSlot1,
+                                      kWeaponSlot2,
+                                      kWeaponSlot3,
+                                      kHullCode,
+                                      kBlueprintUnk08,
+                                      kBlueprintUnk10,
+                                      kBlueprintUnk28,
+                                      kBlueprintUnk30,
+                                      kBlueprintUnk34,
+                                      kBlueprintUnk3C,
+                                      kDisplayName,
+                                      kFullName,
+                                      kModel};
+  auto AddFields = [&theKeys](const std::string& sEntry, std::span<const ElementField> theFields) {
+    for (const ElementField& theField : theFields) theKeys.push_back(sEntry + "." + theField.sKey);
+  };
+  AddFields(std::string(kPropertySheet) + "[n]", kPropertyFields);
+  AddFields(std::string(kTraversals1) + "[n]", kTraversalFields);
+  AddFields(std::string(kTraversals2) + "[n]", kTraversalGroupFields);
+  AddFields(std::string(kTraversals2) + "[n]." + kGroupEntriesKey + "[n]", kTraversalFields);
+  AddFields(std::string(kBlueprintData) + "[n]", kModuleFields);
+  AddFields(std::string(kContainer) + "[n]", kContainerFields);
+  for (const char* sField : kDecorFields) theKeys.push_back(std::string(kDecorItem) + "[n]." + sField);
+  theKeys.push_back(std::string(kDecorItem) + "[n]." + kWorkshopItemFlag);
+  return theKeys;
+}
+
+bool IsKnownLine(const std::string& sLine) {
+  static const std::vector<std::string> kKnownKeys = MakeKnownKeys();
+  static const std::regex kIndex(R"(\[[0-9]+\])");
+  for (const char* sHeader : {"Ship: ", "Export time: ", "Version: "}) {
+    if (sLine.rfind(sHeader, 0) == 0) return true;
+  }
+  const std::string sKeyPart = std::regex_replace(ShipFileLine(sLine).sKeyPart, kIndex, "[n]");
+  return std::any_of(kKnownKeys.begin(), kKnownKeys.end(),
+                     [&sKeyPart](const std::string& sKey) { return sKeyPart.find(sKey) != std::string::npos; });
+}
+
+// Runs one import's parse of every line; what it logs becomes the report's findings.
+void RunParse(const char* sImport, const char* sFunction, const std::vector<std::string>& theLines,
+              OfflineGame& theGame, const std::function<bool(const std::string&)>& Dispatch, CheckReport& theReport) {
+  theGame.TakeLogEntries();
+  bool bStopped = false;
+  for (std::size_t i = 0; i < theLines.size(); ++i) {
+    if (theLines[i].empty()) continue;
+    const bool bPassed = Dispatch(theLines[i]);
+    const int iLine = static_cast<int>(i) + 1;
+    std::vector<std::string> theDetails;
+    std::vector<std::string> theOwn;
+    for (const LogEntry& theEntry : theGame.TakeLogEntries()) {
+      if (theEntry.sFunction == sFunction && theEntry.sLevel != "info") {
+        theOwn.push_back(theEntry.sMessage);
+      } else if (theEntry.sLevel == "error") {
+        // What the form resolution or the value reading found; its notes are left out.
+        theDetails.push_back(theEntry.sMessage);
+      }
+    }
+    if (!bPassed && !theOwn.empty()) {
+      // The check that failed logged last; anything before it on this line was passed over.
+      // The import ends at its first failed check: later ones may only follow from it.
+      if (!bStopped) theReport.theStops.push_back({iLine, sImport, theOwn.back(), theDetails});
+      bStopped = true;
+      theOwn.pop_back();
+      theDetails.clear();
+    }
+    for (const std::string& sMessage : theOwn) theReport.theSkipped.push_back({iLine, sImport, sMessage, {}});
+    for (const std::string& sMessage : theDetails) theReport.theSkipped.push_back({iLine, sImport, sMessage, {}});
+  }
+}
+
+// A form ID's significant hexadecimal digits.
+std::size_t CountDigits(const std::string& sHex) {
+  const std::size_t uFirst = sHex.find_first_not_of('0');
+  return uFirst == std::string::npos ? 0 : sHex.size() - uFirst;
+}
+
+void CheckPluginFiles(const std::vector<std::string>& theLines, const PluginCatalog& theData, CheckReport& theReport) {
+  for (const auto& [sPlugin, iCount] : theReport.theNeeds) {
+    if (theData.Find(sPlugin) == nullptr) theReport.theMissing.push_back(sPlugin);
+  }
+  for (std::size_t i = 0; i < theLines.size(); ++i) {
+    const std::string& sLine = theLines[i];
+    const std::size_t uLast = sLine.rfind('|');
+    const std::size_t uBefore =
+        uLast == std::string::npos || uLast == 0 ? std::string::npos : sLine.rfind('|', uLast - 1);
+    if (uBefore == std::string::npos) continue;
+    const PluginFile* theFile = theData.Find(sLine.substr(uLast + 1));
+    if (theFile == nullptr) continue;
+    const std::string sHex = sLine.substr(uBefore + 1, uLast - uBefore - 1);
+    const std::size_t uLimit = theFile->sName == "Starfield.esm"       ? 8
+                               : theFile->eKind == PluginKind::kSmall  ? 3
+                               : theFile->eKind == PluginKind::kMedium ? 4
+                                                                       : 6;
+    if (CountDigits(sHex) > uLimit) {
+      theReport.theWrongWidth.push_back(
+          {static_cast<int>(i) + 1,
+           "",
+           "the form ID " + sHex + " cannot belong to the " + GetKindName(theFile->eKind) + " file " + theFile->sName +
+               " (at most " + std::to_string(uLimit) + " hexadecimal digits): the game would take another form",
+           {}});
+    }
+  }
+}
+
+}  // namespace
+
+bool CheckReport::IsRefused(const std::string& sImport) const {
+  return std::any_of(theStops.begin(), theStops.end(),
+                     [&sImport](const Finding& theStop) { return theStop.sImport == sImport; });
+}
+
+std::map<std::string, int> CountNeededPlugins(const std::vector<std::string>& theLines) {
+  static const std::regex kFormRef(R"(\|[0-9A-Fa-f]+\|([^|]+)$)");
+  std::map<std::string, int> theNeeds;
+  std::smatch theMatch;
+  for (const std::string& sLine : theLines) {
+    if (std::regex_search(sLine, theMatch, kFormRef)) ++theNeeds[theMatch[1].str()];
+  }
+  return theNeeds;
+}
+
+CheckReport CheckShipFile(const std::string& sFile, const std::vector<std::string>& theLines,
+                          const PluginCatalog* theData) {
+  CheckReport theReport;
+  theReport.sFile = sFile;
+  theReport.bWithData = theData != nullptr;
+  theReport.theNeeds = CountNeededPlugins(theLines);
+  OfflineGame theGame(theData, theLines);
+  ShipLayoutRecords theRecords;
+  RunParse(
+      kLayout, kImportLayoutFunction, theLines, theGame,
+      [&](const std::string& sLine) { return DispatchLayoutLine(sLine, theRecords, theGame); }, theReport);
+  std::vector<DecorItem> theItems;
+  RunParse(
+      kInterior, kImportInteriorFunction, theLines, theGame,
+      [&](const std::string& sLine) { return DispatchDecorLine(sLine, theItems, theGame); }, theReport);
+  theReport.iDecorItems = static_cast<int>(theItems.size());
+  // Each form reference is resolved by the one import that reads its line.
+  theReport.iUncheckedForms = theGame.GetUncheckedForms();
+  for (std::size_t i = 0; i < theLines.size(); ++i) {
+    if (!theLines[i].empty() && !IsKnownLine(theLines[i])) {
+      theReport.theUnknown.push_back({static_cast<int>(i) + 1, "", theLines[i], {}});
+    }
+  }
+  if (theData != nullptr) CheckPluginFiles(theLines, *theData, theReport);
+  auto ByLine = [](const Finding& theLeft, const Finding& theRight) { return theLeft.iLine < theRight.iLine; };
+  std::stable_sort(theReport.theStops.begin(), theReport.theStops.end(), ByLine);
+  std::stable_sort(theReport.theSkipped.begin(), theReport.theSkipped.end(), ByLine);
+  return theReport;
+}
+
+}  // namespace zorvane::shipfile

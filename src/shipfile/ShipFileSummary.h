@@ -1,0 +1,36 @@
+#pragma once
+// A ship file in a few lines a player can read, and the differences between two ship files.
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zorvane::shipfile {
+
+struct ShipSummary {
+  std::string sShipName;
+  std::string sExportTime;
+  std::string sVersion;
+  std::string sDisplayName;
+  std::map<std::string, int> theModulesByPlugin;
+  std::map<std::string, int> theDecorByPlugin;
+  int iBuildModeItems = 0;  // decoration placed in build mode
+  int iNamedItems = 0;      // decoration with a name of its own
+};
+
+ShipSummary SummarizeShipFile(const std::vector<std::string>& theLines);
+
+// One key whose value differs: nothing on the side that lacks the key.
+struct KeyDifference {
+  std::string sKey;
+  std::optional<std::string> sLeft;
+  std::optional<std::string> sRight;
+};
+
+// The differences by key, in the order of the first file then the keys only the second has;
+// the export time is not compared.
+std::vector<KeyDifference> DiffShipFiles(const std::vector<std::string>& theLeft,
+                                         const std::vector<std::string>& theRight);
+
+}  // namespace zorvane::shipfile

@@ -1,0 +1,87 @@
+// The ship-file checker's own parts: plugin file headers, the report on a ship file with and
+// without a Data folder, and the differences between two files. (What it says about failing
+// files is compared with the imports themselves by compare-with-imports.)
+#include <gtest/gtest.h>
+
+#include "ship/ShipFileReader.h"
+#include "shipfile/ShipFileCheck.h"
+#include "shipfile/ShipFileSummary.h"
+#include "support/Files.h"
+
+namespace zorvane::test {
+namespace {
+
+using namespace shipfile;
+
+std::string MakeHeader(uint32_t uFlags) {
+  std::string sBytes = "TES4";
+  sBytes.append(4, '\0');
+  for (int i = 0; i < 4; ++i) sBytes += static_cast<char>((uFlags >> (8 * i)) & 0xFF);
+  return sBytes + "more of the record";
+}
+
+TEST(ShipFileCheckTest, PluginFilesAreKnownByTheirHeaders) {
+  TempFolder theData;
+  WriteFileBytes(theData.GetPath() / "Full.esm", MakeHeader(0x1 | 0x200));
+  WriteFileBytes(theData.GetPath() / "Small.esp", MakeHeader(0x100));
+  WriteFileBytes(theData.GetPath() / "Medium.esm", MakeHeader(0x400));
+  WriteFileBytes(theData.GetPath() / "Short.esm", "TES4");
+  WriteFileBytes(theData.GetPath() / "Foreign.esl", "PK\x03\x04 a zip archive");
+  WriteFileBytes(theData.GetPath() / "Textures.ba2", "BTDX");
+  const PluginCatalog theCatalog = ReadDataFolder(theData.GetPath());
+  std::vector<std::string> theFiles;
+  for (const PluginFile& theFile : theCatalog.theFiles)
+    theFiles.push_back(theFile.sName + " " + GetKindName(theFile.eKind));
+  EXPECT_EQ(theFiles, (std::vector<std::string>{"Full.esm full", "Medium.esm medium", "Small.esp small"}));
+  EXPECT_EQ(theCatalog.theProblems,
+            (std::vector<std::string>{"Foreign.esl: not a plugin file (it does not start with a TES4 record)",
+                                      "Short.esm: too short to be a plugin file"}));
+  EXPECT_EQ(theCatalog.Find("small.ESP"), &theCatalog.theFiles[2]);
+}
+
+// The golden ship file passes both imports; with the Data folder its plugin files are looked
+// for, and form IDs too wide for their file are found.
+TEST(ShipFileCheckTest, TheExportedShipPassesAndItsPluginFilesAreLookedFor) {
+  std::vector<std::string> theLines = SplitShipFileLines(ReadFileBytes(ZORVANE_GOLDEN_SHIP));
+  CheckReport theReport = CheckShipFile("My Ship.txt", theLines, nullptr);
+  EXPECT_FALSE(theReport.IsRefused());
+  EXPECT_TRUE(theReport.theSkipped.empty() && theReport.theUnknown.empty());
+  EXPECT_EQ(theReport.iDecorItems, 14);
+  EXPECT_EQ(theReport.theNeeds, (std::map<std::string, int>{{"Cockpits Medium.esm", 4},
+                                                            {"Outpost Lights.esm", 1},
+                                                            {"ShipDecorPack.esm", 3},
+                                                            {"SmallHabs.esm", 5},
+                                                            {"Starfield.esm", 27}}));
+
+  theLines.push_back("DecorItem[14].base |1201|ShipDecorPack.esm");
+  PluginCatalog theData = {{{"Cockpits Medium.esm", PluginKind::kMedium},
+                            {"ShipDecorPack.esm", PluginKind::kSmall},
+                            {"Starfield.esm", PluginKind::kFull}},
+                           {}};
+  theReport = CheckShipFile("My Ship.txt", theLines, &theData);
+  EXPECT_EQ(theReport.theMissing, (std::vector<std::string>{"Outpost Lights.esm", "SmallHabs.esm"}));
+  ASSERT_EQ(theReport.theWrongWidth.size(), 1u);
+  EXPECT_EQ(theReport.theWrongWidth[0].iLine, static_cast<int>(theLines.size()));
+  // Without their plugin files a keyword and a decoration base resolve to nothing.
+  ASSERT_EQ(theReport.theStops.size(), 2u);
+  EXPECT_EQ(theReport.theStops[0].sMessage, "keywordform is nullptr | sLine: BGSKeywordForm[3] |010|SmallHabs.esm");
+  EXPECT_EQ(theReport.theStops[1].sImport, "ImportShipInterior");
+  EXPECT_EQ(theReport.theStops[1].sMessage, "form is nullptr | sLine: DecorItem[4].base |0301|Outpost Lights.esm");
+}
+
+TEST(ShipFileCheckTest, DifferencesAreByKeyWithoutTheExportTime) {
+  const std::vector<KeyDifference> theDifferences = DiffShipFiles(
+      {"Ship: A [FormID: ] [EditorID: ] ", "Export time: 1", "TESModel.model |a.nif", "DecorItem[0].bWorkshopItem"},
+      {"Ship: A [FormID: ] [EditorID: ] ", "Export time: 2", "TESModel.model |b.nif", "DisplayName |B"});
+  ASSERT_EQ(theDifferences.size(), 3u);
+  EXPECT_EQ(theDifferences[0].sKey, "TESModel.model");
+  EXPECT_EQ(theDifferences[0].sLeft, "a.nif");
+  EXPECT_EQ(theDifferences[0].sRight, "b.nif");
+  EXPECT_EQ(theDifferences[1].sKey, "DecorItem[0].bWorkshopItem");
+  EXPECT_EQ(theDifferences[1].sRight, std::nullopt);
+  EXPECT_EQ(theDifferences[2].sKey, "DisplayName");
+  EXPECT_EQ(theDifferences[2].sLeft, std::nullopt);
+}
+
+}  // namespace
+}  // namespace zorvane::test
