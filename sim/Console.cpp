@@ -2,6 +2,8 @@
 
 #include <cctype>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <vector>
 
@@ -65,6 +67,25 @@ Console::Console() {
   AddCommand("coc", [this](const std::string& sArguments) { MovePlayer(sArguments); });
   AddCommand("canpilot", [this](const std::string& sArguments) { AskPiloting(sArguments); });
   AddCommand("editini", [this](const std::string& sArguments) { EditSettings(sArguments); });
+  AddCommand("readlines", [](const std::string& sArguments) { ReadLines(sArguments); });
+}
+
+void Console::ReadLines(const std::string& sPath) {
+  std::ifstream theFile(sPath, std::ios::binary);
+  if (!theFile.is_open()) {
+    Print("readlines: " + sPath + " cannot be read.");
+    return;
+  }
+  const std::string sBytes((std::istreambuf_iterator<char>(theFile)), std::istreambuf_iterator<char>());
+  std::vector<std::string> theLines;
+  for (std::size_t uStart = 0; uStart < sBytes.size();) {
+    std::size_t uEnd = sBytes.find('\n', uStart);
+    if (uEnd == std::string::npos) uEnd = sBytes.size();
+    const bool bCarriageReturn = uEnd > uStart && uEnd < sBytes.size() && sBytes[uEnd - 1] == '\r';
+    theLines.push_back(sBytes.substr(uStart, uEnd - uStart - (bCarriageReturn ? 1 : 0)));
+    uStart = uEnd + 1;
+  }
+  Print("readlines: " + std::to_string(theLines.size()) + " lines");
 }
 
 void Console::AskPiloting(const std::string& sArguments) {

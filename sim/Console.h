@@ -41,6 +41,9 @@ class Console {
   void AskPiloting(const std::string& sArguments);
   // editini <file> <section> <key> <value>: edits a settings file as a player would.
   void EditSettings(const std::string& sArguments);
+  // readlines <file>: reads a file and splits it into lines as the imports do, the floor of
+  // their time (--time).
+  static void ReadLines(const std::string& sPath);
   void RunGameCommand(const std::string& sName, const std::string& sRest);
 
   std::map<std::string, Command> theCommands;  // keys lower case: the console ignores case

@@ -7,12 +7,14 @@
 #include <io.h>
 #endif
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 
+#include "AllocationCounter.h"
 #include "Console.h"
 #include "Intercept.h"
 #include "Loader.h"
@@ -52,6 +54,7 @@ struct Options {
   std::vector<std::string> thePlugins;
   std::string sDumpWorld;
   bool bListHeap = false;
+  bool bTime = false;
   std::vector<std::string> theRemovedOperations;
 };
 
@@ -145,7 +148,18 @@ int RunSession(const Options& theOptions) {
 
   sim::Console theConsole;
   std::string sLine;
-  while (std::getline(*theInput, sLine)) theConsole.RunLine(sLine);
+  while (std::getline(*theInput, sLine)) {
+    const auto theStart = std::chrono::steady_clock::now();
+    sim::ResetAllocationPeak();
+    theConsole.RunLine(sLine);
+    if (theOptions.bTime && !sLine.empty() && sLine[0] != '#') {
+      const auto uMicroseconds =
+          std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - theStart).count();
+      std::cerr << "time: " << uMicroseconds << " us | "
+                << (sim::IsCountingAllocations() ? std::to_string(sim::GetAllocationPeakAbove()) : std::string("-"))
+                << " bytes | " << sLine << '\n';
+    }
+  }
 
   if (!theOptions.sDumpWorld.empty()) {
     std::ofstream theDump(theOptions.sDumpWorld, std::ios::binary);
@@ -185,6 +199,9 @@ int main(int argc, char** argv) {
   theApp.add_option("--plugin", theOptions.thePlugins, "plugin modules to load instead of Data/SFSE/Plugins/");
   theApp.add_option("--dump-world", theOptions.sDumpWorld, "write the world's state as JSON after the session");
   theApp.add_flag("--list-heap", theOptions.bListHeap, "list the game heap's live blocks after the session");
+  theApp.add_flag("--time", theOptions.bTime,
+                  "after each console line, print on standard error the time it took and (natively) the most heap "
+                  "memory it held beyond what was held before it");
   theApp.add_option("--without-operation", theOptions.theRemovedOperations,
                     "leave this operation out of the game's table, as a game build without it would");
   CLI11_PARSE(theApp, argc, argv);

@@ -12,11 +12,11 @@
 // as it would without the plugin's guard.
 
 #include <exception>
-#include <source_location>
 #include <string>
 #include <utility>
 
 #include "core/Log.h"
+#include "core/SourceLocation.h"
 
 namespace zorvane {
 
@@ -25,7 +25,7 @@ namespace guard_detail {
 // Writes the error line of a caught failure; never throws, even when the line cannot be
 // built.
 template <typename Message>
-void ReportCaught(const std::source_location& theWhere, const char* sFunction, Message& BuildMessage,
+void ReportCaught(const SourceLocation& theWhere, const char* sFunction, Message& BuildMessage,
                   const char* sReason) noexcept {
   try {
     WriteLogAt(kLogError, theWhere, sFunction, BuildMessage(sReason));
@@ -42,7 +42,7 @@ void ReportCaught(const std::source_location& theWhere, const char* sFunction, M
 // ran to its end.
 template <typename Message, typename Work>
 bool RunGuarded(const char* sFunction, Message&& BuildMessage, Work&& theWork,
-                const std::source_location& theWhere = std::source_location::current()) noexcept {
+                const SourceLocation& theWhere = SourceLocation::current()) noexcept {
   try {
     std::forward<Work>(theWork)();
     return true;

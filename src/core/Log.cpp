@@ -15,6 +15,9 @@ namespace {
 
 std::string gLogPath;
 LogListener gListener = nullptr;
+bool bBatching = false;  // a LogBatch lives
+std::string gBatch;      // the lines it gathered, as the file stores them
+constexpr std::size_t kBatchLimit = 64 * 1024;
 
 void ShowLogBox(const std::string& sText) { ShowMessageBox(sText, false); }
 
@@ -32,9 +35,16 @@ const std::string& GetLogPath() { return gLogPath; }
 std::string GetTimestamp() {
   auto theNow = std::chrono::system_clock::now();
   auto iMilliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(theNow.time_since_epoch()).count() % 1000;
-  std::tm theLocal = platform::GetLocalTime(std::chrono::system_clock::to_time_t(theNow));
-  char sDate[64] = {};
-  std::strftime(sDate, sizeof(sDate), "%Y-%m-%d %H:%M:%S", &theLocal);
+  // The date and time of the second, made once per second: a command may log thousands of
+  // lines in one.
+  static std::time_t gLastSecond = -1;
+  static char sDate[64] = {};
+  const std::time_t theSecond = std::chrono::system_clock::to_time_t(theNow);
+  if (theSecond != gLastSecond) {
+    std::tm theLocal = platform::GetLocalTime(theSecond);
+    std::strftime(sDate, sizeof(sDate), "%Y-%m-%d %H:%M:%S", &theLocal);
+    gLastSecond = theSecond;
+  }
   char sMilliseconds[16] = {};
   std::snprintf(sMilliseconds, sizeof(sMilliseconds), ".%05d", static_cast<int>(iMilliseconds));
   return std::string(sDate) + sMilliseconds;
@@ -51,7 +61,7 @@ std::string BuildLogLine(const char* sLevelPrefix, const char* sSourcePath, unsi
          sFunction + "] " + sMessage;
 }
 
-void WriteLogAt(const char* sLevelPrefix, const std::source_location& theWhere, const char* sFunction,
+void WriteLogAt(const char* sLevelPrefix, const SourceLocation& theWhere, const char* sFunction,
                 const std::string& sMessage) {
   WriteLog(
       BuildLogLine(sLevelPrefix, theWhere.file_name(), static_cast<unsigned>(theWhere.line()), sFunction, sMessage));
@@ -94,11 +104,18 @@ void OpenLog() {
 
 void SetLogListener(LogListener Listener) { gListener = Listener; }
 
-void WriteLog(std::string sLine) {
-  if (gListener != nullptr) {
-    gListener(sLine);
-    return;
-  }
+LogBatch::LogBatch() : bOuter(!bBatching) { bBatching = true; }
+
+LogBatch::~LogBatch() {
+  if (!bOuter) return;
+  FlushLog();
+  bBatching = false;
+}
+
+namespace {
+
+// Appends bytes to the log file as one write; drops them when the file is gone.
+void AppendToLogFile(const std::string& sBytes) {
   auto thePath = platform::ToFileSystemPath(gLogPath);
   if (gLogPath.empty() || !IsLogFileUsable(thePath)) {
     return;
@@ -112,7 +129,34 @@ void WriteLog(std::string sLine) {
     ShowLogBox("Log: fail error");
     return;
   }
-  theLog << platform::ToTextFileBytes(sLine + '\n');
+  theLog << sBytes;
+}
+
+bool IsWarningOrError(const std::string& sLine) {
+  return sLine.find(kLogError) != std::string::npos || sLine.find(kLogWarning) != std::string::npos;
+}
+
+}  // namespace
+
+void FlushLog() {
+  if (gBatch.empty()) return;
+  std::string sBytes;
+  sBytes.swap(gBatch);
+  AppendToLogFile(sBytes);
+}
+
+void WriteLog(std::string sLine) {
+  if (gListener != nullptr) {
+    gListener(sLine);
+    return;
+  }
+  if (gLogPath.empty()) return;
+  if (!bBatching) {
+    AppendToLogFile(platform::ToTextFileBytes(sLine + '\n'));
+    return;
+  }
+  gBatch += platform::ToTextFileBytes(sLine + '\n');
+  if (gBatch.size() >= kBatchLimit || IsWarningOrError(sLine)) FlushLog();
 }
 
 }  // namespace zorvane

@@ -3,8 +3,9 @@
 // "[timestamp] [SFSE] [level] [file:line] [function] message". Every line reaches the file
 // when WriteLog returns; nothing stays open between lines.
 
-#include <source_location>
 #include <string>
+
+#include "core/SourceLocation.h"
 
 namespace zorvane {
 
@@ -16,8 +17,27 @@ inline constexpr const char* kLogWarning = "] [SFSE] [warning] [";
 // Failures show a box and leave the log unusable for this run; they never stop the plugin.
 void OpenLog();
 
-// Appends one finished line; drops it when the log file is gone.
+// Appends one finished line (see LogBatch); drops it when the log file is gone.
 void WriteLog(std::string sLine);
+
+// While one lives, log lines gather in memory and reach the file together: at once when a
+// warning or an error is written (a failure's explanation is on disk before anything else can
+// go wrong), when FlushLog is called (before the console shows a line, so the log is never
+// behind what the player sees), when 64 KiB have gathered, and when the batch ends. A command
+// that logs a line per line of a huge ship file then costs a few writes, not thousands.
+class LogBatch {
+ public:
+  LogBatch();
+  ~LogBatch();
+  LogBatch(const LogBatch&) = delete;
+  LogBatch& operator=(const LogBatch&) = delete;
+
+ private:
+  bool bOuter;
+};
+
+// Writes the lines a LogBatch gathered so far.
+void FlushLog();
 
 // A program that runs the plugin's readers without the game (the ship-file checker) hears
 // every line instead of the file; null: the file again.
@@ -39,7 +59,7 @@ std::string BuildLogLine(const char* sLevelPrefix, const char* sSourcePath, unsi
 // A line whose file and line fields are those of `theWhere`, a call site of the caller's,
 // and whose function field is `sFunction`: shared code that reports on behalf of the
 // operation it serves writes where that operation's own lines come from.
-void WriteLogAt(const char* sLevelPrefix, const std::source_location& theWhere, const char* sFunction,
+void WriteLogAt(const char* sLevelPrefix, const SourceLocation& theWhere, const char* sFunction,
                 const std::string& sMessage);
 
 }  // namespace zorvane

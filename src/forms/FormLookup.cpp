@@ -6,8 +6,10 @@
 
 #include "core/Log.h"
 #include "core/Text.h"
+#include "forms/FileArrays.h"
 #include "forms/Helpers.h"
 #include "forms/NumberConversion.h"
+#include "forms/PluginFileIndex.h"
 #include "game/Game.h"
 
 namespace zorvane {
@@ -54,6 +56,25 @@ std::string GetFormIDText(uint32_t uFormID) {
 
 }  // namespace
 
+namespace formlookup_detail {
+
+void ReportEmptyArray(std::size_t uArray) {
+  LOG_WARNING_IN("LookupTESFileByName",
+                 std::string("theFiles.size() (of ") + kFileArrays[uArray].sName + ") <= 0, skipping this file array");
+}
+void ReportNullFile(uint32_t uIndex) {
+  LOG_ERROR_IN("LookupTESFileByName", "loopFile at (" + std::to_string(uIndex) + ") is nullptr, skipping plugin file");
+}
+void ReportNotFound(const std::string& sName) {
+  LOG_ERROR_IN("LookupTESFileByName", "no TESFile could be found with name: " + sName);
+}
+uint32_t GetPluginTypeOfArray(std::size_t uArray) { return kFileArrays[uArray].uPluginType; }
+game::FileArrayKind GetArrayKind(std::size_t uArray) { return kFileArrays[uArray].eKind; }
+
+}  // namespace formlookup_detail
+
+using namespace formlookup_detail;
+
 game::TESFile* LookupTESFileByName(std::string sName, uint32_t* pluginType) {
   if (pluginType == nullptr) {
     LOG_ERROR("pluginType is nullptr.");
@@ -64,18 +85,21 @@ game::TESFile* LookupTESFileByName(std::string sName, uint32_t* pluginType) {
     LOG_ERROR("dataHandler is nullptr.");
     return nullptr;
   }
+  const PluginFileIndex* theIndex = GetPluginFileIndex();
+  if (theIndex != nullptr && theIndex->GetDataHandler() == dataHandler) return theIndex->Lookup(sName, pluginType);
   // Only A to Z change, so the comparison ignores letter case and is otherwise exact.
   const std::string sLowerName = ToLowerAscii(sName);
-  for (const FileArray& theArray : kFileArrays) {
+  for (std::size_t uArray = 0; uArray < kFileArrays.size(); ++uArray) {
+    const FileArray& theArray = kFileArrays[uArray];
     const uint32_t uCount = game::GetFileCount(dataHandler, theArray.eKind);
     if (uCount == 0) {
-      LOG_WARNING(std::string("theFiles.size() (of ") + theArray.sName + ") <= 0, skipping this file array");
+      ReportEmptyArray(uArray);
       continue;
     }
     for (uint32_t i = 0; i < uCount; ++i) {
       game::TESFile* loopFile = game::GetFileAt(dataHandler, theArray.eKind, i);
       if (loopFile == nullptr) {
-        LOG_ERROR("loopFile at (" + std::to_string(i) + ") is nullptr, skipping plugin file");
+        ReportNullFile(i);
         continue;
       }
       if (ToLowerAscii(game::GetFileName(loopFile)) == sLowerName) {
@@ -84,7 +108,7 @@ game::TESFile* LookupTESFileByName(std::string sName, uint32_t* pluginType) {
       }
     }
   }
-  LOG_ERROR("no TESFile could be found with name: " + sName);
+  ReportNotFound(sName);
   return nullptr;
 }
 

@@ -6,23 +6,24 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace zorvane {
 
 // Everything after the last bar of the line; empty for a line without one.
-std::string GetValueText(std::string sLine);
+std::string GetValueText(const std::string& sLine);
 
 // Each returns false (leaving the output alone) for an empty value text; a value text with
 // "inf" or "nan" in it gives 0 after an error line; otherwise the converted number (base 10).
-bool GetFloat(std::string sLine, float& fValue);
-bool GetInt32(std::string sLine, int32_t& iValue);
-bool GetUInt32(std::string sLine, uint32_t& uValue);
-bool GetUInt64(std::string sLine, uint64_t& uValue);
+bool GetFloat(const std::string& sLine, float& fValue);
+bool GetInt32(const std::string& sLine, int32_t& iValue);
+bool GetUInt32(const std::string& sLine, uint32_t& uValue);
+bool GetUInt64(const std::string& sLine, uint64_t& uValue);
 
 // The number in the line's first (GetIndex) or last (GetIndex2) bracket pair; -1 when there
 // is none or it is empty.
-int32_t GetIndex(std::string sLine);
-int32_t GetIndex2(std::string sLine);
+int32_t GetIndex(std::string_view sLine);
+int32_t GetIndex2(std::string_view sLine);
 
 // A float as the ship file writes it: printf's "%f" of the value widened to double.
 std::string FormatFloat(float fValue);

@@ -59,6 +59,8 @@ std::string DescribeError(const std::error_code& theError);
 // What a text-mode file stream must be given so that every line feed of `sText` reaches the
 // file as CR LF, as Windows text mode stores it.
 std::string ToTextFileBytes(const std::string& sText);
+// What a text-mode file stream must be given to end a line with CR LF.
+const char* GetTextFileLineEnd();
 
 // Virtual memory, for code patches near the game image.
 enum class Protection { kNoAccess, kReadOnly, kReadWrite, kReadExecute, kReadWriteExecute };

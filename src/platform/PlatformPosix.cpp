@@ -191,14 +191,18 @@ std::error_code RenameWithoutReplacing(const std::string& sFrom, const std::stri
 
 std::string DescribeError(const std::error_code& theError) { return std::strerror(theError.value()); }
 
+// The stream writes what it is given.
+const char* GetTextFileLineEnd() { return "\r\n"; }
+
 std::string ToTextFileBytes(const std::string& sText) {
   std::string sBytes;
-  sBytes.reserve(sText.size() + sText.size() / 16);
-  for (char ch : sText) {
-    if (ch == '\n') sBytes += '\r';
-    sBytes += ch;
+  sBytes.reserve(sText.size() + sText.size() / 16 + 1);
+  std::size_t uStart = 0;
+  for (std::size_t uFeed = sText.find('\n'); uFeed != std::string::npos; uFeed = sText.find('\n', uStart)) {
+    sBytes.append(sText, uStart, uFeed - uStart).append("\r\n");
+    uStart = uFeed + 1;
   }
-  return sBytes;
+  return sBytes.append(sText, uStart, std::string::npos);
 }
 
 bool QueryMemory(uintptr_t uAddress, MemoryRegion& theRegion) { return FindMapping(uAddress, theRegion, nullptr); }

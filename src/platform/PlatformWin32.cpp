@@ -119,6 +119,9 @@ std::string DescribeError(const std::error_code& theError) {
 }
 
 // The text-mode stream itself turns line feeds into CR LF.
+// The text-mode stream itself turns the line feed into CR LF.
+const char* GetTextFileLineEnd() { return "\n"; }
+
 std::string ToTextFileBytes(const std::string& sText) { return sText; }
 
 bool QueryMemory(uintptr_t uAddress, MemoryRegion& theRegion) {

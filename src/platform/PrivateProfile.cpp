@@ -48,7 +48,12 @@ bool PrivateProfile::Load(const std::filesystem::path& thePath) {
   }
   std::ostringstream theBytes;
   theBytes << theFile.rdbuf();
-  std::string sText = theBytes.str();
+  Parse(theBytes.str());
+  return true;
+}
+
+void PrivateProfile::Parse(std::string sText) {
+  theSections.clear();
   if (sText.starts_with("\xEF\xBB\xBF")) sText.erase(0, 3);  // a UTF-8 byte order mark
 
   // Lines before the first section header belong to a section without name.
@@ -81,7 +86,6 @@ bool PrivateProfile::Load(const std::filesystem::path& thePath) {
   if (theSections.front().theEntries.empty()) {
     theSections.erase(theSections.begin());
   }
-  return true;
 }
 
 bool PrivateProfile::Save(const std::filesystem::path& thePath) const {

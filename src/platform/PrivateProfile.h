@@ -17,6 +17,8 @@ class PrivateProfile {
  public:
   // Reads the file; false (and an empty profile) when it cannot be read.
   bool Load(const std::filesystem::path& thePath);
+  // Takes a file's whole text as Load reads it.
+  void Parse(std::string sText);
   // Writes the whole file; false when it cannot be written (a missing folder, for example).
   bool Save(const std::filesystem::path& thePath) const;
 

@@ -28,11 +28,12 @@ std::string FormatUInt64(uint64_t uValue) { return std::to_string(uValue); }
 std::string FormatByte(uint8_t uValue) { return std::to_string(static_cast<unsigned>(uValue)); }
 
 std::string FormatByteBlock(const uint8_t* theBytes, std::size_t uCount) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
   std::string sBlock;
-  char sByte[4];
+  sBlock.reserve(uCount * 2);
   for (std::size_t i = 0; i < uCount; ++i) {
-    std::snprintf(sByte, sizeof(sByte), "%X", static_cast<unsigned>(theBytes[i]));
-    sBlock += sByte;
+    if (theBytes[i] >= 0x10) sBlock += kDigits[theBytes[i] >> 4];
+    sBlock += kDigits[theBytes[i] & 0xF];
   }
   return sBlock;
 }

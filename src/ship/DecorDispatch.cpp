@@ -78,6 +78,8 @@ bool HandleLine(const ShipFileLine& theLine, std::vector<DecorItem>& theItems, F
 }  // namespace
 
 bool DispatchDecorLine(const std::string& sLine, std::vector<DecorItem>& theItems, FormSource& theForms) {
+  // A line without the text anywhere has no decoration key in its key part either.
+  if (sLine.find("DecorItem[") == std::string::npos) return true;
   bool bPassed = true;
   RunGuarded(
       kImportInteriorFunction, [&sLine](const char*) { return "exception while parsing DecorItems | sLine: " + sLine; },

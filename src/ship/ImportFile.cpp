@@ -18,26 +18,27 @@ bool ImportFile::Open(const char* sFunction, const std::string& sFilePath, const
                                 "] must be writable to be imported: " + platform::DescribeError(theReader->GetError()));
     return false;
   }
-  std::optional<std::vector<std::string>> theRead = theReader->ReadLines();
+  std::optional<std::string> theRead = theReader->ReadBytes();
   if (!theRead) {
     LOG_ERROR_IN(sFunction,
                  "the ship file [" + sPath + "] cannot be read: " + platform::DescribeError(theReader->GetError()));
     return false;
   }
-  theLines = std::move(*theRead);
+  sBytes = std::move(*theRead);
+  theLines = SplitShipFileLineViews(sBytes);
   return true;
 }
 
 bool ImportFile::ForEachLine(const char* sFunction, bool bVerbose,
                              const std::function<bool(const std::string&)>& Handle) const {
+  std::string sLine;
   for (std::size_t i = 0; i < theLines.size(); ++i) {
-    const std::string& sLine = theLines[i];
-    const std::string sIndex = "(" + std::to_string(i) + ")";
+    sLine.assign(theLines[i]);
     if (sLine.empty()) {
-      LOG_WARNING_IN(sFunction, sIndex + " empty line");
+      LOG_WARNING_IN(sFunction, "(" + std::to_string(i) + ") empty line");
       continue;
     }
-    if (bVerbose) LOG_INFO_IN(sFunction, sIndex + "   [" + sLine + "]");
+    if (bVerbose) LOG_INFO_IN(sFunction, "(" + std::to_string(i) + ")   [" + sLine + "]");
     if (!Handle(sLine)) return false;
   }
   return true;

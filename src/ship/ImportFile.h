@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ship/ShipFileReader.h"
@@ -25,7 +26,8 @@ class ImportFile {
 
  private:
   std::optional<ShipFileReader> theReader;
-  std::vector<std::string> theLines;
+  std::string sBytes;
+  std::vector<std::string_view> theLines;  // into sBytes
 };
 
 }  // namespace zorvane

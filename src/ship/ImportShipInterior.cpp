@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/Log.h"
+#include "forms/PluginFileIndex.h"
 #include "game/Game.h"
 #include "ship/DecorDispatch.h"
 #include "ship/DecorPlacement.h"
@@ -36,6 +37,8 @@ bool ImportShipInteriorToCell(game::TESObjectCELL* theInteriorCell, std::string 
 
   // The whole file is parsed before the cell changes: a file that cannot be imported never
   // costs the player the decoration already placed.
+  // The loaded plugin files do not change while the file is parsed.
+  PluginFileIndexScope thePluginFiles;
   std::vector<DecorItem> theItems;
   const bool bParsed = theFile.ForEachLine(
       kImportInteriorFunction, settings.Logging.bVerboseLogging,

@@ -1,6 +1,7 @@
 #include "ship/ImportShipLayout.h"
 
 #include "core/Log.h"
+#include "forms/PluginFileIndex.h"
 #include "game/Game.h"
 #include "ship/ImportFile.h"
 #include "ship/LayoutApply.h"
@@ -26,6 +27,8 @@ bool ImportShipLayoutToBaseOfRef(game::TESObjectREFR* theShipRef, std::string sF
   }
   ImportFile theFile;
   if (!theFile.Open(kImportLayoutFunction, sFilePath, sFileName)) return false;
+  // The loaded plugin files do not change while the file is parsed.
+  PluginFileIndexScope thePluginFiles;
   ShipLayoutRecords theRecords;
   const bool bVerbose = settings != nullptr && settings->Logging.bVerboseLogging;
   const bool bParsed = theFile.ForEachLine(kImportLayoutFunction, bVerbose, [&theRecords](const std::string& sLine) {

@@ -15,12 +15,22 @@ using namespace layout;
 
 // --- The fourteen groups. ---
 
+// The keys that are a list's name and its opening bracket, made once.
+const std::string kKeywordPrefix = std::string(keys::kKeywordForm) + "[";
+const std::string kAttachParentPrefix = std::string(keys::kAttachParentArray) + "[";
+const std::string kPropertySheetPrefix = std::string(keys::kPropertySheet) + "[";
+const std::string kTraversals1Prefix = std::string(keys::kTraversals1) + "[";
+const std::string kTraversals2Prefix = std::string(keys::kTraversals2) + "[";
+const std::string kContainerPrefix = std::string(keys::kContainer) + "[";
+const std::string kDisplayNameKey = std::string(keys::kDisplayName) + " |";
+
 bool HandleAddToInventory(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
   if (!theLine.Has(keys::kAddToInventoryOnDestroyForm)) return true;
   return ReadForm(theLine, theForms, {"form is nullptr | sLine: ", std::nullopt, nullptr, true}, theRecords.form);
 }
 
 bool HandleAnimationGraph(const Line& theLine, ShipLayoutRecords& theRecords, FormSource&) {
+  if (!theLine.Has("BGSAnimationGraphComponent.")) return true;  // what the four keys share
   // An empty text is stored as it is: the export writes the game's text even when empty.
   if (theLine.Has(keys::kRootAnimGraph)) theRecords.rootAnimGraph = GetValueText(theLine.sLine);
   if (theLine.Has(keys::kRigFile)) theRecords.rigFile = GetValueText(theLine.sLine);
@@ -33,7 +43,7 @@ const FormCheck kKeywordCheck = {"keywordform is nullptr | sLine: ", game::kForm
                                  "keywordform is not BGSKeyword | sLine: "};
 
 bool HandleKeywords(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
-  if (!theLine.Has(std::string(keys::kKeywordForm) + "[")) return true;
+  if (!theLine.Has(kKeywordPrefix)) return true;
   game::TESForm* theKeyword = nullptr;
   if (!ReadForm(theLine, theForms, kKeywordCheck, theKeyword)) return false;
   theRecords.keywords.push_back(theKeyword);
@@ -41,7 +51,7 @@ bool HandleKeywords(const Line& theLine, ShipLayoutRecords& theRecords, FormSour
 }
 
 bool HandleAttachParents(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
-  if (!theLine.Has(std::string(keys::kAttachParentArray) + "[")) return true;
+  if (!theLine.Has(kAttachParentPrefix)) return true;
   game::TESForm* theKeyword = nullptr;
   if (!ReadForm(theLine, theForms, kKeywordCheck, theKeyword)) return false;
   theRecords.attachParentKeywords.push_back(theKeyword);
@@ -49,7 +59,7 @@ bool HandleAttachParents(const Line& theLine, ShipLayoutRecords& theRecords, For
 }
 
 bool HandlePropertySheet(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
-  if (!theLine.Has(std::string(keys::kPropertySheet) + "[")) return true;
+  if (!theLine.Has(kPropertySheetPrefix)) return true;
   if (theLine.Has(".first")) {
     // Entries follow the file's order; the bracket number is not read.
     game::TESForm* theForm = nullptr;
@@ -84,6 +94,7 @@ bool HandleVoiceType(const Line& theLine, ShipLayoutRecords& theRecords, FormSou
 }
 
 bool HandleWeaponBindings(const Line& theLine, ShipLayoutRecords& theRecords, FormSource&) {
+  if (!theLine.Has("BGSSpaceshipWeaponBinding.weaponSlot")) return true;  // what the three keys share
   if (theLine.Has(keys::kWeaponSlot1)) return ReadNumber(theLine, GetUInt32, theRecords.weaponSlot1);
   if (theLine.Has(keys::kWeaponSlot2)) return ReadNumber(theLine, GetUInt32, theRecords.weaponSlot2);
   if (theLine.Has(keys::kWeaponSlot3)) return ReadNumber(theLine, GetUInt32, theRecords.weaponSlot3);
@@ -91,10 +102,10 @@ bool HandleWeaponBindings(const Line& theLine, ShipLayoutRecords& theRecords, Fo
 }
 
 bool HandleStoredTraversals(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
-  if (theLine.Has(std::string(keys::kTraversals1) + "[")) {
+  if (theLine.Has(kTraversals1Prefix)) {
     return HandleFirstList(theLine, theRecords.traversals1, theForms);
   }
-  if (theLine.Has(std::string(keys::kTraversals2) + "[")) {
+  if (theLine.Has(kTraversals2Prefix)) {
     return HandleSecondList(theLine, theRecords.traversals2, theForms);
   }
   return true;
@@ -116,7 +127,7 @@ bool HandleBlueprint(const Line& theLine, ShipLayoutRecords& theRecords, FormSou
 }
 
 bool HandleContainer(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
-  if (!theLine.Has(std::string(keys::kContainer) + "[")) return true;
+  if (!theLine.Has(kContainerPrefix)) return true;
   if (theLine.Has(".count")) {
     int32_t iCount = 0;
     if (!ReadNumber(theLine, GetInt32, iCount)) return false;
@@ -134,7 +145,7 @@ bool HandleContainer(const Line& theLine, ShipLayoutRecords& theRecords, FormSou
 }
 
 bool HandleDisplayName(const Line& theLine, ShipLayoutRecords& theRecords, FormSource&) {
-  if (!theLine.Has(std::string(keys::kDisplayName) + " |")) return true;
+  if (!theLine.Has(kDisplayNameKey)) return true;
   const std::string sText = GetValueText(theLine.sLine);
   if (sText.empty()) {
     LOG_WARNING_IN(kImportLayoutFunction, "sText is empty | sLine: " + theLine.sLine);
@@ -183,6 +194,11 @@ bool DispatchLayoutLine(const std::string& sLine, ShipLayoutRecords& theRecords,
   // names no field.
   if (sLine.rfind(kShipHeaderStart, 0) == 0) return true;
   const Line theLine(sLine);
+  // Every key of every group holds one of these texts: a line without any (a decoration line,
+  // say) is passed over at once, as the groups would each pass it over.
+  if (!theLine.Has("BGS") && !theLine.Has("Blueprint.") && !theLine.Has("TES") && !theLine.Has("DisplayName |")) {
+    return true;
+  }
   for (const Group& theGroup : kGroups) {
     bool bPassed = true;
     RunGuarded(

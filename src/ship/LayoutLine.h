@@ -33,7 +33,7 @@ struct FormCheck {
 bool ReadForm(const Line& theLine, FormSource& theForms, const FormCheck& theCheck, game::TESForm*& theForm);
 
 template <typename T>
-bool ReadNumber(const Line& theLine, bool (*GetValue)(std::string, T&), T& theValue) {
+bool ReadNumber(const Line& theLine, bool (*GetValue)(const std::string&, T&), T& theValue) {
   return GetValue(theLine.sLine, theValue) || Fail("bGot is false | sLine: ", theLine);
 }
 

@@ -1,6 +1,12 @@
 #include "ship/LayoutLists.h"
 
+#include <algorithm>
+#include <array>
 #include <cstring>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "game/Codes.h"
 #include "ship/ElementFields.h"
@@ -65,12 +71,59 @@ bool ReadTraversalValue(const Line& theLine, FormSource& theForms, const Element
   }
 }
 
+// The texts a line's key part is searched for, one per field, made once: the field's key
+// after `sBefore`.
+template <std::size_t N>
+std::array<std::string, N> MakeKeys(const ElementField (&theFields)[N], const char* sBefore) {
+  std::array<std::string, N> theKeys;
+  for (std::size_t i = 0; i < N; ++i) theKeys[i] = sBefore + std::string(theFields[i].sKey);
+  return theKeys;
+}
+const auto kTraversalKeys = MakeKeys(kTraversalFields, "].");
+const auto kGroupKeys = MakeKeys(kTraversalGroupFields, "].");
+const auto kModuleKeys = MakeKeys(kModuleFields, ".");
+// The entries of a second-list group: their first field and their form have keys of their own.
+const auto kGroupEntryKeys = [] {
+  auto theKeys = kTraversalKeys;
+  for (std::size_t i = 0; i < theKeys.size(); ++i) {
+    if (std::strcmp(kTraversalFields[i].sKey, "unk00") == 0) theKeys[i] = ".unk00";
+    if (kTraversalFields[i].eKind == FieldKind::kForm) theKeys[i] = "].traversal |";
+  }
+  return theKeys;
+}();
+
 }  // namespace
+
+std::size_t FindModuleKey(std::string_view sKeyPart) {
+  static const auto theKeys = [] {
+    std::unordered_map<std::string_view, std::size_t> theIndex;
+    for (std::size_t i = 0; i < kModuleKeys.size(); ++i) theIndex.try_emplace(kModuleKeys[i], i);
+    return theIndex;
+  }();
+  static const auto theLengths = [] {
+    std::vector<std::size_t> theSizes;
+    for (const std::string& sKey : kModuleKeys) theSizes.push_back(sKey.size());
+    std::sort(theSizes.begin(), theSizes.end());
+    theSizes.erase(std::unique(theSizes.begin(), theSizes.end()), theSizes.end());
+    return theSizes;
+  }();
+  std::size_t uFirst = std::string_view::npos;
+  for (std::size_t uPoint = sKeyPart.find('.'); uPoint != std::string_view::npos;
+       uPoint = sKeyPart.find('.', uPoint + 1)) {
+    for (std::size_t uLength : theLengths) {
+      if (uPoint + uLength > sKeyPart.size()) break;
+      const auto itKey = theKeys.find(sKeyPart.substr(uPoint, uLength));
+      if (itKey != theKeys.end()) uFirst = std::min(uFirst, itKey->second);
+    }
+  }
+  return uFirst;
+}
 
 // A line of the first list: each key but the first checks the index before the value.
 bool HandleFirstList(const Line& theLine, std::vector<StoredTraversal>& theList, FormSource& theForms) {
-  for (const ElementField& theField : kTraversalFields) {
-    if (!theLine.Has("]." + std::string(theField.sKey))) continue;
+  for (std::size_t i = 0; i < kTraversalKeys.size(); ++i) {
+    if (!theLine.Has(kTraversalKeys[i])) continue;
+    const ElementField& theField = kTraversalFields[i];
     if (std::strcmp(theField.sKey, "unk00") == 0) {
       // The entry's first line: the value is read before the entry is made, and again after.
       float fValue = 0.0f;
@@ -90,8 +143,9 @@ bool HandleFirstList(const Line& theLine, std::vector<StoredTraversal>& theList,
 // key reads its value first.
 bool HandleSecondList(const Line& theLine, std::vector<StoredTraversalGroup>& theGroups, FormSource& theForms) {
   if (!theLine.Has("].traversals")) {
-    for (const ElementField& theField : kTraversalGroupFields) {
-      if (!theLine.Has("]." + std::string(theField.sKey))) continue;
+    for (std::size_t i = 0; i < kGroupKeys.size(); ++i) {
+      if (!theLine.Has(kGroupKeys[i])) continue;
+      const ElementField& theField = kTraversalGroupFields[i];
       float fValue = 0.0f;
       if (!ReadNumber(theLine, GetFloat, fValue)) return false;
       // A group without entries is made by its own first field, so every exported ship reads.
@@ -102,11 +156,10 @@ bool HandleSecondList(const Line& theLine, std::vector<StoredTraversalGroup>& th
     }
     return true;
   }
-  for (const ElementField& theField : kTraversalFields) {
+  for (std::size_t i = 0; i < kGroupEntryKeys.size(); ++i) {
+    if (!theLine.Has(kGroupEntryKeys[i])) continue;
+    const ElementField& theField = kTraversalFields[i];
     const bool bFirst = std::strcmp(theField.sKey, "unk00") == 0;
-    const bool bForm = theField.eKind == FieldKind::kForm;
-    const std::string sKey = bFirst ? ".unk00" : bForm ? "].traversal |" : "]." + std::string(theField.sKey);
-    if (!theLine.Has(sKey)) continue;
     StoredTraversal theValue = {};
     if (!ReadTraversalValue(theLine, theForms, theField, &theValue)) return false;
     StoredTraversalGroup* theGroup = FindEntry(theLine, theGroups, bFirst);
@@ -122,8 +175,9 @@ bool HandleSecondList(const Line& theLine, std::vector<StoredTraversalGroup>& th
 bool HandleBlueprintData(const Line& theLine, std::vector<BlueprintDataEntry>& theList, FormSource& theForms) {
   static const FormCheck kItemCheck = {"form is nullptr | sLine: ", game::kFormTypeGenericBaseForm,
                                        "form is not BGSGenericBaseForm | sLine: "};
-  for (const ElementField& theField : kModuleFields) {
-    if (!theLine.Has("." + std::string(theField.sKey))) continue;
+  const std::size_t uKey = FindModuleKey(theLine.sKeyPart);
+  if (uKey != std::string_view::npos) {
+    const ElementField& theField = kModuleFields[uKey];
     BlueprintDataEntry theValue = {};
     void* theTarget = &theValue;
     bool bRead = false;

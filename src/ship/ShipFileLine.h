@@ -10,13 +10,15 @@
 namespace zorvane {
 
 struct ShipFileLine {
-  explicit ShipFileLine(const std::string& sLine) : sLine(sLine), sKeyPart(sLine.substr(0, sLine.find('|') + 1)) {
+  explicit ShipFileLine(const std::string& sLine)
+      : sLine(sLine), sKeyPart(std::string_view(sLine).substr(0, sLine.find('|') + 1)) {
     if (sLine.find('|') == std::string::npos) sKeyPart = sLine;
   }
-  bool Has(std::string_view sKey) const { return sKeyPart.find(sKey) != std::string::npos; }
+  bool Has(std::string_view sKey) const { return sKeyPart.find(sKey) != std::string_view::npos; }
+  std::string GetKeyPart() const { return std::string(sKeyPart); }
 
   const std::string& sLine;
-  std::string sKeyPart;
+  std::string_view sKeyPart;  // into sLine
 };
 
 }  // namespace zorvane

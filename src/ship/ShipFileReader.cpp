@@ -21,7 +21,7 @@ ShipFileReader::ShipFileReader(const std::string& sPath) : sPath(sPath) {
   if (!theWritable.is_open()) theError = GetErrnoError();
 }
 
-std::optional<std::vector<std::string>> ShipFileReader::ReadLines() {
+std::optional<std::string> ShipFileReader::ReadBytes() {
   const auto thePath = platform::ToFileSystemPath(sPath);
   if ((theError = platform::GetInjectedFault(platform::FileOperation::kRead, thePath))) return std::nullopt;
   errno = 0;
@@ -30,27 +30,42 @@ std::optional<std::vector<std::string>> ShipFileReader::ReadLines() {
     theError = GetErrnoError();
     return std::nullopt;
   }
-  const std::string sText((std::istreambuf_iterator<char>(theFile)), std::istreambuf_iterator<char>());
+  // The whole file in one read: a ship file of tens of thousands of lines takes no time.
+  std::string sText;
+  theFile.seekg(0, std::ios::end);
+  const std::streamoff iSize = theFile.tellg();
+  theFile.seekg(0, std::ios::beg);
+  if (iSize > 0) {
+    sText.resize(static_cast<std::size_t>(iSize));
+    theFile.read(sText.data(), iSize);
+    sText.resize(static_cast<std::size_t>(theFile.gcount()));
+  }
   if (theFile.bad()) {
     theError = GetErrnoError();
     return std::nullopt;
   }
-  return SplitShipFileLines(sText);
+  return sText;
 }
 
-std::vector<std::string> SplitShipFileLines(const std::string& sBytes) {
-  std::vector<std::string> theLines;
+std::vector<std::string_view> SplitShipFileLineViews(const std::string& sBytes) {
+  std::vector<std::string_view> theLines;
+  const std::string_view sAll(sBytes);
   std::size_t uStart = 0;
-  while (uStart < sBytes.size()) {
-    std::size_t uEnd = sBytes.find('\n', uStart);
-    const bool bLineFeed = uEnd != std::string::npos;
-    if (!bLineFeed) uEnd = sBytes.size();
+  while (uStart < sAll.size()) {
+    std::size_t uEnd = sAll.find('\n', uStart);
+    const bool bLineFeed = uEnd != std::string_view::npos;
+    if (!bLineFeed) uEnd = sAll.size();
     std::size_t uLineEnd = uEnd;
-    if (bLineFeed && uLineEnd > uStart && sBytes[uLineEnd - 1] == '\r') --uLineEnd;
-    theLines.push_back(sBytes.substr(uStart, uLineEnd - uStart));
+    if (bLineFeed && uLineEnd > uStart && sAll[uLineEnd - 1] == '\r') --uLineEnd;
+    theLines.push_back(sAll.substr(uStart, uLineEnd - uStart));
     uStart = uEnd + 1;
   }
   return theLines;
+}
+
+std::vector<std::string> SplitShipFileLines(const std::string& sBytes) {
+  const std::vector<std::string_view> theViews = SplitShipFileLineViews(sBytes);
+  return std::vector<std::string>(theViews.begin(), theViews.end());
 }
 
 }  // namespace zorvane

@@ -7,12 +7,14 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
 namespace zorvane {
 
-// The lines of a ship file's bytes, as the imports read them.
+// The lines of a ship file's bytes, as the imports read them: views into `sBytes`, or copies.
+std::vector<std::string_view> SplitShipFileLineViews(const std::string& sBytes);
 std::vector<std::string> SplitShipFileLines(const std::string& sBytes);
 
 class ShipFileReader {
@@ -26,8 +28,8 @@ class ShipFileReader {
   // Why the file could not be opened or read, in the operating system's words.
   std::error_code GetError() const { return theError; }
 
-  // Every line of the file; nothing when it cannot be read.
-  std::optional<std::vector<std::string>> ReadLines();
+  // Every byte of the file; nothing when it cannot be read.
+  std::optional<std::string> ReadBytes();
 
  private:
   std::string sPath;

@@ -1,5 +1,6 @@
 #include "ship/ShipFileWriter.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -51,23 +52,33 @@ void ShipFileWriter::NoteError(int iErrno) {
   if (!theError) theError = std::error_code(iErrno != 0 ? iErrno : EIO, std::generic_category());
 }
 
-void ShipFileWriter::WriteLine(const std::string& sLine) {
-  std::string sOneLine = sLine;
-  for (char& ch : sOneLine) {
-    if (ch == '\r' || ch == '\n') ch = ' ';
-  }
+void ShipFileWriter::WriteLine(const std::string& sLine) { WritePieces({sLine}); }
+
+void ShipFileWriter::WriteValue(const std::string& sKey, const std::string& sValue) {
+  WritePieces({sKey, " |", sValue});
+}
+
+// One line made of the pieces, straight into the stream. A game text never breaks a line: a
+// CR or LF in it becomes a blank, so no text can forge lines an import would read.
+void ShipFileWriter::WritePieces(std::initializer_list<std::string_view> thePieces) {
   if (std::error_code theFault = platform::GetInjectedFault(platform::FileOperation::kWrite, theTemporaryFile)) {
     theFile.setstate(std::ios::badbit);
     if (!theError) theError = theFault;
     return;
   }
   errno = 0;
-  theFile << platform::ToTextFileBytes(sOneLine + '\n');
+  for (std::string_view sPiece : thePieces) {
+    if (sPiece.find_first_of("\r\n") == std::string_view::npos) {
+      theFile.write(sPiece.data(), static_cast<std::streamsize>(sPiece.size()));
+      continue;
+    }
+    std::string sBlanked(sPiece);
+    std::replace_if(
+        sBlanked.begin(), sBlanked.end(), [](char ch) { return ch == '\r' || ch == '\n'; }, ' ');
+    theFile << sBlanked;
+  }
+  theFile << platform::GetTextFileLineEnd();
   if (!theFile) NoteError(errno);
-}
-
-void ShipFileWriter::WriteValue(const std::string& sKey, const std::string& sValue) {
-  WriteLine(FormatShipLine(sKey, sValue));
 }
 
 void ShipFileWriter::WriteFloat(const std::string& sKey, float fValue) { WriteValue(sKey, FormatFloat(fValue)); }
@@ -110,8 +121,12 @@ T LoadField(const void* theElement, const ElementField& theField) {
 
 bool ShipFileWriter::WriteElement(const std::string& sEntryKey, const void* theElement,
                                   std::span<const ElementField> theFields) {
+  // "E.f" for each field f, made in one buffer.
+  std::string sKey = FormatFieldKey(sEntryKey, "");
+  const std::size_t uFieldStart = sKey.size();
   for (const ElementField& theField : theFields) {
-    const std::string sKey = FormatFieldKey(sEntryKey, theField.sKey);
+    sKey.resize(uFieldStart);
+    sKey += theField.sKey;
     switch (theField.eKind) {
       case FieldKind::kFloat: WriteFloat(sKey, LoadField<float>(theElement, theField)); break;
       case FieldKind::kUInt8: WriteValue(sKey, FormatByte(LoadField<uint8_t>(theElement, theField))); break;

@@ -7,8 +7,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <span>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include "game/Types.h"
@@ -53,6 +55,7 @@ class ShipFileWriter {
   CommitResult Commit();
 
  private:
+  void WritePieces(std::initializer_list<std::string_view> thePieces);
   void NoteError(int iErrno);
 
   std::string sPath;

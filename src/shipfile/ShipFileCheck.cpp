@@ -62,7 +62,7 @@ bool IsKnownLine(const std::string& sLine) {
   for (const char* sHeader : {"Ship: ", "Export time: ", "Version: "}) {
     if (sLine.rfind(sHeader, 0) == 0) return true;
   }
-  const std::string sKeyPart = std::regex_replace(ShipFileLine(sLine).sKeyPart, kIndex, "[n]");
+  const std::string sKeyPart = std::regex_replace(ShipFileLine(sLine).GetKeyPart(), kIndex, "[n]");
   return std::any_of(kKnownKeys.begin(), kKnownKeys.end(),
                      [&sKeyPart](const std::string& sKey) { return sKeyPart.find(sKey) != std::string::npos; });
 }

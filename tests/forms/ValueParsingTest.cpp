@@ -30,14 +30,14 @@ void ExpectError(const std::function<void()>& Run, const std::string& sText, con
 }
 
 template <typename T>
-T Read(bool (*GetValue)(std::string, T&), const std::string& sLine) {
+T Read(bool (*GetValue)(const std::string&, T&), const std::string& sLine) {
   T value{};
   EXPECT_TRUE(GetValue(sLine, value)) << sLine;
   return value;
 }
 
 template <typename T>
-void ExpectErrors(bool (*GetValue)(std::string, T&), const std::string& sName,
+void ExpectErrors(bool (*GetValue)(const std::string&, T&), const std::string& sName,
                   std::initializer_list<const char*> theInvalid, std::initializer_list<const char*> theOutOfRange) {
   T value{};
   for (const char* sLine : theInvalid) {

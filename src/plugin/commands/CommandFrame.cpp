@@ -38,7 +38,9 @@ bool StartShipCommand(const ShipCommand& theCommand, game::TESObjectREFR* thisOb
 }  // namespace
 
 bool RunShipCommand(const ShipCommand& theCommand, game::TESObjectREFR* thisObj,
-                    const std::function<CommandOutcome()>& theSteps, const std::source_location& theWhere) {
+                    const std::function<CommandOutcome()>& theSteps, const SourceLocation& theWhere) {
+  // A command may log a line per line of a ship file: its lines reach the file in batches.
+  LogBatch theLogBatch;
   CommandOutcome eOutcome = CommandOutcome::kRefused;
   const bool bCompleted = RunGuarded(
       theCommand.sFunction,
@@ -103,7 +105,10 @@ std::string JoinParameters(const std::vector<std::string>& theWords) {
   return sJoined;
 }
 
-void PrintToConsole(std::string sText) { game::PrintConsoleLine(game::GetConsoleLog(), sText); }
+void PrintToConsole(std::string sText) {
+  FlushLog();  // the log is never behind what the player reads
+  game::PrintConsoleLine(game::GetConsoleLog(), sText);
+}
 
 void RefuseShipCommand(const ShipCommand& theCommand, const std::string& sConsoleText, const std::string& sLogMessage,
                        const char* sLevel) {

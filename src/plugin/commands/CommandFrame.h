@@ -8,10 +8,10 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <source_location>
 #include <string>
 #include <vector>
 
+#include "core/SourceLocation.h"
 #include "game/Types.h"
 
 namespace zorvane {
@@ -51,7 +51,7 @@ struct ShipFilePath {
 // True only after a successful worker.
 bool RunShipCommand(const ShipCommand& theCommand, game::TESObjectREFR* thisObj,
                     const std::function<CommandOutcome()>& theSteps,
-                    const std::source_location& theWhere = std::source_location::current());
+                    const SourceLocation& theWhere = SourceLocation::current());
 
 // The text parameter of a command call: a length byte at offset 6, the characters from
 // offset 8, at most kParameterBufferSize of them, up to a zero byte among them.
