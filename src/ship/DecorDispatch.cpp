@@ -1,5 +1,8 @@
 #include "ship/DecorDispatch.h"
 
+#include <cmath>
+#include <stdexcept>
+
 #include "core/Guard.h"
 #include "core/Log.h"
 #include "forms/ValueParsing.h"
@@ -54,6 +57,11 @@ bool HandleLine(const ShipFileLine& theLine, std::vector<DecorItem>& theItems, F
     if (!theLine.Has(theField.sKey)) continue;
     float fValue = 0.0f;
     if (!GetFloat(theLine.sLine, fValue)) return Fail("bGot is false", theLine);
+    // The game keeps a scale as a 16-bit percentage: a negative or non-finite value has no
+    // such form, so the line is skipped like any other value that does not convert.
+    if (theField.fField == &DecorItem::fScale && !(std::isfinite(fValue) && fValue >= 0.0f)) {
+      throw std::out_of_range("scale");
+    }
     DecorItem* theItem = FindItem(theLine, theItems);
     if (theItem == nullptr) return false;
     theItem->*theField.fField = fValue;

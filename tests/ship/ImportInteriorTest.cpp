@@ -206,19 +206,23 @@ TEST_F(ImportInteriorTest, AStopDuringThePlacementKeepsWhatWasPlaced) {
   }
 }
 
-// A value that does not convert skips its line; a reference without extra data gets no name.
+// A value that does not convert, or a scale the game cannot hold, skips its line; a reference
+// without extra data gets no name.
 TEST_F(ImportInteriorTest, LineErrorsAndAMissingExtraListSkipOnlyTheirPart) {
   theWorld->bNewRefsHaveExtraList = false;
   EXPECT_TRUE(ImportLines({"DecorItem[0].base |090001|Starfield.esm", "DecorItem[0].fPosX |abc",
-                           "DecorItem[0].fPosY |2", "DecorItem[0].overrideName |Suit"}));
+                           "DecorItem[0].fScale |NAN", "DecorItem[0].fScale |-2", "DecorItem[0].fPosY |2",
+                           "DecorItem[0].overrideName |Suit"}));
   EXPECT_EQ(
       GetTimeline(),
       (std::vector<std::string>{
-          "error: exception while parsing DecorItems | sLine: DecorItem[0].fPosX |abc", "info: DecorItems.size: 1",
+          "error: exception while parsing DecorItems | sLine: DecorItem[0].fPosX |abc",
+          "error: exception while parsing DecorItems | sLine: DecorItem[0].fScale |NAN",
+          "error: exception while parsing DecorItems | sLine: DecorItem[0].fScale |-2", "info: DecorItems.size: 1",
           "info: createdRef [ADDR | FF800000 | 74 | 0|0x0 | Spacesuit | {no_edid}] |Distance: 3.288237",
           "error: extra is nullptr, cannot SetDisplayName of createdRef [ADDR | FF800000 | 74 | 0|0x0 | Spacesuit "
           "| {no_edid}]"}));
-  // Without a scale line the item keeps its base's size.
+  // Without a usable scale line the item keeps its base's size.
   EXPECT_EQ(GetDumped("0xFF800000"), nlohmann::json::parse(R"({
     "base": "0x00090001", "cell": "0xFF000D00", "formID": "0xFF800000", "position": [0.0, 2.0, 0.0],
     "rotation": [0.0, 0.0, 0.0], "scale": 100, "type": 74})"));
