@@ -53,6 +53,11 @@ std::filesystem::path ToFileSystemPath(const std::string& sPath);
 // success.
 std::error_code RenameWithoutReplacing(const std::string& sFrom, const std::string& sTo);
 
+// Whether a file carries the read-only mark (FILE_ATTRIBUTE_READONLY; natively, no write
+// permission for anyone). Opening such a file for writing fails for a normal user; the mark is
+// asked for itself because an administrator's process may open it anyway.
+bool IsReadOnlyFile(const std::filesystem::path& thePath);
+
 // The operating system's own words for an error.
 std::string DescribeError(const std::error_code& theError);
 

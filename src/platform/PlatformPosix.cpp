@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <link.h>
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -179,6 +180,11 @@ std::filesystem::path ToFileSystemPath(const std::string& sPath) {
     if (ch == '\\') ch = '/';
   }
   return std::filesystem::path(sNative);
+}
+
+bool IsReadOnlyFile(const std::filesystem::path& thePath) {
+  struct stat theStat {};
+  return stat(thePath.c_str(), &theStat) == 0 && (theStat.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
 std::error_code RenameWithoutReplacing(const std::string& sFrom, const std::string& sTo) {

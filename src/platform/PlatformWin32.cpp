@@ -96,6 +96,11 @@ std::filesystem::path ToFileSystemPath(const std::string& sPath) {
   return std::filesystem::path(sWide);
 }
 
+bool IsReadOnlyFile(const std::filesystem::path& thePath) {
+  const DWORD uAttributes = GetFileAttributesW(thePath.c_str());
+  return uAttributes != INVALID_FILE_ATTRIBUTES && (uAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 std::error_code RenameWithoutReplacing(const std::string& sFrom, const std::string& sTo) {
   // Without MOVEFILE_REPLACE_EXISTING the move fails when anything stands at the new name.
   if (!MoveFileExW(ToFileSystemPath(sFrom).c_str(), ToFileSystemPath(sTo).c_str(), 0)) {
@@ -118,7 +123,6 @@ std::string DescribeError(const std::error_code& theError) {
   return sText;
 }
 
-// The text-mode stream itself turns line feeds into CR LF.
 // The text-mode stream itself turns the line feed into CR LF.
 const char* GetTextFileLineEnd() { return "\n"; }
 

@@ -16,6 +16,10 @@ std::error_code GetErrnoError() { return std::error_code(errno != 0 ? errno : EI
 ShipFileReader::ShipFileReader(const std::string& sPath) : sPath(sPath) {
   const auto thePath = platform::ToFileSystemPath(sPath);
   if ((theError = platform::GetInjectedFault(platform::FileOperation::kOpen, thePath))) return;
+  if (platform::IsReadOnlyFile(thePath)) {
+    theError = std::make_error_code(std::errc::permission_denied);
+    return;
+  }
   errno = 0;
   theWritable.open(thePath, std::ios::in | std::ios::out | std::ios::binary);
   if (!theWritable.is_open()) theError = GetErrnoError();

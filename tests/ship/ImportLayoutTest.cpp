@@ -131,11 +131,12 @@ TEST_F(ImportLayoutTest, AFileThatCannotBeUsedSaysWhy) {
   const std::string sFolder = kShipFolder;
   EXPECT_FALSE(Import("Missing.txt"));
   WriteFileBytes(GetShipFolder() / "Locked.txt", "TESModel.model |Locked.nif\r\n");
-  platform::SetFileFaultHook([](platform::FileOperation eOperation, const std::filesystem::path&) {
-    return eOperation == platform::FileOperation::kOpen ? std::make_error_code(std::errc::permission_denied)
-                                                        : std::error_code();
-  });
+  // Marked read-only: refused even where the process could write it anyway (as root).
+  namespace fs = std::filesystem;
+  fs::permissions(GetShipFolder() / "Locked.txt", fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
   EXPECT_FALSE(Import("Locked.txt"));
+  fs::permissions(GetShipFolder() / "Locked.txt", fs::perms::owner_write, fs::perm_options::add);
   platform::SetFileFaultHook([](platform::FileOperation eOperation, const std::filesystem::path&) {
     return eOperation == platform::FileOperation::kRead ? std::make_error_code(std::errc::io_error) : std::error_code();
   });
