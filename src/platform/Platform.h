@@ -53,6 +53,11 @@ std::filesystem::path ToFileSystemPath(const std::string& sPath);
 // success.
 std::error_code RenameWithoutReplacing(const std::string& sFrom, const std::string& sTo);
 
+// Whether anything stands under the path: a file, a folder, or a link, even one whose target
+// is gone (the link itself is asked about, never followed). Wine hides a dangling link from
+// every Windows call, so under Wine such a link is not seen.
+bool IsAnyEntryAt(const std::filesystem::path& thePath);
+
 // Whether a file carries the read-only mark (FILE_ATTRIBUTE_READONLY; natively, no write
 // permission for anyone). Opening such a file for writing fails for a normal user; the mark is
 // asked for itself because an administrator's process may open it anyway.

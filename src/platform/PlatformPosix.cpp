@@ -182,6 +182,11 @@ std::filesystem::path ToFileSystemPath(const std::string& sPath) {
   return std::filesystem::path(sNative);
 }
 
+bool IsAnyEntryAt(const std::filesystem::path& thePath) {
+  struct stat theStat {};
+  return lstat(thePath.c_str(), &theStat) == 0 || (errno != ENOENT && errno != ENOTDIR);
+}
+
 bool IsReadOnlyFile(const std::filesystem::path& thePath) {
   struct stat theStat {};
   return stat(thePath.c_str(), &theStat) == 0 && (theStat.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;

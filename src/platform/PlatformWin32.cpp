@@ -96,6 +96,16 @@ std::filesystem::path ToFileSystemPath(const std::string& sPath) {
   return std::filesystem::path(sWide);
 }
 
+bool IsAnyEntryAt(const std::filesystem::path& thePath) {
+  // The directory entry itself: a symbolic link or junction is found even when its target is
+  // gone, where GetFileAttributesW and the C runtime's stat would follow it.
+  WIN32_FIND_DATAW theFound;
+  HANDLE hFind = FindFirstFileW(thePath.c_str(), &theFound);
+  if (hFind == INVALID_HANDLE_VALUE) return GetFileAttributesW(thePath.c_str()) != INVALID_FILE_ATTRIBUTES;
+  FindClose(hFind);
+  return true;
+}
+
 bool IsReadOnlyFile(const std::filesystem::path& thePath) {
   const DWORD uAttributes = GetFileAttributesW(thePath.c_str());
   return uAttributes != INVALID_FILE_ATTRIBUTES && (uAttributes & FILE_ATTRIBUTE_READONLY) != 0;

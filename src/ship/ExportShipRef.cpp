@@ -64,12 +64,14 @@ bool FindDecorKeywords(DecorKeywords& theKeywords) {
   return true;
 }
 
-// Makes the ship folder when it is missing.
+// Makes the ship folder when it is missing. Without it the ship file cannot be opened: the
+// open failure's line comes first, as for any file that cannot be opened, then the reason.
 bool MakeShipFolder(const std::string& sFolder) {
   std::error_code theError;
   if (!sFolder.empty()) std::filesystem::create_directories(platform::ToFileSystemPath(sFolder), theError);
-  return !theError ||
-         RefuseExport("the ship folder [" + sFolder + "] couldn't be made: " + platform::DescribeError(theError));
+  if (!theError) return true;
+  LOG_ERROR_IN(kExportFunction, "std::ofstream error: !log.is_open()");
+  return RefuseExport("the ship folder [" + sFolder + "] couldn't be made: " + platform::DescribeError(theError));
 }
 
 // Writes the whole file and gives it its name; false, after the error lines, when it could

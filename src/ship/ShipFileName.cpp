@@ -25,8 +25,8 @@ std::string ReplaceForbiddenCharacters(std::string sFileName) {
 }
 
 bool IsReservedDeviceName(const std::string& sFileName) {
-  // Windows reads the name up to its first dot, without the blanks that end it.
-  std::string sBase = sFileName.substr(0, sFileName.find('.'));
+  // Windows reads the name up to its first dot or colon, without the blanks that end it.
+  std::string sBase = sFileName.substr(0, sFileName.find_first_of(".:"));
   while (!sBase.empty() && sBase.back() == ' ') sBase.pop_back();
   sBase = ToLowerAscii(sBase);
   if (sBase == "con" || sBase == "prn" || sBase == "aux" || sBase == "nul") return true;
@@ -45,10 +45,6 @@ bool DoesFileExistEx(std::string sFolder, std::string sFileName) {
   return std::filesystem::is_regular_file(platform::ToFileSystemPath(sFolder + sFileName), theError);
 }
 
-bool IsAnyEntryAt(const std::string& sPath) {
-  std::error_code theError;
-  auto theStatus = std::filesystem::symlink_status(platform::ToFileSystemPath(sPath), theError);
-  return theStatus.type() != std::filesystem::file_type::not_found;
-}
+bool IsAnyEntryAt(const std::string& sPath) { return platform::IsAnyEntryAt(platform::ToFileSystemPath(sPath)); }
 
 }  // namespace zorvane

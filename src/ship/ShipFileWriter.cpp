@@ -16,31 +16,38 @@ namespace zorvane {
 
 namespace {
 
-// The name a ship file has while it is written: never a ship file's (those end in ".txt").
-constexpr const char* kTemporarySuffix = ".tmp";
+// The name a ship file has while it is written: never a ship file's (those end in ".txt"),
+// and never that of anything already there, which may be the player's own file or what an
+// export that could not clean up left behind: the first of "X.txt.tmp", "X.txt.1.tmp", ...
+// under which nothing stands.
+std::string FindTemporaryPath(const std::string& sPath) {
+  constexpr int kAttempts = 100;
+  for (int i = 0; i < kAttempts; ++i) {
+    std::string sCandidate = sPath + (i == 0 ? "" : "." + std::to_string(i)) + ".tmp";
+    if (!platform::IsAnyEntryAt(platform::ToFileSystemPath(sCandidate))) return sCandidate;
+  }
+  return sPath + ".tmp";
+}
 
 }  // namespace
 
 ShipFileWriter::ShipFileWriter(const std::string& sPath)
     : sPath(sPath),
-      sTemporaryPath(sPath + kTemporarySuffix),
+      sTemporaryPath(FindTemporaryPath(sPath)),
       theTemporaryFile(platform::ToFileSystemPath(sTemporaryPath)) {
   const std::filesystem::path& theTemporary = theTemporaryFile;
-  // What an export that could not clean up left there is gone first: a new file is written,
-  // never an old one extended, nor the target of a link followed.
-  std::error_code theIgnored;
-  std::filesystem::remove(theTemporary, theIgnored);
   if (std::error_code theFault = platform::GetInjectedFault(platform::FileOperation::kOpen, theTemporary)) {
     theError = theFault;
     return;
   }
   errno = 0;
   theFile.open(theTemporary, std::ios::out | std::ios::trunc);
+  bCreated = theFile.is_open();
   if (!theFile.is_open() || !theFile) NoteError(errno);
 }
 
 ShipFileWriter::~ShipFileWriter() {
-  if (bCommitted) return;
+  if (bCommitted || !bCreated) return;
   if (theFile.is_open()) theFile.close();
   std::error_code theIgnored;
   if (!platform::ShouldFileOperationFail(platform::FileOperation::kRemove, theTemporaryFile)) {

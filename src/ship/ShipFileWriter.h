@@ -64,6 +64,7 @@ class ShipFileWriter {
   std::ofstream theFile;
   std::error_code theError;
   bool bCommitted = false;
+  bool bCreated = false;  // the temporary file is this writer's own, to be removed on failure
 };
 
 }  // namespace zorvane

@@ -138,6 +138,12 @@ TEST_F(ThunkTest, TheCallGoesToAThunkThatJumpsAnywhere) {
     std::memcpy(theCall + 1, &iDisplacement, 4);
     EXPECT_EQ(std::vector<uint8_t>(theSite, theSite + 5), std::vector<uint8_t>(theCall, theCall + 5));
   }
+  // A second pool request changes nothing: no search, the same pool, the thunks kept.
+  const int iQueries = theMemory.iQueries;
+  ASSERT_TRUE(theTrampoline.CreatePool());
+  EXPECT_EQ(theMemory.iQueries, iQueries);
+  EXPECT_EQ(theTrampoline.GetBase(), static_cast<void*>(thePool));
+  EXPECT_EQ(thePool[0], 0xFF);
   // Made writable for the write, then given its old protection back.
   EXPECT_EQ(theMemory.theProtections.size(), 2 * std::size(kTargets));
   EXPECT_EQ(theMemory.theProtections[0], platform::Protection::kReadWriteExecute);

@@ -100,16 +100,30 @@ TEST_F(ExportShipRefTest, FileNamesLoseTheCharactersWindowsCannotHold) {
 #endif
 }
 
+// Nothing already in the ship folder is written over, a player's own ".tmp" files included.
 TEST_F(ExportShipRefTest, AMissingFolderIsMadeAndAnExistingFileIsNotWritten) {
   std::filesystem::remove(GetShipFolder());
+  WriteFileBytes(GetShipFolder().parent_path() / "Spaceships", "a file");
+  EXPECT_FALSE(RunExport(theShip->theCell));
+  std::filesystem::remove(GetShipFolder());
+  EXPECT_TRUE(RunExport(theShip->theCell, "First.txt"));
+  WriteFileBytes(GetShipFolder() / "Ship.txt.tmp", "mine");
   EXPECT_TRUE(RunExport(theShip->theCell));
   EXPECT_EQ(ReadShipFile("Ship.txt"), MakeShipFile({}));
+  EXPECT_EQ(ReadFileBytes(GetShipFolder() / "Ship.txt.tmp"), "mine");
   WriteFileBytes(GetShipFolder() / "Kept.txt", "kept\r\n");
   EXPECT_FALSE(RunExport(theShip->theCell, "Kept.txt"));
   EXPECT_EQ(ReadFileBytes(GetShipFolder() / "Kept.txt"), "kept\r\n");
-  EXPECT_EQ(GetTimeline(),
-            std::vector<std::string>{"error: file already exists at "
-                                     "[.\\Data\\SFSE\\Plugins\\Spaceships\\Kept.txt], it is not extended"});
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(GetShipFolder()), {}), 4);
+  // The system's reason for the folder differs between the builds.
+  std::vector<std::string> theTimeline = GetTimeline();
+  ASSERT_EQ(theTimeline.size(), 3u);
+  theTimeline[1].erase(theTimeline[1].rfind(": "));
+  EXPECT_EQ(theTimeline,
+            (std::vector<std::string>{
+                "error: std::ofstream error: !log.is_open()",
+                "error: the ship folder [.\\Data\\SFSE\\Plugins\\Spaceships\\] couldn't be made",
+                "error: file already exists at [.\\Data\\SFSE\\Plugins\\Spaceships\\Kept.txt], it is not extended"}));
 }
 
 // Another program takes the ship file's name while the export writes: what it wrote stays.
