@@ -20,6 +20,12 @@
 
 namespace zorvane {
 
+// Fuzz targets watch what the guard catches: a parse is written to raise only the value
+// readers' conversion errors, and anything else it raises is a fault the guard would hide.
+// Null in the plugin.
+using CaughtObserver = void (*)(const std::exception* theError);
+inline CaughtObserver gCaughtObserver = nullptr;
+
 namespace guard_detail {
 
 // Writes the error line of a caught failure; never throws, even when the line cannot be
@@ -47,8 +53,10 @@ bool RunGuarded(const char* sFunction, Message&& BuildMessage, Work&& theWork,
     std::forward<Work>(theWork)();
     return true;
   } catch (const std::exception& theError) {
+    if (gCaughtObserver != nullptr) gCaughtObserver(&theError);
     guard_detail::ReportCaught(theWhere, sFunction, BuildMessage, theError.what());
   } catch (...) {
+    if (gCaughtObserver != nullptr) gCaughtObserver(nullptr);
     guard_detail::ReportCaught(theWhere, sFunction, BuildMessage, nullptr);
   }
   return false;

@@ -11,6 +11,7 @@
 
 #include "World.h"
 #include "WorldFile.h"
+#include "core/Guard.h"
 #include "core/Log.h"
 #include "game/Binding.h"
 
@@ -27,6 +28,16 @@ inline std::vector<std::string>& GetHeardLines() {
 }
 inline void Hear(const std::string& sLine) { GetHeardLines().push_back(sLine.substr(sLine.find("] [SFSE] ") + 2)); }
 
+// Fails the run on anything a guard catches that is not a conversion error of the value
+// readers (their texts name the conversion's argument) or the refusal of a scale.
+inline void FailOnUnexpectedCatch(const std::exception* theError) {
+  const bool bConversion = (dynamic_cast<const std::invalid_argument*>(theError) != nullptr ||
+                            dynamic_cast<const std::out_of_range*>(theError) != nullptr) &&
+                           (std::string(theError->what()).find("argument") != std::string::npos ||
+                            std::string(theError->what()) == "scale");
+  if (!bConversion) __builtin_trap();
+}
+
 // The sample world, loaded once, with the player's ship and its files; and the log heard.
 inline sim::World& UseSampleWorld() {
   static std::unique_ptr<sim::World> theWorld = [] {
@@ -39,6 +50,7 @@ inline sim::World& UseSampleWorld() {
     sim::SetCurrentWorld(theLoaded.get());
     game::BindHost(&sim::GetHostTable());
     SetLogListener(&Hear);
+    gCaughtObserver = &FailOnUnexpectedCatch;
     return theLoaded;
   }();
   return *theWorld;
