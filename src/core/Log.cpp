@@ -8,6 +8,7 @@
 
 #include "core/MessageBox.h"
 #include "core/PluginName.h"
+#include "platform/FileFaults.h"
 #include "platform/Platform.h"
 
 namespace zorvane {
@@ -120,7 +121,10 @@ void AppendToLogFile(const std::string& sBytes) {
   if (gLogPath.empty() || !IsLogFileUsable(thePath)) {
     return;
   }
-  std::ofstream theLog(thePath, std::ios::out | std::ios::app);
+  std::ofstream theLog;
+  if (!platform::ShouldFileOperationFail(platform::FileOperation::kOpen, thePath)) {
+    theLog.open(thePath, std::ios::out | std::ios::app);
+  }
   if (!theLog.is_open()) {
     ShowLogBox("Log: is_open error");
     return;

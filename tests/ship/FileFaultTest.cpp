@@ -1,7 +1,8 @@
 // Every file operation of an export, a layout import and an interior import made to fail in
 // turn: each run ends with the command's failure texts, no ship file half-written, and the
-// world as it was (every failure comes before the game is changed). The log file gone in the
-// middle of an import, and a ship file gone between its existence test and its opening.
+// world as it was (every failure comes before the game is changed). The log file gone or no
+// longer opening in the middle of an import, and a ship file gone between its existence test
+// and its opening.
 #include <gtest/gtest.h>
 
 #include "platform/FileFaults.h"
@@ -29,7 +30,8 @@ class FileFaultTest : public SampleShipTest {
   int RunWithFault(game::CommandExecuteFn Command, const std::string& sShip, int iFailing, bool& bDone) {
     OpenLog();  // each run on a log of its own
     int iOperations = 0;
-    platform::SetFileFaultHook([&](platform::FileOperation, const std::filesystem::path&) {
+    platform::SetFileFaultHook([&](platform::FileOperation, const std::filesystem::path& thePath) {
+      if (thePath.extension() == ".log") return std::error_code();
       return ++iOperations == iFailing ? std::make_error_code(std::errc::io_error) : std::error_code();
     });
     bDone = RunCommand(Command, sShip);
@@ -91,6 +93,15 @@ TEST_F(FileFaultTest, ALogGoneOrAShipFileGoneMidwayIsNoCrash) {
   EXPECT_TRUE(RunCommand(&ImportShipLayoutCommand, "Kestrel"));
   EXPECT_FALSE(std::filesystem::exists(GetLogFile()));
   OpenLog();
+  // The log no longer opens once the import has read the file: each write of the lines held
+  // (before the console line, and at the command's end) shows a box; the import ends.
+  bool bRead = false;
+  platform::SetFileFaultHook([&](platform::FileOperation eOperation, const std::filesystem::path& thePath) {
+    bRead = bRead || eOperation == platform::FileOperation::kRead;
+    return bRead && thePath.extension() == ".log" ? std::make_error_code(std::errc::io_error) : std::error_code();
+  });
+  EXPECT_TRUE(RunCommand(&ImportShipLayoutCommand, "Kestrel"));
+  EXPECT_EQ(theBoxes, (std::vector<Box>(2, {kCaption, "Log: is_open error"})));
   // The ship file deleted after the existence test, before the opening.
   platform::SetFileFaultHook([&](platform::FileOperation eOperation, const std::filesystem::path&) {
     if (eOperation == platform::FileOperation::kOpen) std::filesystem::remove(GetShipFolder() / "Kestrel.txt");
