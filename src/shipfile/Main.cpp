@@ -6,6 +6,10 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#if defined(_WIN32)
+#include <conio.h>
+#include <io.h>
+#endif
 
 #include "core/PluginInfo.h"
 #include "core/Text.h"
@@ -115,6 +119,14 @@ int RunDiff(const std::string& sLeft, const std::string& sRight, bool bJson) {
 // is one, and the window kept open until a key is pressed.
 int RunDropped(const std::string& sFile) {
   const int iStatus = RunCheck({sFile}, FindDataFolder(), false);
+#if defined(_WIN32)
+  // The console window Explorer opened closes at any key; piped input still waits for a line.
+  if (_isatty(_fileno(stdin))) {
+    std::cout << "Press any key to close." << std::endl;
+    _getch();
+    return iStatus;
+  }
+#endif
   std::cout << "Press Enter to close." << std::endl;
   std::cin.get();
   return iStatus;
