@@ -1,5 +1,6 @@
-// The log: a new file at every start, the layout of a line, and what the player sees when it
-// cannot be written.
+// The log: a new file at every start, the layout of a line, and what the player sees without
+// a Documents folder. A log path that cannot be used, and a log deleted midway, are shown by
+// the log-folder-missing and log-path-is-folder sessions and the file-fault test.
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -65,31 +66,6 @@ TEST_F(LogTest, WithoutDocumentsFolderTheLogIsGivenUp) {
   EXPECT_EQ(theBoxes, (std::vector<Box>{{kCaption, "OpenLog: log couldn't be opened ()"}}));
   EXPECT_EQ(GetLogPath(), "");
   EXPECT_EQ(ReadLog(), kOpenLogLine);
-}
-
-TEST_F(LogTest, UnusableLogPathsShowOneBoxAndDropEveryLine) {
-  std::filesystem::remove(GetLogFile().parent_path());
-  OpenLog();
-  LOG_INFO("dropped");
-  // The Logs folder is not created.
-  EXPECT_FALSE(std::filesystem::exists(GetLogFile().parent_path()));
-
-  std::filesystem::create_directories(GetLogFile());
-  OpenLog();
-  LOG_ERROR("dropped too");
-  EXPECT_TRUE(std::filesystem::is_empty(GetLogFile()));
-  EXPECT_EQ(theBoxes, (std::vector<Box>{{kCaption, "OpenLog: is_open error (" + GetLogPathText() + ")"},
-                                        {kCaption, "OpenLog: is_regular_file error (" + GetLogPathText() + ")"}}));
-}
-
-TEST_F(LogTest, LinesAfterTheLogWasDeletedVanishSilently) {
-  OpenLog();
-  ASSERT_TRUE(std::filesystem::remove(GetLogFile()));
-
-  LOG_WARNING("dropped");
-
-  EXPECT_FALSE(std::filesystem::exists(GetLogFile()));
-  EXPECT_TRUE(theBoxes.empty());
 }
 
 }  // namespace
