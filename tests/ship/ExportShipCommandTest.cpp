@@ -68,15 +68,16 @@ TEST_F(ExportShipCommandTest, RefusalsComeInTheirOrder) {
             }));
 }
 
-TEST_F(ExportShipCommandTest, ParameterWordsAreJoinedCutAt150AndNamesMeetingOneFileAreRefused) {
+TEST_F(ExportShipCommandTest, ParameterWordsAreJoinedCutAt150AndAZeroByteAndNamesMeetingOneFileAreRefused) {
   EXPECT_TRUE(Run("   My  \t Ship "));
+  EXPECT_TRUE(Run(std::string("My\0Ship", 7)));
   EXPECT_TRUE(Run("ship.txt"));
   EXPECT_TRUE(Run(std::string(149, 'a') + "bc"));
   EXPECT_TRUE(Run("100%s %d"));
   EXPECT_TRUE(Run("a;b"));
   EXPECT_FALSE(Run("a?b"));
   for (const std::string& sFile :
-       std::vector<std::string>{"My Ship.txt", "ship.txt.txt", std::string(149, 'a') + "b.txt", "100%s %d.txt"}) {
+       std::vector<std::string>{"My Ship.txt", "My.txt", "ship.txt.txt", std::string(149, 'a') + "b.txt", "100%s %d.txt"}) {
     EXPECT_TRUE(std::filesystem::exists(GetShipFolder() / sFile)) << sFile;
   }
   EXPECT_EQ(GetTimeline().back(),
@@ -118,12 +119,6 @@ TEST_F(ExportShipCommandTest, AnyEntryUnderTheShipFilesNameIsRefused) {
   }
   EXPECT_EQ(GetTimeline(), theExpected);
   EXPECT_FALSE(std::filesystem::exists(theRoot.GetPath() / "outside.txt"));
-}
-
-TEST_F(ExportShipCommandTest, AMissingShipFolderIsMadeAndANameIsCutAtAZeroByte) {
-  std::filesystem::remove(GetShipFolder());
-  EXPECT_TRUE(Run(std::string("My\0Ship", 7)));
-  EXPECT_TRUE(std::filesystem::exists(GetShipFolder() / "My.txt"));
 }
 
 TEST_F(ExportShipCommandTest, AnErrorRaisedInsideTheCommandIsContained) {
