@@ -131,6 +131,7 @@ OfflineGame::~OfflineGame() {
 }
 
 game::TESForm* OfflineGame::ResolveFormRef(const std::string& sLine) {
+  if (bStandInForms) return reinterpret_cast<game::TESForm*>(&iStandInForm);
   game::TESForm* theForm = GetFormFromFormRef(sLine);
   if (theForm != nullptr) ++iUncheckedForms;
   return theForm;

@@ -38,11 +38,16 @@ class OfflineGame final : public FormSource {
   std::vector<LogEntry> TakeLogEntries();
   // Forms that resolved: their kind and their being in their plugin file are not known.
   int GetUncheckedForms() const { return iUncheckedForms; }
+  // While on, every form reference resolves, to one stand-in form and without a log line or
+  // a count: a failed line is run again as if its form had been found.
+  void SetStandInForms(bool bOn) { bStandInForms = bOn; }
   const PluginCatalog& GetPluginFiles() const { return theFiles; }
 
  private:
   PluginCatalog theFiles;
   int iUncheckedForms = 0;
+  bool bStandInForms = false;
+  int iStandInForm = 0;  // its address stands for the form; the parse only ever stores it
 };
 
 }  // namespace zorvane::shipfile

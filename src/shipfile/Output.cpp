@@ -20,7 +20,7 @@ int Sum(const std::map<std::string, int>& theCounts) {
 
 std::string FormatVerdict(const CheckReport& theReport, const char* sImport) {
   for (const Finding& theStop : theReport.theStops) {
-    if (theStop.sImport == sImport) {
+    if (theStop.sImport == sImport && theStop.bFirst) {
       return std::string(sImport) + " would refuse it (line " + std::to_string(theStop.iLine) + ")";
     }
   }
@@ -39,7 +39,8 @@ std::string FormatFindings(const CheckReport& theReport) {
     for (const std::string& sDetail : theFinding.theDetails) sText += "      because: " + sDetail + "\n";
     theLines.emplace_back(theFinding.iLine, sText);
   };
-  for (const Finding& theStop : theReport.theStops) Add(theStop, theStop.sImport + " stops here: ");
+  for (const Finding& theStop : theReport.theStops)
+    Add(theStop, theStop.sImport + (theStop.bFirst ? " stops here: " : " would stop here too: "));
   for (const Finding& theSkip : theReport.theSkipped) Add(theSkip, theSkip.sImport + " passes over: ");
   for (const Finding& theLine : theReport.theUnknown) Add(theLine, "no import reads this line: ");
   for (const Finding& theWide : theReport.theWrongWidth) Add(theWide, "");
@@ -47,13 +48,23 @@ std::string FormatFindings(const CheckReport& theReport) {
                    [](const auto& theLeft, const auto& theRight) { return theLeft.first < theRight.first; });
   std::string sText;
   for (const auto& [iLine, sLine] : theLines) sText += sLine;
+  for (const char* sImport : {"ImportShipLayout", "ImportShipInterior"}) {
+    const auto itCount = theReport.theUnlisted.find(sImport);
+    if (itCount == theReport.theUnlisted.end()) continue;
+    const int iCount = itCount->second;
+    sText += "  " + Plural(iCount, "later index error", "later index errors") + " of " + sImport +
+             " not listed: a failed line above broke the numbering of " + (iCount == 1 ? "its" : "their") +
+             " list; mend that line and check again\n";
+  }
   return sText;
 }
 
-nlohmann::json FindingsToJson(const std::vector<Finding>& theFindings) {
+// `bStops`: each entry tells whether its import ends there ("first") or meets it once mended.
+nlohmann::json FindingsToJson(const std::vector<Finding>& theFindings, bool bStops = false) {
   nlohmann::json theList = nlohmann::json::array();
   for (const Finding& theFinding : theFindings) {
     nlohmann::json theEntry = {{"line", theFinding.iLine}, {"message", theFinding.sMessage}};
+    if (bStops) theEntry["first"] = theFinding.bFirst;
     if (!theFinding.sImport.empty()) theEntry["import"] = theFinding.sImport;
     if (!theFinding.theDetails.empty()) theEntry["details"] = theFinding.theDetails;
     theList.push_back(theEntry);
@@ -92,7 +103,8 @@ nlohmann::json CheckToJson(const CheckReport& theReport) {
       {"layoutRefused", theReport.IsRefused("ImportShipLayout")},
       {"interiorRefused", theReport.IsRefused("ImportShipInterior")},
       {"decorItems", theReport.iDecorItems},
-      {"stops", FindingsToJson(theReport.theStops)},
+      {"stops", FindingsToJson(theReport.theStops, true)},
+      {"unlistedIndexErrors", theReport.theUnlisted},
       {"skipped", FindingsToJson(theReport.theSkipped)},
       {"unknownLines", FindingsToJson(theReport.theUnknown)},
       {"needs", theReport.theNeeds},

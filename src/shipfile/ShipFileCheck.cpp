@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <regex>
+#include <set>
 
 #include "ship/BaseFormComponents.h"
 #include "ship/DecorDispatch.h"
@@ -67,11 +68,32 @@ bool IsKnownLine(const std::string& sLine) {
                      [&sKeyPart](const std::string& sKey) { return sKeyPart.find(sKey) != std::string::npos; });
 }
 
-// Runs one import's parse of every line; what it logs becomes the report's findings.
+// A failed line as it reads once mended: its value a plain number and, with the offline game's
+// stand-ins on, its form found. Only an index stays as it was.
+std::string MendLine(const std::string& sLine) {
+  const std::size_t uBar = sLine.rfind('|');
+  return (uBar == std::string::npos ? sLine + " |" : sLine.substr(0, uBar + 1)) + "0";
+}
+
+// The list whose record a line names: its key up to the first bracket.
+std::string GetListName(const std::string& sLine) {
+  const std::string sKeyPart = ShipFileLine(sLine).GetKeyPart();
+  return sKeyPart.substr(0, sKeyPart.find('['));
+}
+
+bool IsIndexError(const std::string& sMessage) { return sMessage.rfind("index error |", 0) == 0; }
+
+// Runs one import's parse of every line; what it logs becomes the report's findings. The
+// import ends at its first failed check; the checker mends each failed line and goes on, so
+// the records that line would have made are there for the lines below, and every later failed
+// check is one the import would meet once the lines above are mended. A line that cannot be
+// mended names a record that is not there: how the player renumbers it decides which records
+// the lines below it name, so later index errors in its list are counted, not listed.
 void RunParse(const char* sImport, const char* sFunction, const std::vector<std::string>& theLines,
               OfflineGame& theGame, const std::function<bool(const std::string&)>& Dispatch, CheckReport& theReport) {
   theGame.TakeLogEntries();
   bool bStopped = false;
+  std::set<std::string> theBrokenLists;
   for (std::size_t i = 0; i < theLines.size(); ++i) {
     if (theLines[i].empty()) continue;
     const bool bPassed = Dispatch(theLines[i]);
@@ -88,11 +110,19 @@ void RunParse(const char* sImport, const char* sFunction, const std::vector<std:
     }
     if (!bPassed && !theOwn.empty()) {
       // The check that failed logged last; anything before it on this line was passed over.
-      // The import ends at its first failed check: later ones may only follow from it.
-      if (!bStopped) theReport.theStops.push_back({iLine, sImport, theOwn.back(), theDetails});
-      bStopped = true;
+      const std::string sList = GetListName(theLines[i]);
+      if (IsIndexError(theOwn.back()) && theBrokenLists.count(sList) != 0) {
+        ++theReport.theUnlisted[sImport];
+      } else {
+        theReport.theStops.push_back({iLine, sImport, theOwn.back(), theDetails, !bStopped});
+        bStopped = true;
+      }
       theOwn.pop_back();
       theDetails.clear();
+      theGame.SetStandInForms(true);
+      if (!Dispatch(MendLine(theLines[i]))) theBrokenLists.insert(sList);
+      theGame.SetStandInForms(false);
+      theGame.TakeLogEntries();
     }
     for (const std::string& sMessage : theOwn) theReport.theSkipped.push_back({iLine, sImport, sMessage, {}});
     for (const std::string& sMessage : theDetails) theReport.theSkipped.push_back({iLine, sImport, sMessage, {}});

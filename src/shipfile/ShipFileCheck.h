@@ -16,11 +16,17 @@ struct Finding {
   std::string sImport;                  // "ImportShipLayout" or "ImportShipInterior"; empty for both or none
   std::string sMessage;                 // the message the import would log, or what the checker says
   std::vector<std::string> theDetails;  // what the form resolution said before it
+  bool bFirst = false;                  // of a stop: where its import ends, not one met once mended
 };
 
 struct CheckReport {
   std::string sFile;
-  std::vector<Finding> theStops;        // the check at which each import would end, if any
+  // Every failed check that ends an import: the first of each import is where it ends; the
+  // later ones are those it would meet once the lines above it are mended.
+  std::vector<Finding> theStops;
+  // Per import, the index errors left out of theStops: lines naming a record of a list whose
+  // numbering a failed line above broke, which only that line's mending can tell.
+  std::map<std::string, int> theUnlisted;
   std::vector<Finding> theSkipped;      // lines (or their values) an import passes over with an error
   std::vector<Finding> theUnknown;      // lines no key of either import matches
   std::vector<Finding> theWrongWidth;   // form IDs too wide for their plugin file (with a Data folder)

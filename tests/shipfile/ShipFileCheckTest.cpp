@@ -62,11 +62,14 @@ TEST(ShipFileCheckTest, TheExportedShipPassesAndItsPluginFilesAreLookedFor) {
   EXPECT_EQ(theReport.theMissing, (std::vector<std::string>{"Outpost Lights.esm", "SmallHabs.esm"}));
   ASSERT_EQ(theReport.theWrongWidth.size(), 1u);
   EXPECT_EQ(theReport.theWrongWidth[0].iLine, static_cast<int>(theLines.size()));
-  // Without their plugin files a keyword and a decoration base resolve to nothing.
-  ASSERT_EQ(theReport.theStops.size(), 2u);
+  // Without their plugin files every reference to them resolves to nothing. Each import ends at
+  // the first; once item 4 is mended, item 12 fails too, with no index errors for those between.
+  std::vector<std::pair<int, bool>> theStops;
+  for (const Finding& theStop : theReport.theStops) theStops.emplace_back(theStop.iLine, theStop.bFirst);
+  EXPECT_EQ(theStops, (std::vector<std::pair<int, bool>>{
+                          {12, true}, {49, false}, {136, false}, {161, false}, {292, true}, {358, false}}));
   EXPECT_EQ(theReport.theStops[0].sMessage, "keywordform is nullptr | sLine: BGSKeywordForm[3] |010|SmallHabs.esm");
-  EXPECT_EQ(theReport.theStops[1].sImport, "ImportShipInterior");
-  EXPECT_EQ(theReport.theStops[1].sMessage, "form is nullptr | sLine: DecorItem[4].base |0301|Outpost Lights.esm");
+  EXPECT_EQ(theReport.theStops[4].sMessage, "form is nullptr | sLine: DecorItem[4].base |0301|Outpost Lights.esm");
 }
 
 TEST(ShipFileCheckTest, DifferencesAreByKeyWithoutTheExportTime) {
