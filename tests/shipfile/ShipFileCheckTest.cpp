@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ship/ShipFileReader.h"
+#include "shipfile/Output.h"
 #include "shipfile/ShipFileCheck.h"
 #include "shipfile/ShipFileSummary.h"
 #include "support/Files.h"
@@ -70,6 +71,30 @@ TEST(ShipFileCheckTest, TheExportedShipPassesAndItsPluginFilesAreLookedFor) {
                           {12, true}, {49, false}, {136, false}, {161, false}, {292, true}, {358, false}}));
   EXPECT_EQ(theReport.theStops[0].sMessage, "keywordform is nullptr | sLine: BGSKeywordForm[3] |010|SmallHabs.esm");
   EXPECT_EQ(theReport.theStops[4].sMessage, "form is nullptr | sLine: DecorItem[4].base |0301|Outpost Lights.esm");
+}
+
+// Both missing plugin files stop the layout import; the line after an item out of turn is counted.
+TEST(ShipFileCheckTest, EveryStopIsReportedAndIndexErrorsOfABrokenListAreCounted) {
+  const PluginCatalog theData = {{{"Starfield.esm", PluginKind::kFull}}, {}};
+  const CheckReport theReport = CheckShipFile(
+      "several-stops.txt", SplitShipFileLines(ReadFileBytes(ZORVANE_SHIP_FILES "/several-stops.txt")), &theData);
+  EXPECT_EQ(
+      FormatCheck(theReport),
+      R"(several-stops.txt: ImportShipLayout would refuse it (line 1); ImportShipInterior would refuse it (line 4).
+  line 1: ImportShipLayout stops here: keywordform is nullptr | sLine: BGSKeywordForm[0] |0042|Hull Pack.esm
+      because: no TESFile could be found with name: Hull Pack.esm
+      because: no PluginFile could be found with the name [Hull Pack.esm]. Returning nullptr.
+  line 2: ImportShipLayout would stop here too: actorform is nullptr | sLine: BGSSpaceshipAIActor.actor |000123|Crew Pack.esm
+      because: no TESFile could be found with name: Crew Pack.esm
+      because: no PluginFile could be found with the name [Crew Pack.esm]. Returning nullptr.
+  line 4: ImportShipInterior stops here: index error | index: 2 | size: 1 | sLine: DecorItem[2].base |090001|Starfield.esm
+  1 later index error of ImportShipInterior not listed: a failed line above broke the numbering of its list; mend that line and check again
+  plugin files needed: Crew Pack.esm 1, Hull Pack.esm 1, Starfield.esm 2
+  missing from the Data folder: Crew Pack.esm, Hull Pack.esm
+  forms only the game can check (that each is in its plugin file and of the kind its line needs): 2
+)");
+  EXPECT_EQ(CheckToJson(theReport)["stops"][1]["first"], false);
+  EXPECT_EQ(CheckToJson(theReport)["unlistedIndexErrors"], (nlohmann::json{{"ImportShipInterior", 1}}));
 }
 
 TEST(ShipFileCheckTest, DifferencesAreByKeyWithoutTheExportTime) {
