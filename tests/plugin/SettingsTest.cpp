@@ -1,6 +1,7 @@
-// Loading the 26 settings: creating a missing file, what a value means, what stays in memory,
-// and the value lines every load writes to the log. The same expectations hold for the
-// Windows settings functions and for the native stand-in.
+// Loading the 26 settings: what a value means, what stays in memory, and the value lines every
+// load writes to the log, alike for the Windows settings functions and the native stand-in.
+// The file made at the first start, and a player's file left as it is, are shown by the
+// start-up test and the startup-creates-settings and startup-reads-settings sessions.
 #include <gtest/gtest.h>
 
 #include "core/Log.h"
@@ -21,17 +22,6 @@ class SettingsTest : public PluginFixture {
   }
 };
 
-TEST_F(SettingsTest, MissingFileIsCreatedWhileMemoryKeepsTheBuiltInValues) {
-  OpenLog();
-
-  LoadSettings(true);
-
-  EXPECT_EQ(ReadFileBytes(GetSettingsFile()), kCreatedSettingsFile);
-  // The new file says 0, memory keeps the built-in on until the file is read.
-  EXPECT_EQ(ReadSettingMessages(), MakeSettingMessages(kBuiltInDigits));
-  EXPECT_TRUE(GetSettings().Misc.bAlwaysReloadSettingsOnCommand);
-}
-
 TEST_F(SettingsTest, OnlyOneTurnsAKeyOnAndEmptyValuesKeepTheOldOne) {
   WriteFileBytes(GetSettingsFile(),
                  "[EXPORT]\r\nbSkipBOOK=1\r\nbSkipMISC=0\r\nbSkipFURN=true\r\nbSkipKEYM=yes\r\nbSkipALCH=2\r\n"
@@ -48,17 +38,6 @@ TEST_F(SettingsTest, OnlyOneTurnsAKeyOnAndEmptyValuesKeepTheOldOne) {
 
   // The same key in Export and Import are two settings; names match ignoring case and blanks.
   EXPECT_EQ(ReadSettingMessages(), MakeSettingMessages("00100000110010000000000100"));
-}
-
-TEST_F(SettingsTest, ExistingFileIsNeverRewritten) {
-  const std::string sFile =
-      "; my settings\r\n[Export]\r\nbSkipBOOK = 1\r\n\r\n[Misc]\r\nbAlwaysReloadSettingsOnCommand=0\r\n";
-  WriteFileBytes(GetSettingsFile(), sFile);
-
-  LoadSettings(true);
-
-  EXPECT_EQ(ReadFileBytes(GetSettingsFile()), sFile);
-  EXPECT_TRUE(GetSettings().Export.bSkipBOOK);
 }
 
 TEST_F(SettingsTest, ReloadWithoutFileCreatesNothingAndLogsTheValuesInMemory) {
