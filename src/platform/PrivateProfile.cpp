@@ -55,6 +55,18 @@ bool PrivateProfile::Load(const std::filesystem::path& thePath) {
 void PrivateProfile::Parse(std::string sText) {
   theSections.clear();
   if (sText.starts_with("\xEF\xBB\xBF")) sText.erase(0, 3);  // a UTF-8 byte order mark
+  // A file saved as UTF-16 with its byte order mark (Notepad's "Unicode") is read as text, as
+  // Windows reads it; characters beyond ASCII are not needed by any name or value here.
+  const bool bLittle = sText.starts_with("\xFF\xFE");
+  if (bLittle || sText.starts_with("\xFE\xFF")) {
+    std::string sNarrow;
+    for (std::size_t i = 2; i + 1 < sText.size(); i += 2) {
+      const auto uLow = static_cast<unsigned char>(sText[bLittle ? i : i + 1]);
+      const auto uHigh = static_cast<unsigned char>(sText[bLittle ? i + 1 : i]);
+      sNarrow += uHigh == 0 && uLow < 0x80 ? static_cast<char>(uLow) : '?';
+    }
+    sText = std::move(sNarrow);
+  }
 
   // Lines before the first section header belong to a section without name.
   theSections.push_back({"", {}});

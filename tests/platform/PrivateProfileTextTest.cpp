@@ -75,6 +75,14 @@ TEST_F(PrivateProfileTextTest, MalformedFilesReadAsWindowsReadsThem) {
     EXPECT_EQ(Read(theName.first, theName.second), sValue) << theName.first << "." << theName.second;
   }
   EXPECT_EQ(Read("Z", "long", 10000), std::string(200, 'w'));
+  // Saved as UTF-16, either byte order.
+  for (const std::string& sMark : {std::string("\xFF\xFE"), std::string("\xFE\xFF")}) {
+    std::string sBytes = sMark;
+    for (char ch : std::string("[Export]\r\nbSkipBOOK=1\r\n"))
+      sBytes += sMark[0] == '\xFF' ? std::string{ch, '\0'} : std::string{'\0', ch};
+    WriteFileBytes(theFile, sBytes);
+    EXPECT_EQ(Read("Export", "bSkipBOOK"), "1") << static_cast<int>(sMark[0]);
+  }
 }
 
 TEST_F(PrivateProfileTextTest, WriteCreatesFileWithSectionsInOrderOfFirstUse) {
