@@ -31,10 +31,10 @@ inline void Hear(const std::string& sLine) { GetHeardLines().push_back(sLine.sub
 // Fails the run on anything a guard catches that is not a conversion error of the value
 // readers (their texts name the conversion's argument) or the refusal of a scale.
 inline void FailOnUnexpectedCatch(const std::exception* theError) {
-  const bool bConversion = (dynamic_cast<const std::invalid_argument*>(theError) != nullptr ||
-                            dynamic_cast<const std::out_of_range*>(theError) != nullptr) &&
-                           (std::string(theError->what()).find("argument") != std::string::npos ||
-                            std::string(theError->what()) == "scale");
+  const bool bConversion =
+      (dynamic_cast<const std::invalid_argument*>(theError) != nullptr ||
+       dynamic_cast<const std::out_of_range*>(theError) != nullptr) &&
+      (std::string(theError->what()).find("argument") != std::string::npos || std::string(theError->what()) == "scale");
   if (!bConversion) __builtin_trap();
 }
 

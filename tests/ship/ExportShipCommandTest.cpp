@@ -76,8 +76,8 @@ TEST_F(ExportShipCommandTest, ParameterWordsAreJoinedCutAt150AndAZeroByteAndName
   EXPECT_TRUE(Run("100%s %d"));
   EXPECT_TRUE(Run("a;b"));
   EXPECT_FALSE(Run("a?b"));
-  for (const std::string& sFile :
-       std::vector<std::string>{"My Ship.txt", "My.txt", "ship.txt.txt", std::string(149, 'a') + "b.txt", "100%s %d.txt"}) {
+  for (const std::string& sFile : std::vector<std::string>{"My Ship.txt", "My.txt", "ship.txt.txt",
+                                                           std::string(149, 'a') + "b.txt", "100%s %d.txt"}) {
     EXPECT_TRUE(std::filesystem::exists(GetShipFolder() / sFile)) << sFile;
   }
   EXPECT_EQ(GetTimeline().back(),

@@ -210,9 +210,9 @@ TEST_F(ImportInteriorTest, AStopDuringThePlacementKeepsWhatWasPlaced) {
 // without extra data gets no name.
 TEST_F(ImportInteriorTest, LineErrorsAndAMissingExtraListSkipOnlyTheirPart) {
   theWorld->bNewRefsHaveExtraList = false;
-  EXPECT_TRUE(ImportLines({"DecorItem[0].base |090001|Starfield.esm", "DecorItem[0].fPosX |abc",
-                           "DecorItem[0].fScale |NAN", "DecorItem[0].fScale |-2", "DecorItem[0].fPosY |2",
-                           "DecorItem[0].overrideName |Suit"}));
+  EXPECT_TRUE(
+      ImportLines({"DecorItem[0].base |090001|Starfield.esm", "DecorItem[0].fPosX |abc", "DecorItem[0].fScale |NAN",
+                   "DecorItem[0].fScale |-2", "DecorItem[0].fPosY |2", "DecorItem[0].overrideName |Suit"}));
   EXPECT_EQ(
       GetTimeline(),
       (std::vector<std::string>{

@@ -133,8 +133,8 @@ TEST_F(ImportLayoutTest, AFileThatCannotBeUsedSaysWhy) {
   WriteFileBytes(GetShipFolder() / "Locked.txt", "TESModel.model |Locked.nif\r\n");
   // Marked read-only: refused even where the process could write it anyway (as root).
   namespace fs = std::filesystem;
-  fs::permissions(GetShipFolder() / "Locked.txt", fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                  fs::perm_options::remove);
+  fs::permissions(GetShipFolder() / "Locked.txt",
+                  fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write, fs::perm_options::remove);
   EXPECT_FALSE(Import("Locked.txt"));
   fs::permissions(GetShipFolder() / "Locked.txt", fs::perms::owner_write, fs::perm_options::add);
   platform::SetFileFaultHook([](platform::FileOperation eOperation, const std::filesystem::path&) {
