@@ -26,10 +26,10 @@ int ShowBox(const char* sText, const char* sCaption) {
 long GetDocuments(char* sBuffer) {
   if (gInterceptors == nullptr) return -1;
   if (gInterceptors->bDocumentsUnavailable) return static_cast<long>(0x80004005);  // E_FAIL
-  const std::string& sFolder = gInterceptors->sDocumentsFolder;
-  if (sFolder.empty()) return -1;
+  if (!gInterceptors->sDocumentsFolder) return -1;
+  const std::string& sFolder = *gInterceptors->sDocumentsFolder;
   // A folder a Windows program cannot be given is never swapped for the system's own.
-  if (sFolder.size() >= kMaxHandedOutPath) return static_cast<long>(0x80004005);  // E_FAIL
+  if (sFolder.empty() || sFolder.size() >= kMaxHandedOutPath) return static_cast<long>(0x80004005);  // E_FAIL
   std::memcpy(sBuffer, sFolder.c_str(), sFolder.size() + 1);
   return 0;
 }

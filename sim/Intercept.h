@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace sim {
@@ -16,8 +17,9 @@ struct Interceptors {
   std::function<void(const std::string& sCaption, const std::string& sText)> OnMessageBox;
   // Called when the plugin ends the process, just before it ends.
   std::function<void(int iCode)> OnExit;
-  // The folder handed out as the user's Documents folder; empty: the system's own.
-  std::string sDocumentsFolder;
+  // The folder handed out as the user's Documents folder; none: the system's own. An empty
+  // folder is no folder: its lookup fails.
+  std::optional<std::string> sDocumentsFolder;
   // Makes the Documents folder lookup fail.
   bool bDocumentsUnavailable = false;
 };

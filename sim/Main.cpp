@@ -115,7 +115,7 @@ int RunSession(const Options& theOptions) {
     PrintOutput("box: " + sCaption + " | " + sText);
   };
   theInterceptors.OnExit = [](int iCode) { PrintOutput("exit: " + std::to_string(iCode)); };
-  theInterceptors.sDocumentsFolder = theOptions.sDocuments;
+  if (!theOptions.sDocuments.empty()) theInterceptors.sDocumentsFolder = theOptions.sDocuments;
   // The loader makes the log folder before any plugin loads, in the user's own Documents
   // folder unless another was given; a session may have put something in its way to see how
   // the plugin copes.
@@ -192,12 +192,14 @@ int main(int argc, char** argv) {
       "is started then); 3 when the plugin used the game in a way the real game would not survive (each such use "
       "is named on standard error).");
   Options theOptions;
-  theApp.add_option("--game-dir", theOptions.sGameDir, "the game's installation folder and current folder")->required();
-  theApp.add_option("--documents", theOptions.sDocuments, "the folder handed out as the user's Documents folder");
-  theApp.add_option("--world", theOptions.sWorld, "a JSON world file (default: a small built-in world)");
-  theApp.add_option("--script", theOptions.sScript, "console lines to run (default: standard input)");
-  theApp.add_option("--plugin", theOptions.thePlugins, "plugin modules to load instead of Data/SFSE/Plugins/");
-  theApp.add_option("--dump-world", theOptions.sDumpWorld, "write the world's state as JSON after the session");
+  const CLI::Option* thePathOptions[] = {
+      theApp.add_option("--game-dir", theOptions.sGameDir, "the game's installation folder and current folder")
+          ->required(),
+      theApp.add_option("--documents", theOptions.sDocuments, "the folder handed out as the user's Documents folder"),
+      theApp.add_option("--world", theOptions.sWorld, "a JSON world file (default: a small built-in world)"),
+      theApp.add_option("--script", theOptions.sScript, "console lines to run (default: standard input)"),
+      theApp.add_option("--plugin", theOptions.thePlugins, "plugin modules to load instead of Data/SFSE/Plugins/"),
+      theApp.add_option("--dump-world", theOptions.sDumpWorld, "write the world's state as JSON after the session")};
   theApp.add_flag("--list-heap", theOptions.bListHeap, "list the game heap's live blocks after the session");
   theApp.add_flag("--time", theOptions.bTime,
                   "after each console line, print on standard error the time it took and (natively) the most heap "
@@ -207,6 +209,13 @@ int main(int argc, char** argv) {
   CLI11_PARSE(theApp, argc, argv);
 
   try {
+    // An empty value names nothing; read as "not given" it would send the session elsewhere
+    // (an empty --documents to the user's own Documents folder).
+    for (const CLI::Option* theOption : thePathOptions) {
+      for (const std::string& sValue : theOption->results()) {
+        if (sValue.empty()) RefuseOption(theOption->get_name(), "an empty value names no file or folder");
+      }
+    }
     // Paths given on the command line are relative to where the simulator was started.
     for (std::string* sPath : {&theOptions.sWorld, &theOptions.sScript, &theOptions.sDumpWorld}) {
       if (!sPath->empty()) *sPath = std::filesystem::absolute(*sPath).string();
