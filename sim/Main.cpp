@@ -206,7 +206,13 @@ int main(int argc, char** argv) {
                   "memory it held beyond what was held before it");
   theApp.add_option("--without-operation", theOptions.theRemovedOperations,
                     "leave this operation out of the game's table, as a game build without it would");
-  CLI11_PARSE(theApp, argc, argv);
+  try {
+    theApp.parse(argc, argv);
+  } catch (const CLI::ParseError& theError) {
+    // --help and --version end here too, with status 0; every option that cannot be used
+    // ends with 2, as the footer says, whatever CLI11's own code for it.
+    return theApp.exit(theError) == 0 ? 0 : 2;
+  }
 
   try {
     // An empty value names nothing; read as "not given" it would send the session elsewhere
