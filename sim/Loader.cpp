@@ -10,6 +10,9 @@
 #include <windows.h>
 #else
 #include <dlfcn.h>
+#include <elf.h>
+
+#include <fstream>
 #endif
 
 #include "Intercept.h"
@@ -87,6 +90,35 @@ std::optional<std::string> CheckVersionRecord(sfse::PluginVersionData& theRecord
 
 using LoadFn = bool (*)(const sfse::Interface*);
 
+#if !defined(_WIN32)
+// dlopen maps a module's segments as its program headers describe them, so a file cut short
+// would fault on the first touch of a missing page instead of failing to open. The reason
+// the image is not whole, or nothing.
+std::optional<std::string> CheckElfImage(const std::string& sPath) {
+  std::ifstream theFile(sPath, std::ios::binary | std::ios::ate);
+  const auto uSize = static_cast<uint64_t>(std::max<std::streamoff>(theFile.tellg(), 0));
+  theFile.seekg(0);
+  Elf64_Ehdr theHeader{};
+  if (!theFile.read(reinterpret_cast<char*>(&theHeader), sizeof(theHeader)) ||
+      std::memcmp(theHeader.e_ident, ELFMAG, SELFMAG) != 0 || theHeader.e_ident[EI_CLASS] != ELFCLASS64) {
+    return "no 64-bit ELF image";
+  }
+  if (theHeader.e_phentsize != sizeof(Elf64_Phdr) || theHeader.e_phoff > uSize ||
+      uint64_t{theHeader.e_phnum} * sizeof(Elf64_Phdr) > uSize - theHeader.e_phoff) {
+    return "the file ends before its program headers do (cut short?)";
+  }
+  for (uint16_t i = 0; i < theHeader.e_phnum; ++i) {
+    Elf64_Phdr theSegment{};
+    theFile.seekg(static_cast<std::streamoff>(theHeader.e_phoff + i * sizeof(Elf64_Phdr)));
+    theFile.read(reinterpret_cast<char*>(&theSegment), sizeof(theSegment));
+    if (!theFile || theSegment.p_offset > uSize || theSegment.p_filesz > uSize - theSegment.p_offset) {
+      return "the file ends before its segments do (cut short?)";
+    }
+  }
+  return std::nullopt;
+}
+#endif
+
 }  // namespace
 
 Loader::Loader(Interceptors* theInterceptors) : theInterceptors(theInterceptors) {}
@@ -104,63 +136,65 @@ std::vector<std::string> Loader::FindPlugins(const std::string& sGameDir) {
   return thePaths;
 }
 
-bool Loader::LoadPlugin(const std::string& sPath) {
+std::optional<std::string> Loader::OpenPlugin(const std::string& sPath) {
   sfse::PluginVersionData theRecord = {};
 #if defined(_WIN32)
   auto theBytes = ReadPeExportBytes(sPath, "SFSEPlugin_Version", sizeof(theRecord));
-  if (!theBytes) {
-    Refuse(sPath, "no SFSEPlugin_Version export");
-    return false;
-  }
+  if (!theBytes) return "no SFSEPlugin_Version export";
   std::memcpy(&theRecord, theBytes->data(), sizeof(theRecord));
   if (auto sReason = CheckVersionRecord(theRecord)) {
     Refuse(sPath, *sReason);
-    return false;
+    return std::nullopt;
   }
   HMODULE theModule = LoadLibraryA(sPath.c_str());
-  if (theModule == nullptr) {
-    Refuse(sPath, "LoadLibrary failed with error " + std::to_string(GetLastError()));
-    return false;
-  }
-  InterceptModule(theModule, theInterceptors);
+  if (theModule == nullptr) return "LoadLibrary failed with error " + std::to_string(GetLastError());
   auto Load = reinterpret_cast<LoadFn>(reinterpret_cast<void*>(GetProcAddress(theModule, "SFSEPlugin_Load")));
-#else
-  void* theModule = dlopen(sPath.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (theModule == nullptr) {
-    Refuse(sPath, dlerror());
-    return false;
+  if (Load == nullptr) {
+    FreeLibrary(theModule);
+    return "no SFSEPlugin_Load export";
   }
+#else
+  if (auto sReason = CheckElfImage(sPath)) return sReason;
+  void* theModule = dlopen(sPath.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (theModule == nullptr) return std::string(dlerror());
   auto* theExported = static_cast<const sfse::PluginVersionData*>(dlsym(theModule, "SFSEPlugin_Version"));
   if (theExported == nullptr) {
-    Refuse(sPath, "no SFSEPlugin_Version export");
     dlclose(theModule);
-    return false;
+    return "no SFSEPlugin_Version export";
   }
   theRecord = *theExported;
   if (auto sReason = CheckVersionRecord(theRecord)) {
     Refuse(sPath, *sReason);
     dlclose(theModule);
-    return false;
+    return std::nullopt;
   }
-  InterceptModule(theModule, theInterceptors);
   auto Load = reinterpret_cast<LoadFn>(dlsym(theModule, "SFSEPlugin_Load"));
-#endif
   if (Load == nullptr) {
-    Refuse(sPath, "no SFSEPlugin_Load export");
-    return false;
+    dlclose(theModule);
+    return "no SFSEPlugin_Load export";
   }
-  gLoadingHandle = gNextHandle++;
-  bool bLoaded = Load(&kInterface);
-  gLoadingHandle = sfse::kInvalidPluginHandle;
-  if (!bLoaded) {
-    // The module stays mapped: the plugin may have handed out pointers into it (its box
-    // texts, for one); the real loader's unload changes nothing a session can observe.
-    Refuse(sPath, "reported as incompatible during load");
-    std::erase_if(gListeners, [&](const Listener& theListener) { return theListener.uHandle == gNextHandle - 1; });
-    return false;
+#endif
+  InterceptModule(theModule, theInterceptors);
+  theOpened.push_back({sPath, Load});
+  return std::nullopt;
+}
+
+void Loader::StartPlugins() {
+  for (const OpenedPlugin& thePlugin : theOpened) {
+    const uint32_t uHandle = gNextHandle++;
+    gLoadingHandle = uHandle;
+    const bool bLoaded = thePlugin.Load(&kInterface);
+    gLoadingHandle = sfse::kInvalidPluginHandle;
+    if (!bLoaded) {
+      // The module stays mapped: the plugin may have handed out pointers into it (its box
+      // texts, for one); the real loader's unload changes nothing a session can observe.
+      Refuse(thePlugin.sPath, "reported as incompatible during load");
+      std::erase_if(gListeners, [&](const Listener& theListener) { return theListener.uHandle == uHandle; });
+      continue;
+    }
+    ++uLoadedCount;
   }
-  ++uLoadedCount;
-  return true;
+  theOpened.clear();
 }
 
 void Loader::DispatchFromLoader(uint32_t uType, void* theData, uint32_t uDataLen) {

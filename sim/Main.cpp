@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 
 #include "AllocationCounter.h"
 #include "Console.h"
@@ -107,8 +108,13 @@ void CheckOptions(const Options& theOptions) {
 int RunSession(const Options& theOptions) {
   std::unique_ptr<sim::World> theWorld =
       theOptions.sWorld.empty() ? sim::MakeDefaultWorld() : sim::LoadWorldFile(theOptions.sWorld);
-  sim::SetCurrentWorld(theWorld.get());
-  sim::SetConsoleSink(&PrintConsoleOutput);
+  std::ifstream theScriptFile;
+  std::istream* theInput = &std::cin;
+  if (!theOptions.sScript.empty()) {
+    theScriptFile.open(theOptions.sScript);
+    if (!theScriptFile.is_open()) RefuseOption("--script", theOptions.sScript + " cannot be read");
+    theInput = &theScriptFile;
+  }
 
   static sim::Interceptors theInterceptors;
   theInterceptors.OnMessageBox = [](const std::string& sCaption, const std::string& sText) {
@@ -116,6 +122,23 @@ int RunSession(const Options& theOptions) {
   };
   theInterceptors.OnExit = [](int iCode) { PrintOutput("exit: " + std::to_string(iCode)); };
   if (!theOptions.sDocuments.empty()) theInterceptors.sDocumentsFolder = theOptions.sDocuments;
+
+  std::vector<std::string> thePlugins = theOptions.thePlugins;
+  std::filesystem::current_path(theOptions.sGameDir);
+  if (thePlugins.empty()) thePlugins = sim::Loader::FindPlugins(".");
+  // Every module is opened before any starts: a --plugin that cannot be loaded ends the
+  // session before a plugin named before it has written its log.
+  sim::Loader theLoader(&theInterceptors);
+  for (const std::string& sPlugin : thePlugins) {
+    const std::optional<std::string> sReason = theLoader.OpenPlugin(sPlugin);
+    if (!sReason) continue;
+    if (!theOptions.thePlugins.empty()) RefuseOption("--plugin", sPlugin + " cannot be loaded: " + *sReason);
+    // The loader passes over a module of the plugin folder that it cannot load.
+    std::cerr << "zorvane-sim: plugin " << sPlugin << " not loaded: " << *sReason << '\n';
+  }
+
+  sim::SetCurrentWorld(theWorld.get());
+  sim::SetConsoleSink(&PrintConsoleOutput);
   // The loader makes the log folder before any plugin loads, in the user's own Documents
   // folder unless another was given; a session may have put something in its way to see how
   // the plugin copes.
@@ -128,19 +151,7 @@ int RunSession(const Options& theOptions) {
     if (theError) std::cerr << "zorvane-sim: cannot create the log folder: " << theError.message() << '\n';
   }
 
-  std::ifstream theScriptFile;
-  std::istream* theInput = &std::cin;
-  if (!theOptions.sScript.empty()) {
-    theScriptFile.open(theOptions.sScript);
-    if (!theScriptFile.is_open()) RefuseOption("--script", theOptions.sScript + " cannot be read");
-    theInput = &theScriptFile;
-  }
-  std::vector<std::string> thePlugins = theOptions.thePlugins;
-  std::filesystem::current_path(theOptions.sGameDir);
-  if (thePlugins.empty()) thePlugins = sim::Loader::FindPlugins(".");
-
-  sim::Loader theLoader(&theInterceptors);
-  for (const std::string& sPlugin : thePlugins) theLoader.LoadPlugin(sPlugin);
+  theLoader.StartPlugins();
   theLoader.DispatchFromLoader(sfse::kMessagePostLoad, nullptr, 0);
   theLoader.DispatchFromLoader(sfse::kMessagePostPostLoad, nullptr, 0);
   theLoader.DispatchFromLoader(sfse::kMessagePostDataLoad, &theWorld->theDataHandler, 8);
