@@ -100,6 +100,16 @@ void CheckOptions(const Options& theOptions) {
     if (!std::filesystem::is_regular_file(sPlugin, theError)) RefuseOption("--plugin", sPlugin + " does not exist");
     if (!IsPluginModule(sPlugin)) RefuseOption("--plugin", sPlugin + " is no plugin module");
   }
+  // The dump is written after the session; a path it cannot be written to is found now.
+  if (!theOptions.sDumpWorld.empty()) {
+    const std::filesystem::path theDump(theOptions.sDumpWorld);
+    if (std::filesystem::is_directory(theDump, theError)) {
+      RefuseOption("--dump-world", theOptions.sDumpWorld + " is a folder, not a file");
+    }
+    if (!std::filesystem::is_directory(theDump.parent_path(), theError)) {
+      RefuseOption("--dump-world", theOptions.sDumpWorld + " is in a folder that does not exist");
+    }
+  }
   for (const std::string& sName : theOptions.theRemovedOperations) {
     if (!sim::RemoveHostOperation(sName)) RefuseOption("--without-operation", "no game operation is named " + sName);
   }
