@@ -48,8 +48,8 @@ void CheckCompileIndex(const World& theWorld, const game::TESFile& theFile, cons
   }
   for (const game::TESFile* theOther : theWorld.theDataHandler.theFiles) {
     if (theOther != nullptr && theOther != &theFile && theOther->uCompileIndex == theFile.uCompileIndex) {
-      theWhere["compileIndex"].Fail("compile index " + std::to_string(theFile.uCompileIndex) + " is given to \"" +
-                                    theOther->sName + "\" too");
+      theWhere["compileIndex"].Fail("compile index " + std::to_string(theFile.uCompileIndex) + " is given to " +
+                                    worldfile::DescribeValue(theOther->sName) + " too");
     }
   }
 }
@@ -68,7 +68,9 @@ void LoadFiles(World& theWorld, const json& theJson, const std::string& sKind) {
     worldfile::CheckObject(theEntry, theList[i], {"name", "compileIndex", "smallFileIndex", "mediumFileIndex"});
     if (!theEntry.contains("name")) theList[i].Fail("needs a \"name\"");
     const std::string sName = worldfile::ReadText(theEntry.at("name"), theList[i]["name"]);
-    if (theWorld.FindFile(sName) != nullptr) theList[i].Fail("plugin file \"" + sName + "\" is listed twice");
+    if (theWorld.FindFile(sName) != nullptr) {
+      theList[i].Fail("plugin file " + worldfile::DescribeValue(sName) + " is listed twice");
+    }
     game::TESFile* theFile = theWorld.AddFile(eArray, sName);
     theFile->uCompileIndex = static_cast<uint8_t>(
         worldfile::ReadUnsignedMember(theEntry, "compileIndex", theList[i], 0xFF, theFile->uCompileIndex));
@@ -176,17 +178,34 @@ std::unique_ptr<World> LoadWorld(const json& theJson) {
 json ParseWorldText(std::istream& theText) {
   // Objects being read, with the members read so far.
   std::vector<std::set<std::string>> theObjects;
-  return json::parse(theText, [&theObjects](int iDepth, json::parse_event_t eEvent, json& theParsed) {
-    if (iDepth > kMaxWorldDepth) {
-      throw std::runtime_error("is nested deeper than " + std::to_string(kMaxWorldDepth) + " levels");
+  try {
+    return json::parse(theText, [&theObjects](int iDepth, json::parse_event_t eEvent, json& theParsed) {
+      if (iDepth > kMaxWorldDepth) {
+        throw std::runtime_error("is nested deeper than " + std::to_string(kMaxWorldDepth) + " levels");
+      }
+      if (eEvent == json::parse_event_t::object_start) theObjects.emplace_back();
+      if (eEvent == json::parse_event_t::object_end) theObjects.pop_back();
+      if (eEvent == json::parse_event_t::key && !theObjects.back().insert(theParsed.get<std::string>()).second) {
+        throw std::runtime_error("member " + worldfile::DescribeValue(theParsed) + " is given twice in one object");
+      }
+      return true;
+    });
+  } catch (const json::parse_error& theError) {
+    // The parser quotes the whole token it stopped at ("...; last read: '<token>'", perhaps
+    // followed by "; expected <what>"), which may be a text of any length.
+    std::string sMessage = theError.what();
+    const std::string kLastRead = "; last read: '";
+    const std::size_t uStart = sMessage.find(kLastRead);
+    if (uStart == std::string::npos) throw std::runtime_error(sMessage);
+    const std::size_t uTokenStart = uStart + kLastRead.size();
+    std::size_t uTokenEnd = sMessage.rfind("'; expected ");
+    if (uTokenEnd == std::string::npos || uTokenEnd < uTokenStart) uTokenEnd = sMessage.size() - 1;
+    if (uTokenEnd > uTokenStart + worldfile::kShownValueLength) {
+      sMessage.replace(uTokenStart + worldfile::kShownValueLength,
+                       uTokenEnd - uTokenStart - worldfile::kShownValueLength, "...");
     }
-    if (eEvent == json::parse_event_t::object_start) theObjects.emplace_back();
-    if (eEvent == json::parse_event_t::object_end) theObjects.pop_back();
-    if (eEvent == json::parse_event_t::key && !theObjects.back().insert(theParsed.get<std::string>()).second) {
-      throw std::runtime_error("member \"" + theParsed.get<std::string>() + "\" is given twice in one object");
-    }
-    return true;
-  });
+    throw std::runtime_error(sMessage);
+  }
 }
 
 std::unique_ptr<World> LoadWorldFile(const std::string& sPath) {

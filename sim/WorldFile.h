@@ -18,7 +18,8 @@ inline constexpr int kMaxWorldDepth = 64;
 std::unique_ptr<World> LoadWorld(const nlohmann::json& theJson);
 std::unique_ptr<World> LoadWorldFile(const std::string& sPath);
 // The JSON text of a world file, refusing a member given twice in one object and nesting
-// deeper than kMaxWorldDepth.
+// deeper than kMaxWorldDepth. Every refusal is a std::runtime_error; a syntax error shows at
+// most the first 80 characters of the token the parser stopped at.
 nlohmann::json ParseWorldText(std::istream& theText);
 
 // The small world used when no world file is given: Starfield.esm and the piloting perk.

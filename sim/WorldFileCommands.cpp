@@ -15,7 +15,7 @@ const char* ReadOptionalText(World& theWorld, const json& theValue, const Where&
 game::CommandEntry ReadGameEntry(World& theWorld, const std::string& sLongName, const Where& theWhere) {
   game::CommandEntry theEntry{};
   if (!MakeDefaultCommandEntry(theWorld, sLongName, theEntry))
-    theWhere.Fail("the game has no command \"" + sLongName + "\"");
+    theWhere.Fail("the game has no command " + DescribeValue(sLongName));
   return theEntry;
 }
 

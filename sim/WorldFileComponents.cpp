@@ -234,7 +234,7 @@ void LoadComponents(World& theWorld, game::TESForm* theForm, const json& theValu
   if (!theValue.is_object()) theWhere.Fail("must be an object of components by type name");
   for (const auto& [sTypeName, theMembers] : theValue.items()) {
     const ComponentType* theType = FindComponentType(sTypeName);
-    if (theType == nullptr) theWhere.Fail("unknown component type \"" + sTypeName + "\"");
+    if (theType == nullptr) theWhere.Fail("unknown component type " + DescribeValue(sTypeName));
     Where theAt = theWhere[sTypeName];
     // The game makes its components with every field zero.
     void* theComponent = theWorld.theHeap.Allocate(theType->uSize);

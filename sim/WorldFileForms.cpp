@@ -26,7 +26,7 @@ void ReadIdentity(World& theWorld, game::TESForm& theForm, const json& theEntry,
   if (theEntry.contains("file")) {
     std::string sFile = ReadText(theEntry.at("file"), theWhere["file"]);
     theForm.theFile = theWorld.FindFile(sFile);
-    if (theForm.theFile == nullptr) theWhere["file"].Fail("unknown plugin file \"" + sFile + "\"");
+    if (theForm.theFile == nullptr) theWhere["file"].Fail("unknown plugin file " + DescribeValue(sFile));
   }
 }
 

@@ -15,9 +15,9 @@ Where Where::WithFormID(uint32_t uFormID) const { return Where(sPath + " (" + Fo
 void Where::Fail(const std::string& sProblem) const { throw std::runtime_error(sPath + ": " + sProblem); }
 
 std::string DescribeValue(const json& theValue) {
-  constexpr std::size_t kShown = 80;
-  std::string sText = theValue.dump();
-  return sText.size() <= kShown ? sText : sText.substr(0, kShown) + "...";
+  // Text that is no UTF-8 (a world built in code may hold such) is shown, not thrown over.
+  std::string sText = theValue.dump(-1, ' ', false, json::error_handler_t::replace);
+  return sText.size() <= kShownValueLength ? sText : sText.substr(0, kShownValueLength) + "...";
 }
 
 void CheckObject(const json& theValue, const Where& theWhere, const std::vector<const char*>& theAllowed) {
@@ -25,7 +25,7 @@ void CheckObject(const json& theValue, const Where& theWhere, const std::vector<
   for (const auto& [sMember, theMember] : theValue.items()) {
     bool bKnown = false;
     for (const char* sAllowed : theAllowed) bKnown = bKnown || sMember == sAllowed;
-    if (!bKnown) theWhere.Fail("unknown member \"" + sMember + "\"");
+    if (!bKnown) theWhere.Fail("unknown member " + DescribeValue(sMember));
   }
 }
 

@@ -31,7 +31,9 @@ class Where {
   std::string sPath;
 };
 
-// A value as a refusal shows it: its JSON text, at most 80 characters of it.
+// A value as a refusal shows it: its JSON text, at most 80 characters of it. Names read
+// from the file (members, plugin files, component types, commands) are shown through it too.
+inline constexpr std::size_t kShownValueLength = 80;
 std::string DescribeValue(const json& theValue);
 
 // Checks that `theValue` is an object whose members are all among `theAllowed`.

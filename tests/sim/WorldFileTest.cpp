@@ -2,6 +2,8 @@
 // and the world's state written back.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "WorldFile.h"
 
 namespace zorvane::test {
@@ -36,9 +38,10 @@ nlohmann::json SmallWorld() {
   })");
 }
 
-std::string GetLoadError(const nlohmann::json& theJson) {
+std::string GetLoadError(const std::string& sText) {
   try {
-    sim::LoadWorld(theJson);
+    std::istringstream theText(sText);
+    sim::LoadWorld(sim::ParseWorldText(theText));
   } catch (const std::runtime_error& theError) {
     return theError.what();
   }
@@ -87,7 +90,20 @@ TEST(WorldFileTest, WrongWorldFilesAreRefusedWithThePlaceAndTheProblem) {
       {R"({"smallFiles": [{"name": "A.esm"}, {"name": "A.esm"}]})",
        "smallFiles[1]: plugin file \"A.esm\" is listed twice"},
   };
-  for (const auto& [sJson, sError] : kCases) EXPECT_EQ(GetLoadError(nlohmann::json::parse(sJson)), sError) << sJson;
+  for (const auto& [sJson, sError] : kCases) EXPECT_EQ(GetLoadError(sJson), sError) << sJson;
+}
+
+TEST(WorldFileTest, ARefusalShowsAtMost80CharactersOfABadName) {
+  for (std::string sText : {R"({"@": 1})", R"({"@": 1, "@": 2})", R"({"fullFiles": [{"name": "@"}, {"name": "@"}]})",
+                            R"({"forms": [{"formID": 1, "file": "@"}]})", R"({"consoleCommands": ["@"]})",
+                            R"({"forms": [{"formID": 1, "components": {"@": {}}}]})", R"({"forms": "@)"}) {
+    for (std::size_t uAt = sText.find('@'); uAt != std::string::npos; uAt = sText.find('@')) {
+      sText.replace(uAt, 1, std::string(500, 'n'));
+    }
+    const std::string sError = GetLoadError(sText);
+    EXPECT_NE(sError.find('"' + std::string(79, 'n') + "..."), std::string::npos) << sError;
+    EXPECT_EQ(sError.find(std::string(80, 'n')), std::string::npos) << sError;
+  }
 }
 
 }  // namespace
