@@ -39,18 +39,63 @@ game::FileArrayKind GetArrayKind(const std::string& sKind) {
   return game::kMediumFiles;
 }
 
-// A full file's compile index is its own and below the indices the game keeps for small
-// (0xFE), medium (0xFD) and runtime-created (0xFF) forms.
-void CheckCompileIndex(const World& theWorld, const game::TESFile& theFile, const Where& theWhere) {
-  if (theFile.uCompileIndex > 0xFC) {
-    theWhere["compileIndex"].Fail("a full file's compile index must be at most 0xFC, not " +
-                                  std::to_string(theFile.uCompileIndex));
+// How a kind of plugin file tells its files apart. A full file has a compile index of its
+// own, below the ones the game keeps for small (0xFE), medium (0xFD) and runtime-created
+// (0xFF) forms; small and medium files share their kind's compile index and are numbered
+// within it. A file's number is its position unless the file gives it.
+struct FileNumbering {
+  const char* sKind;
+  const char* sMember;
+  const char* sNumber;  // the number as a refusal names it
+  uint64_t uMax;
+  uint8_t uCompileIndex;  // of every file of the kind; 0 for full files, whose number it is
+};
+
+FileNumbering GetNumbering(game::FileArrayKind eArray) {
+  if (eArray == game::kSmallFiles) return {"small", "smallFileIndex", "small file index", 0xFFF, 0xFE};
+  if (eArray == game::kMediumFiles) return {"medium", "mediumFileIndex", "medium file index", 0xFF, 0xFD};
+  return {"full", "compileIndex", "compile index", 0xFC, 0};
+}
+
+uint64_t GetNumber(game::FileArrayKind eArray, const game::TESFile& theFile) {
+  if (eArray == game::kSmallFiles) return theFile.uSmallFileIndex;
+  if (eArray == game::kMediumFiles) return theFile.uMediumFileIndex;
+  return theFile.uCompileIndex;
+}
+
+std::string FormatHex(uint64_t uValue) {
+  char sBuffer[24];
+  std::snprintf(sBuffer, sizeof(sBuffer), "0x%llX", static_cast<unsigned long long>(uValue));
+  return sBuffer;
+}
+
+// Checks the entry of a file at `uPosition` of its kind's array against the files before it.
+void CheckFileNumber(const World& theWorld, game::FileArrayKind eArray, const json& theEntry, std::size_t uPosition,
+                     const Where& theWhere) {
+  const FileNumbering theNumbering = GetNumbering(eArray);
+  const Where theAt = theWhere[theNumbering.sMember];
+  const uint64_t uNumber =
+      worldfile::ReadUnsignedMember(theEntry, theNumbering.sMember, theWhere, UINT64_MAX, uPosition);
+  if (uNumber > theNumbering.uMax) {
+    theAt.Fail(std::string("a ") + theNumbering.sKind + " file's " +
+               (eArray == game::kFullFiles ? "compile index" : "index") + " must be at most " +
+               FormatHex(theNumbering.uMax) + ", not " + std::to_string(uNumber));
   }
-  for (const game::TESFile* theOther : theWorld.theDataHandler.theFiles) {
-    if (theOther != nullptr && theOther != &theFile && theOther->uCompileIndex == theFile.uCompileIndex) {
-      theWhere["compileIndex"].Fail("compile index " + std::to_string(theFile.uCompileIndex) + " is given to " +
-                                    worldfile::DescribeValue(theOther->sName) + " too");
+  const game::TESDataHandler& theHandler = theWorld.theDataHandler;
+  for (const game::TESFile* theOther : eArray == game::kSmallFiles    ? theHandler.theSmallFiles
+                                       : eArray == game::kMediumFiles ? theHandler.theMediumFiles
+                                                                      : theHandler.theFiles) {
+    if (theOther != nullptr && GetNumber(eArray, *theOther) == uNumber) {
+      theAt.Fail(std::string(theNumbering.sNumber) + " " + std::to_string(uNumber) + " is given to " +
+                 worldfile::DescribeValue(theOther->sName) + " too");
     }
+  }
+  if (theNumbering.uCompileIndex == 0) return;
+  const uint64_t uCompileIndex =
+      worldfile::ReadUnsignedMember(theEntry, "compileIndex", theWhere, UINT64_MAX, theNumbering.uCompileIndex);
+  if (uCompileIndex != theNumbering.uCompileIndex) {
+    theWhere["compileIndex"].Fail(std::string("a ") + theNumbering.sKind + " file's compile index must be " +
+                                  FormatHex(theNumbering.uCompileIndex) + ", not " + std::to_string(uCompileIndex));
   }
 }
 
@@ -71,10 +116,10 @@ void LoadFiles(World& theWorld, const json& theJson, const std::string& sKind) {
     if (theWorld.FindFile(sName) != nullptr) {
       theList[i].Fail("plugin file " + worldfile::DescribeValue(sName) + " is listed twice");
     }
+    CheckFileNumber(theWorld, eArray, theEntry, i, theList[i]);
     game::TESFile* theFile = theWorld.AddFile(eArray, sName);
     theFile->uCompileIndex = static_cast<uint8_t>(
         worldfile::ReadUnsignedMember(theEntry, "compileIndex", theList[i], 0xFF, theFile->uCompileIndex));
-    if (eArray == game::kFullFiles) CheckCompileIndex(theWorld, *theFile, theList[i]);
     theFile->uSmallFileIndex = static_cast<uint16_t>(
         worldfile::ReadUnsignedMember(theEntry, "smallFileIndex", theList[i], 0xFFF, theFile->uSmallFileIndex));
     theFile->uMediumFileIndex = static_cast<uint8_t>(

@@ -89,8 +89,21 @@ TEST(WorldFileTest, WrongWorldFilesAreRefusedWithThePlaceAndTheProblem) {
        "scriptCommands: the last entry's opcode must be at least 0x13C0"},
       {R"({"smallFiles": [{"name": "A.esm"}, {"name": "A.esm"}]})",
        "smallFiles[1]: plugin file \"A.esm\" is listed twice"},
+      {R"({"smallFiles": [{"name": "A.esm", "smallFileIndex": 4096}]})",
+       "smallFiles[0].smallFileIndex: a small file's index must be at most 0xFFF, not 4096"},
+      {R"({"smallFiles": [{"name": "A.esm"}, {"name": "B.esm", "smallFileIndex": 0}]})",
+       "smallFiles[1].smallFileIndex: small file index 0 is given to \"A.esm\" too"},
+      {R"({"smallFiles": [{"name": "A.esm", "compileIndex": 0}]})",
+       "smallFiles[0].compileIndex: a small file's compile index must be 0xFE, not 0"},
+      {R"({"mediumFiles": [{"name": "A.esm", "mediumFileIndex": 1}, {"name": "B.esm"}]})",
+       "mediumFiles[1].mediumFileIndex: medium file index 1 is given to \"A.esm\" too"},
   };
   for (const auto& [sJson, sError] : kCases) EXPECT_EQ(GetLoadError(sJson), sError) << sJson;
+  // A file's position is its number unless it gives one: the 257th medium file has none left.
+  nlohmann::json theMany;
+  for (int i = 0; i <= 0x100; ++i) theMany["mediumFiles"].push_back({{"name", std::to_string(i) + ".esm"}});
+  EXPECT_EQ(GetLoadError(theMany.dump()),
+            "mediumFiles[256].mediumFileIndex: a medium file's index must be at most 0xFF, not 256");
 }
 
 TEST(WorldFileTest, ARefusalShowsAtMost80CharactersOfABadName) {
