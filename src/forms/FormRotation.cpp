@@ -10,9 +10,6 @@
 namespace zorvane {
 namespace {
 
-// The single-precision value nearest to pi / 180 (bit pattern 0x3C8EFA35); the interior
-// import multiplies by the same value to turn degrees back into radians.
-constexpr float kRadiansPerDegree = 0.017453292f;
 static_assert(std::bit_cast<uint32_t>(kRadiansPerDegree) == 0x3C8EFA35u);
 
 }  // namespace

@@ -54,4 +54,6 @@ bool IsRuntimeCreatedForm(game::TESForm* theForm) {
   return theForm != nullptr && (game::GetFormID(theForm) >> 24) == 0xFF;
 }
 
+bool IsKeyword(game::TESForm* theForm) { return game::GetFormType(theForm) == game::kFormTypeKeyword; }
+
 }  // namespace zorvane

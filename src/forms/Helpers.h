@@ -57,4 +57,11 @@ std::string GetReferenceDescription(game::TESObjectREFR* theRef);
 // The rotation about 'x', 'y' or 'z' in degrees; 0 (and an error line) for any other axis.
 float GetAngle(game::TESObjectREFR* theRef, char chAxis);
 
+// The single-precision value nearest to pi / 180 (bit pattern 0x3C8EFA35): GetAngle divides
+// by it, the interior import multiplies by it to turn degrees back into radians.
+inline constexpr float kRadiansPerDegree = 0.017453292f;
+
+// Whether the form is a keyword; false for null.
+bool IsKeyword(game::TESForm* theForm);
+
 }  // namespace zorvane

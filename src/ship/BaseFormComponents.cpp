@@ -14,8 +14,6 @@ std::string FormatShipHeader(const std::string& sShipName, const std::string& sF
 
 std::string FormatExportTimeLine() { return "Export time: " + GetTimestamp(); }
 
-std::string FormatShipLine(const std::string& sKey, const std::string& sValue) { return sKey + " |" + sValue; }
-
 std::string FormatIndexedKey(const std::string& sPrefix, std::size_t uIndex) {
   return sPrefix + "[" + std::to_string(uIndex) + "]";
 }

@@ -57,8 +57,6 @@ inline constexpr const char* kWorkshopItemFlag = "bWorkshopItem";
 // the element field tables (ElementFields.h).
 }  // namespace keys
 
-// key + " |" + value.
-std::string FormatShipLine(const std::string& sKey, const std::string& sValue);
 // "P[n]" for a list key P and an index n.
 std::string FormatIndexedKey(const std::string& sPrefix, std::size_t uIndex);
 // "E.f" for a list entry's key E and a field f.

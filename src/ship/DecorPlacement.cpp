@@ -10,9 +10,6 @@
 namespace zorvane {
 namespace {
 
-// Degrees to radians, as a 32-bit float.
-constexpr float kRadiansPerDegree = 0.017453292f;
-
 std::string DescribeBase(game::TESForm* theBase) { return GetFormDescription(theBase, true, false, false, false); }
 
 bool Fail(const std::string& sMessage) {

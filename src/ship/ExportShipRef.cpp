@@ -21,8 +21,6 @@ game::TESForm* FindKeyword(uint32_t uFormID) {
   return game::GetFormType(theForm) == game::kFormTypeKeyword ? theForm : nullptr;
 }
 
-bool IsKeyword(game::TESForm* theForm) { return game::GetFormType(theForm) == game::kFormTypeKeyword; }
-
 // The first of ship reference, base form and recorded ship form whose form ID is not
 // runtime-created.
 std::string GetShipFormIDText(game::TESObjectREFR* theShipRef, game::TESForm* theBase) {

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/Log.h"
+#include "forms/Helpers.h"
 #include "forms/PluginFileIndex.h"
 #include "game/Game.h"
 #include "ship/DecorDispatch.h"
@@ -16,10 +17,6 @@ namespace {
 bool Refuse(const std::string& sWhy) {
   LOG_ERROR_IN(kImportInteriorFunction, sWhy);
   return false;
-}
-
-bool IsKeyword(game::TESForm* theForm) {
-  return theForm != nullptr && game::GetFormType(theForm) == game::kFormTypeKeyword;
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "platform/FileFaults.h"
 #include "platform/Platform.h"
 #include "ship/BaseFormComponents.h"
+#include "ship/ShipFileName.h"
 
 namespace zorvane {
 
@@ -19,14 +20,14 @@ namespace {
 // The name a ship file has while it is written: never a ship file's (those end in ".txt"),
 // and never that of anything already there, which may be the player's own file or what an
 // export that could not clean up left behind: the first of "X.txt.tmp", "X.txt.1.tmp", ...
-// under which nothing stands.
+// under which nothing stands. Empty when all of them are taken.
 std::string FindTemporaryPath(const std::string& sPath) {
   constexpr int kAttempts = 100;
   for (int i = 0; i < kAttempts; ++i) {
     std::string sCandidate = sPath + (i == 0 ? "" : "." + std::to_string(i)) + ".tmp";
-    if (!platform::IsAnyEntryAt(platform::ToFileSystemPath(sCandidate))) return sCandidate;
+    if (!IsAnyEntryAt(sCandidate)) return sCandidate;
   }
-  return sPath + ".tmp";
+  return "";
 }
 
 }  // namespace
@@ -36,6 +37,10 @@ ShipFileWriter::ShipFileWriter(const std::string& sPath)
       sTemporaryPath(FindTemporaryPath(sPath)),
       theTemporaryFile(platform::ToFileSystemPath(sTemporaryPath)) {
   const std::filesystem::path& theTemporary = theTemporaryFile;
+  if (sTemporaryPath.empty()) {
+    theError = std::make_error_code(std::errc::file_exists);
+    return;
+  }
   if (std::error_code theFault = platform::GetInjectedFault(platform::FileOperation::kOpen, theTemporary)) {
     theError = theFault;
     return;

@@ -10,6 +10,7 @@
 #include "game/Console.h"
 #include "platform/Platform.h"
 #include "plugin/Settings.h"
+#include "ship/ShipFileName.h"
 #include "ship/ShipFolder.h"
 
 namespace zorvane {
@@ -114,6 +115,17 @@ void RefuseShipCommand(const ShipCommand& theCommand, const std::string& sConsol
                        const char* sLevel) {
   PrintToConsole(MakeConsoleText(theCommand, sLevel, sConsoleText));
   LOG_ERROR_IN(theCommand.sFunction, sLogMessage);
+}
+
+std::optional<ShipFilePath> ReadExistingShipFilePath(const ShipCommand& theCommand, const uint8_t* theCompiledData) {
+  std::optional<ShipFilePath> thePath = ReadShipFilePath(theCommand, theCompiledData);
+  if (thePath && !DoesFileExistEx(thePath->sFolder, thePath->sFileName)) {
+    RefuseShipCommand(theCommand, "no file exists at [" + thePath->GetFullPath() + "]",
+                      "DoesFileExistEx returned false | [sFilePath: " + thePath->sFolder +
+                          "] [sFileName: " + thePath->sFileName + "]");
+    return std::nullopt;
+  }
+  return thePath;
 }
 
 std::optional<ShipFilePath> ReadShipFilePath(const ShipCommand& theCommand, const uint8_t* theCompiledData) {

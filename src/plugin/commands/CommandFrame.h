@@ -67,6 +67,9 @@ void PrintToConsole(std::string sText);
 // The ship file named by the command's parameter; nothing (after the refusal was reported)
 // when the parameter holds no name.
 std::optional<ShipFilePath> ReadShipFilePath(const ShipCommand& theCommand, const uint8_t* theCompiledData);
+// The same for a ship file that must exist, as an import's does; nothing (after the refusal
+// was reported) when no file stands there.
+std::optional<ShipFilePath> ReadExistingShipFilePath(const ShipCommand& theCommand, const uint8_t* theCompiledData);
 
 // Reports a failed check: the console text prefix + ": " + `sLevel` + ": " + `sConsoleText`,
 // then the error line `sLogMessage`.

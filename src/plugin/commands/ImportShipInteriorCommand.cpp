@@ -5,7 +5,6 @@
 #include "plugin/commands/CommandFrame.h"
 #include "plugin/commands/ImportShipCommands.h"
 #include "ship/ImportShipInterior.h"
-#include "ship/ShipFileName.h"
 
 namespace zorvane {
 namespace {
@@ -32,13 +31,8 @@ CommandOutcome ImportShipInteriorSteps(const uint8_t* theCompiledData) {
   if (theShipRef == nullptr) return Refuse("Player is not in the ship.", "ShipRef is nullptr");
   game::TESObjectCELL* theCell = game::GetRefParentCell(thePlayer);
   if (theCell == nullptr) return Refuse("ParentCell is nullptr", "ParentCell is nullptr");
-  std::optional<ShipFilePath> thePath = ReadShipFilePath(kImportShipInterior, theCompiledData);
+  std::optional<ShipFilePath> thePath = ReadExistingShipFilePath(kImportShipInterior, theCompiledData);
   if (!thePath) return CommandOutcome::kRefused;
-  if (!DoesFileExistEx(thePath->sFolder, thePath->sFileName)) {
-    return Refuse("no file exists at [" + thePath->GetFullPath() + "]",
-                  "DoesFileExistEx returned false | [sFilePath: " + thePath->sFolder +
-                      "] [sFileName: " + thePath->sFileName + "]");
-  }
   LOG_INFO_IN(kImportShipInterior.sFunction, "attempting to import ship interior from [sFilePath: " + thePath->sFolder +
                                                  "] [sFileName: " + thePath->sFileName + "] to ShipInterior " +
                                                  GetFormDescription(game::AsForm(theCell), true, true, true, true) +

@@ -5,7 +5,6 @@
 #include "plugin/commands/CommandFrame.h"
 #include "plugin/commands/ImportShipCommands.h"
 #include "ship/ImportShipLayout.h"
-#include "ship/ShipFileName.h"
 
 namespace zorvane {
 namespace {
@@ -67,13 +66,8 @@ CommandOutcome ImportShipLayoutSteps(const uint8_t* theCompiledData) {
       game::GetFormID(game::AsForm(theShipAboard)) == game::GetFormID(game::AsForm(theHomeShip))) {
     return Refuse("Player is currently in the Homeship.", "ShipRef == Homeship");
   }
-  std::optional<ShipFilePath> thePath = ReadShipFilePath(kImportShipLayout, theCompiledData);
+  std::optional<ShipFilePath> thePath = ReadExistingShipFilePath(kImportShipLayout, theCompiledData);
   if (!thePath) return CommandOutcome::kRefused;
-  if (!DoesFileExistEx(thePath->sFolder, thePath->sFileName)) {
-    return Refuse("no file exists at [" + thePath->GetFullPath() + "]",
-                  "DoesFileExistEx returned false | [sFilePath: " + thePath->sFolder +
-                      "] [sFileName: " + thePath->sFileName + "]");
-  }
   LOG_INFO_IN(kImportShipLayout.sFunction, "attempting to import ship layout from [sFilePath: " + thePath->sFolder +
                                                "] [sFileName: " + thePath->sFileName + "] to ShipBase " +
                                                GetFormDescription(theBase, true, true, true, true) + " of Homeship " +
