@@ -171,7 +171,7 @@ int RunSession(const Options& theOptions) {
   std::string sLine;
   while (std::getline(*theInput, sLine)) {
     const auto theStart = std::chrono::steady_clock::now();
-    sim::ResetAllocationPeak();
+    if (theOptions.bTime) sim::ResetAllocationPeak();
     theConsole.RunLine(sLine);
     if (theOptions.bTime && !sLine.empty() && sLine[0] != '#') {
       const auto uMicroseconds =

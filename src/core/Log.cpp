@@ -38,8 +38,9 @@ std::string GetTimestamp() {
   auto iMilliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(theNow.time_since_epoch()).count() % 1000;
   // The date and time of the second, made once per second: a command may log thousands of
   // lines in one.
-  static std::time_t gLastSecond = -1;
-  static char sDate[64] = {};
+  // Per thread: the game may call the piloting check, which can log, from any of its threads.
+  thread_local std::time_t gLastSecond = -1;
+  thread_local char sDate[64] = {};
   const std::time_t theSecond = std::chrono::system_clock::to_time_t(theNow);
   if (theSecond != gLastSecond) {
     std::tm theLocal = platform::GetLocalTime(theSecond);

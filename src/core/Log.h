@@ -1,7 +1,7 @@
 #pragma once
 // The plugin's own log file in Documents\My Games\Starfield\SFSE\Logs\, one line per call:
-// "[timestamp] [SFSE] [level] [file:line] [function] message". Every line reaches the file
-// when WriteLog returns; nothing stays open between lines.
+// "[timestamp] [SFSE] [level] [file:line] [function] message". Outside a LogBatch (below)
+// every line reaches the file when WriteLog returns; nothing stays open between lines.
 
 #include <string>
 

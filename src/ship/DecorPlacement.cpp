@@ -62,12 +62,14 @@ void RemovePlacedDecorItems(game::TESObjectCELL* theCell, const PluginSettings& 
     if (theBase == nullptr) continue;
     const uint8_t uType = game::GetFormType(theBase);
     if (uType != game::kFormTypeMISC && uType != game::kFormTypeALCH) continue;
-    const std::string sItem = "Ref " + GetReferenceDescription(theRef) + " of base " + DescribeBase(theBase);
+    const auto DescribeItem = [&] {
+      return "Ref " + GetReferenceDescription(theRef) + " of base " + DescribeBase(theBase);
+    };
     if (!IsVanillaShipDecorItem(theRef)) {
-      LOG_WARNING_IN(kImportInteriorFunction, "removing already placed decor item | " + sItem);
+      LOG_WARNING_IN(kImportInteriorFunction, "removing already placed decor item | " + DescribeItem());
       game::RemoveRef(theRef);
     } else if (theSettings.Logging.bVerboseLogging) {
-      LOG_WARNING_IN(kImportInteriorFunction, "excluding already placed vanilla decor item | " + sItem);
+      LOG_WARNING_IN(kImportInteriorFunction, "excluding already placed vanilla decor item | " + DescribeItem());
     }
   }
 }

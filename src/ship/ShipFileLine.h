@@ -10,12 +10,14 @@
 namespace zorvane {
 
 struct ShipFileLine {
-  explicit ShipFileLine(const std::string& sLine)
-      : sLine(sLine), sKeyPart(std::string_view(sLine).substr(0, sLine.find('|') + 1)) {
-    if (sLine.find('|') == std::string::npos) sKeyPart = sLine;
-  }
+  explicit ShipFileLine(const std::string& sLine) : sLine(sLine), sKeyPart(GetKeyPartOf(sLine)) {}
   bool Has(std::string_view sKey) const { return sKeyPart.find(sKey) != std::string_view::npos; }
   std::string GetKeyPart() const { return std::string(sKeyPart); }
+
+  static std::string_view GetKeyPartOf(std::string_view sLine) {
+    const std::size_t uBar = sLine.find('|');
+    return uBar == std::string_view::npos ? sLine : sLine.substr(0, uBar + 1);
+  }
 
   const std::string& sLine;
   std::string_view sKeyPart;  // into sLine

@@ -24,8 +24,11 @@ const char* GetKindName(PluginKind eKind) {
 }
 
 const PluginFile* PluginCatalog::Find(const std::string& sName) const {
+  const auto IsSameLetter = [](char chLeft, char chRight) { return ToLowerAscii(chLeft) == ToLowerAscii(chRight); };
   for (const PluginFile& theFile : theFiles) {
-    if (ToLowerAscii(theFile.sName) == ToLowerAscii(sName)) return &theFile;
+    if (std::equal(theFile.sName.begin(), theFile.sName.end(), sName.begin(), sName.end(), IsSameLetter)) {
+      return &theFile;
+    }
   }
   return nullptr;
 }

@@ -5,6 +5,7 @@
 #include <regex>
 #include <set>
 
+#include "forms/PluginFileIndex.h"
 #include "ship/BaseFormComponents.h"
 #include "ship/DecorDispatch.h"
 #include "ship/ElementFields.h"
@@ -187,6 +188,7 @@ CheckReport CheckShipFile(const std::string& sFile, const std::vector<std::strin
   theReport.bWithData = theData != nullptr;
   theReport.theNeeds = CountNeededPlugins(theLines);
   OfflineGame theGame(theData, theLines);
+  PluginFileIndexScope thePluginFiles;  // as in the imports: one index, not a walk per form
   ShipLayoutRecords theRecords;
   RunParse(
       kLayout, kImportLayoutFunction, theLines, theGame,
