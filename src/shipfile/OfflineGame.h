@@ -5,7 +5,6 @@
 // unknown. While an OfflineGame lives the plugin's readers run against it: its forms resolve
 // with the game's own rules and messages, and the log's lines go to a listener.
 
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -41,7 +40,6 @@ class OfflineGame final : public FormSource {
   // While on, every form reference resolves, to one stand-in form and without a log line or
   // a count: a failed line is run again as if its form had been found.
   void SetStandInForms(bool bOn) { bStandInForms = bOn; }
-  const PluginCatalog& GetPluginFiles() const { return theFiles; }
 
  private:
   PluginCatalog theFiles;

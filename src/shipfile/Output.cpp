@@ -48,7 +48,7 @@ std::string FormatFindings(const CheckReport& theReport) {
                    [](const auto& theLeft, const auto& theRight) { return theLeft.first < theRight.first; });
   std::string sText;
   for (const auto& [iLine, sLine] : theLines) sText += sLine;
-  for (const char* sImport : {"ImportShipLayout", "ImportShipInterior"}) {
+  for (const char* sImport : {kLayout, kInterior}) {
     const auto itCount = theReport.theUnlisted.find(sImport);
     if (itCount == theReport.theUnlisted.end()) continue;
     const int iCount = itCount->second;
@@ -75,9 +75,9 @@ nlohmann::json FindingsToJson(const std::vector<Finding>& theFindings, bool bSto
 }  // namespace
 
 std::string FormatCheck(const CheckReport& theReport) {
-  std::string sText = theReport.sFile + ": " + FormatVerdict(theReport, "ImportShipLayout") + "; " +
-                      FormatVerdict(theReport, "ImportShipInterior") +
-                      (theReport.IsRefused("ImportShipInterior")
+  std::string sText = theReport.sFile + ": " + FormatVerdict(theReport, kLayout) + "; " +
+                      FormatVerdict(theReport, kInterior) +
+                      (theReport.IsRefused(kInterior)
                            ? ".\n"
                            : " (" + Plural(theReport.iDecorItems, "decoration item", "decoration items") + ").\n");
   sText += FormatFindings(theReport);
@@ -100,8 +100,8 @@ nlohmann::json CheckToJson(const CheckReport& theReport) {
   nlohmann::json theJson = {
       {"file", theReport.sFile},
       {"refused", theReport.IsRefused()},
-      {"layoutRefused", theReport.IsRefused("ImportShipLayout")},
-      {"interiorRefused", theReport.IsRefused("ImportShipInterior")},
+      {"layoutRefused", theReport.IsRefused(kLayout)},
+      {"interiorRefused", theReport.IsRefused(kInterior)},
       {"decorItems", theReport.iDecorItems},
       {"stops", FindingsToJson(theReport.theStops, true)},
       {"unlistedIndexErrors", theReport.theUnlisted},

@@ -16,9 +16,6 @@
 namespace zorvane::shipfile {
 namespace {
 
-constexpr const char* kLayout = "ImportShipLayout";
-constexpr const char* kInterior = "ImportShipInterior";
-
 // Every key either import reads or passes over on purpose, with list indices written "[n]".
 std::vector<std::string> MakeKnownKeys() {
   using namespace keys;

@@ -10,6 +10,10 @@
 
 namespace zorvane::shipfile {
 
+// The two imports as findings name them.
+inline constexpr const char* kLayout = "ImportShipLayout";
+inline constexpr const char* kInterior = "ImportShipInterior";
+
 // A line's finding; lines are counted from 1, as a text editor shows them.
 struct Finding {
   int iLine = 0;

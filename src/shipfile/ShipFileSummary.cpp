@@ -8,9 +8,6 @@
 namespace zorvane::shipfile {
 namespace {
 
-// The plugin file after a line's last bar.
-std::string GetPlugin(const std::string& sLine) { return sLine.substr(sLine.rfind('|') + 1); }
-
 // A line's key (the text before " |", or the whole line) and value.
 std::pair<std::string, std::string> SplitLine(const std::string& sLine) {
   const std::size_t uBar = sLine.find(" |");
@@ -34,9 +31,9 @@ ShipSummary SummarizeShipFile(const std::vector<std::string>& theLines) {
     } else if (sLine.rfind("DisplayName |", 0) == 0) {
       theSummary.sDisplayName = GetValueText(sLine);
     } else if (sLine.rfind("Blueprint.data[", 0) == 0 && sLine.find("].item |") != std::string::npos) {
-      ++theSummary.theModulesByPlugin[GetPlugin(sLine)];
+      ++theSummary.theModulesByPlugin[GetValueText(sLine)];
     } else if (sLine.rfind("DecorItem[", 0) == 0) {
-      if (sLine.find("].base |") != std::string::npos) ++theSummary.theDecorByPlugin[GetPlugin(sLine)];
+      if (sLine.find("].base |") != std::string::npos) ++theSummary.theDecorByPlugin[GetValueText(sLine)];
       if (sLine.find("].bWorkshopItem") != std::string::npos) ++theSummary.iBuildModeItems;
       if (sLine.find("].overrideName |") != std::string::npos) ++theSummary.iNamedItems;
     }
