@@ -1,10 +1,12 @@
 #include "core/Log.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 
 #include "core/MessageBox.h"
 #include "core/PluginName.h"
@@ -137,8 +139,10 @@ void AppendToLogFile(const std::string& sBytes) {
   theLog << sBytes;
 }
 
+// The level follows the timestamp's closing bracket, the line's first.
 bool IsWarningOrError(const std::string& sLine) {
-  return sLine.find(kLogError) != std::string::npos || sLine.find(kLogWarning) != std::string::npos;
+  const std::string_view sLevel = std::string_view(sLine).substr(std::min(sLine.find(']'), sLine.size()));
+  return sLevel.starts_with(kLogError) || sLevel.starts_with(kLogWarning);
 }
 
 }  // namespace

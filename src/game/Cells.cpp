@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "game/Codes.h"
+#include "game/Forms.h"
 #include "game/HostCalls.h"
 
 namespace game {
@@ -21,8 +22,7 @@ std::vector<TESObjectREFR*> GetCellRefs(TESObjectCELL* theCell) {
 
 TESObjectCELL* AsCell(TESForm* theForm) {
   // A cell is a form at the same address.
-  return theForm != nullptr && host::GetFormType(theForm) == kFormTypeCell ? reinterpret_cast<TESObjectCELL*>(theForm)
-                                                                           : nullptr;
+  return GetFormType(theForm) == kFormTypeCell ? reinterpret_cast<TESObjectCELL*>(theForm) : nullptr;
 }
 
 TESObjectCELL* GetPersistentCell(TESWorldSpace* theWorldspace) {
