@@ -1,7 +1,6 @@
 #include "ship/ShipFileReader.h"
 
 #include <cerrno>
-#include <iterator>
 
 #include "platform/FileFaults.h"
 #include "platform/Platform.h"
@@ -28,13 +27,14 @@ ShipFileReader::ShipFileReader(const std::string& sPath) : sPath(sPath) {
 std::optional<std::string> ShipFileReader::ReadBytes() {
   const auto thePath = platform::ToFileSystemPath(sPath);
   if ((theError = platform::GetInjectedFault(platform::FileOperation::kRead, thePath))) return std::nullopt;
-  errno = 0;
-  std::ifstream theFile(thePath, std::ios::binary);
+  // Through the handle already held: the whole file in one read, which takes no time even for
+  // a ship file of tens of thousands of lines.
+  std::fstream& theFile = theWritable;
   if (!theFile.is_open()) {
-    theError = GetErrnoError();
+    theError = std::make_error_code(std::errc::bad_file_descriptor);
     return std::nullopt;
   }
-  // The whole file in one read: a ship file of tens of thousands of lines takes no time.
+  errno = 0;
   std::string sText;
   theFile.seekg(0, std::ios::end);
   const std::streamoff iSize = theFile.tellg();
