@@ -10,22 +10,11 @@
 #include "CommandTables.h"
 #include "ParameterData.h"
 #include "SettingsEdit.h"
+#include "Text.h"
 #include "World.h"
 
 namespace sim {
 namespace {
-
-std::string ToLower(std::string sText) {
-  for (char& ch : sText) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-  return sText;
-}
-
-std::string Trim(const std::string& sText) {
-  std::size_t uStart = sText.find_first_not_of(" \t\r\n");
-  if (uStart == std::string::npos) return {};
-  std::size_t uEnd = sText.find_last_not_of(" \t\r\n");
-  return sText.substr(uStart, uEnd - uStart + 1);
-}
 
 std::string FormatHex(uint32_t uValue) {
   char sText[16];

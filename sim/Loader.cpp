@@ -17,6 +17,7 @@
 
 #include "Intercept.h"
 #include "PeImage.h"
+#include "Text.h"
 
 namespace sim {
 namespace {
@@ -38,12 +39,6 @@ struct Listener {
 std::vector<Listener> gListeners;
 uint32_t gNextHandle = 1;
 uint32_t gLoadingHandle = sfse::kInvalidPluginHandle;
-
-bool EqualsIgnoringCase(const std::string& sA, const std::string& sB) {
-  return sA.size() == sB.size() && std::equal(sA.begin(), sA.end(), sB.begin(), [](char a, char b) {
-           return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-         });
-}
 
 bool RegisterListener(uint32_t uListener, const char* sSender, sfse::EventCallback theCallback) {
   if (theCallback == nullptr || sSender == nullptr || uListener == 0 || uListener >= gNextHandle ||

@@ -6,24 +6,13 @@
 #include <iterator>
 #include <vector>
 
+#include "Text.h"
+
 namespace sim {
 namespace {
 
-bool IsSameName(std::string sLeft, std::string sRight) {
-  auto Lower = [](std::string& sText) {
-    std::transform(sText.begin(), sText.end(), sText.begin(),
-                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
-  };
-  Lower(sLeft);
-  Lower(sRight);
-  return sLeft == sRight;
-}
-
-std::string Trim(const std::string& sText) {
-  const std::size_t uStart = sText.find_first_not_of(" \t");
-  if (uStart == std::string::npos) return {};
-  return sText.substr(uStart, sText.find_last_not_of(" \t") - uStart + 1);
-}
+// Names and lines of a settings file are trimmed of blanks and tabs only.
+std::string TrimBlanks(const std::string& sText) { return Trim(sText, " \t"); }
 
 }  // namespace
 
@@ -46,16 +35,16 @@ bool EditSettingsFile(const std::string& sPath, const std::string& sSection, con
   std::size_t uSectionEnd = std::string::npos;
   bool bDone = false;
   for (std::size_t i = 0; i < theLines.size() && !bDone; ++i) {
-    const std::string sLine = Trim(theLines[i]);
+    const std::string sLine = TrimBlanks(theLines[i]);
     if (!sLine.empty() && sLine.front() == '[') {
       if (bInSection) break;
-      bInSection = IsSameName(sLine.substr(1, sLine.find(']') - 1), sSection);
+      bInSection = EqualsIgnoringCase(sLine.substr(1, sLine.find(']') - 1), sSection);
       if (bInSection) uSectionEnd = i + 1;
       continue;
     }
     if (!bInSection) continue;
     uSectionEnd = i + 1;
-    if (IsSameName(Trim(sLine.substr(0, sLine.find('='))), sKey)) {
+    if (EqualsIgnoringCase(TrimBlanks(sLine.substr(0, sLine.find('='))), sKey)) {
       theLines[i] = sNewLine;
       bDone = true;
     }
