@@ -1,6 +1,6 @@
 #include "patch/BranchTrampoline.h"
 
-#include <climits>
+#include <cstdint>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>

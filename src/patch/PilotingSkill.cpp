@@ -6,7 +6,6 @@
 #include "core/Settings.h"
 #include "forms/Helpers.h"
 #include "game/Game.h"
-#include "patch/BranchTrampoline.h"
 
 namespace zorvane {
 

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "game/Types.h"
 #include "ship/FormSource.h"
 #include "ship/LayoutRecords.h"
 
