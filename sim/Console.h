@@ -41,8 +41,9 @@ class Console {
   void AskPiloting(const std::string& sArguments);
   // editini <file> <section> <key> <value>: edits a settings file as a player would.
   void EditSettings(const std::string& sArguments);
-  // readlines <file>: reads a file and splits it into lines as the imports do, the floor of
-  // their time (--time).
+  // readlines <file>: reads a file and splits it into lines by the same rule as the imports
+  // (one CR before each LF dropped), each line copied into a string: the plain way to read a
+  // ship file, the floor an operation's time is measured against (--time).
   static void ReadLines(const std::string& sPath);
   void RunGameCommand(const std::string& sName, const std::string& sRest);
 
