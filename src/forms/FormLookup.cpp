@@ -182,10 +182,19 @@ std::string GetHexFormIDFromFormRef(std::string sFormRef) {
   return sFormRef.substr(uBarBefore + 1, uLastBar - uBarBefore - 1);
 }
 
+std::string GetPluginNameFromFormRef(const std::string& sFormRef) {
+  const std::size_t uLastBar = sFormRef.rfind('|');
+  if (uLastBar == std::string::npos) return {};
+  // Windows allows no file name to end so, and editors leave them behind. The bar itself
+  // is the last character this search can stop at.
+  const std::size_t uEnd = sFormRef.find_last_not_of(" \t");
+  return sFormRef.substr(uLastBar + 1, uEnd - uLastBar);
+}
+
 game::TESForm* GetFormFromFormRef(std::string sFormRef) {
   const std::string sHexFormID = GetHexFormIDFromFormRef(sFormRef);
   if (sHexFormID.empty()) return nullptr;
-  const std::string sPluginName = sFormRef.substr(sFormRef.rfind('|') + 1);
+  const std::string sPluginName = GetPluginNameFromFormRef(sFormRef);
   if (sPluginName.empty()) return nullptr;
   return GetFormFromFile(sHexFormID, sPluginName);
 }

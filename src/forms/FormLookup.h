@@ -21,6 +21,10 @@ game::TESForm* GetFormFromFile(std::string sHexFormIDNoPrefix, std::string sPlug
 // The text between the last two bars of a form reference; empty when there are not two.
 std::string GetHexFormIDFromFormRef(std::string sFormRef);
 
+// The plugin file name after the last bar of a form reference, without the blanks and tabs
+// that may follow it; empty when there is no bar.
+std::string GetPluginNameFromFormRef(const std::string& sFormRef);
+
 // The form a form reference names: the hexadecimal ID between its last two bars, the plugin
 // file name after its last bar.
 game::TESForm* GetFormFromFormRef(std::string sFormRef);

@@ -91,8 +91,8 @@ PluginCatalog GuessPluginFiles(const std::vector<std::string>& theLines) {
     const std::size_t uLast = sLine.rfind('|');
     const std::size_t uBefore =
         uLast == std::string::npos || uLast == 0 ? std::string::npos : sLine.rfind('|', uLast - 1);
-    if (uBefore == std::string::npos || uLast + 1 == sLine.size()) continue;
-    const std::string sName = sLine.substr(uLast + 1);
+    const std::string sName = GetPluginNameFromFormRef(sLine);
+    if (uBefore == std::string::npos || sName.empty()) continue;
     if (theCatalog.Find(sName) == nullptr) theCatalog.theFiles.push_back({sName, GuessKind(uLast - uBefore - 1)});
   }
   return theCatalog;
