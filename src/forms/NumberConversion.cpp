@@ -1,7 +1,7 @@
 #include "forms/NumberConversion.h"
 
-#include <cerrno>
-#include <cstdlib>
+#include <charconv>
+#include <cmath>
 #include <limits>
 #include <stdexcept>
 
@@ -76,15 +76,30 @@ uint32_t ConvertToUnsigned32(const std::string& sText, unsigned uBase) {
 }  // namespace
 
 float ConvertToFloat(const std::string& sText) {
-  const char* sStart = sText.c_str();
-  char* sEnd = nullptr;
-  errno = 0;
-  float fValue = std::strtof(sStart, &sEnd);
-  int iError = errno;
-  if (sEnd == sStart) throw std::invalid_argument("invalid stof argument");
-  // The runtime reports overflow, underflow to zero and inexact denormal results as ERANGE.
-  if (iError == ERANGE) throw std::out_of_range("stof argument out of range");
-  return fValue;
+  // strtof's rules, but always with the point as the decimal point: strtof itself follows the
+  // locale, which the game or another plugin may set to one with a comma.
+  const char* sNext = sText.c_str();
+  const char* sEnd = sNext + sText.size();
+  while (sNext < sEnd && IsBlank(*sNext)) ++sNext;
+  const bool bNegative = sNext < sEnd && *sNext == '-';
+  if (sNext < sEnd && (*sNext == '-' || *sNext == '+')) ++sNext;
+  float fValue = 0.0f;
+  std::from_chars_result theResult = {sNext, std::errc::invalid_argument};
+  // "0x" starts a hexadecimal number only when one follows; otherwise the "0" is the number.
+  if (sEnd - sNext > 2 && sNext[0] == '0' && (sNext[1] == 'x' || sNext[1] == 'X') && sNext[2] != '-') {
+    theResult = std::from_chars(sNext + 2, sEnd, fValue, std::chars_format::hex);
+  }
+  // from_chars takes a sign of its own, which strtof does not after the one it read.
+  if (theResult.ec == std::errc::invalid_argument && sNext < sEnd && *sNext != '-') {
+    theResult = std::from_chars(sNext, sEnd, fValue);
+  }
+  if (theResult.ec == std::errc::invalid_argument) throw std::invalid_argument("invalid stof argument");
+  // As the runtimes report them: overflow, underflow to zero and denormal results.
+  if (theResult.ec == std::errc::result_out_of_range ||
+      (fValue != 0.0f && std::fabs(fValue) < std::numeric_limits<float>::min())) {
+    throw std::out_of_range("stof argument out of range");
+  }
+  return bNegative ? -fValue : fValue;
 }
 
 int32_t ConvertToInt32(const std::string& sText) {
