@@ -66,12 +66,17 @@ TEST_F(InstallCommandsTest, WithoutCloseFileParametersNothingIsTakenOver) {
                                                      "error: command params couldn't be found"}));
 }
 
-TEST_F(InstallCommandsTest, AMissingEntryFailsSilentlyAfterTheEarlierOnesWereRewritten) {
+// A second copy of the plugin finds the entries already taken over.
+TEST_F(InstallCommandsTest, AMissingEntryIsNamedAfterTheEarlierOnesWereRewritten) {
   Console(3).sLongName = "PlaceFurnitureTesterX";
   EXPECT_FALSE(InstallCommands());
   EXPECT_STREQ(Script(2).sLongName, "ImportShipLayout");
+  EXPECT_FALSE(InstallCommands());
+  const std::string sWhy = " command table: is the plugin installed twice, or has another plugin taken it?";
   EXPECT_EQ(GetTimeline(), (std::vector<std::string>{"info: ExportShip command registered",
-                                                     "info: ImportShipLayout command registered"}));
+                                                     "info: ImportShipLayout command registered",
+                                                     "error: PlaceFurnitureTester not found in the console" + sWhy,
+                                                     "error: PipboyRadio not found in the script" + sWhy}));
 }
 
 TEST_F(InstallCommandsTest, NamesMatchCaseSensitivelyInTheirOwnTableUpToItsBound) {

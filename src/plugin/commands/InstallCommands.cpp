@@ -69,16 +69,21 @@ bool InstallCommands() {
   const struct {
     game::CommandEntry* theTable;
     uint32_t uBound;
+    const char* sTableName;
     const TakenOverCommand& theCommand;
   } kTakeOvers[] = {
-      {theScriptTable, game::kScriptCommandBound, kExportShip},
-      {theScriptTable, game::kScriptCommandBound, kImportShipLayout},
-      {theConsoleTable, game::kConsoleCommandBound, kImportShipInterior},
+      {theScriptTable, game::kScriptCommandBound, "script", kExportShip},
+      {theScriptTable, game::kScriptCommandBound, "script", kImportShipLayout},
+      {theConsoleTable, game::kConsoleCommandBound, "console", kImportShipInterior},
   };
   for (const auto& theTakeOver : kTakeOvers) {
     game::CommandEntry* theEntry =
         FindCommandEntry(theTakeOver.theTable, theTakeOver.uBound, theTakeOver.theCommand.sOldName);
     if (theEntry == nullptr) {
+      // A second copy of the plugin (mod managers leave "Zorvane (1).dll" behind) finds the
+      // entries already taken over.
+      LOG_ERROR(std::string(theTakeOver.theCommand.sOldName) + " not found in the " + theTakeOver.sTableName +
+                " command table: is the plugin installed twice, or has another plugin taken it?");
       return false;
     }
     RewriteEntry(theEntry, theTakeOver.theCommand, theParams);
