@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <exception>
 
 #include "core/Log.h"
 #include "forms/NumberConversion.h"
@@ -64,6 +65,29 @@ bool GetUInt64(const std::string& sLine, uint64_t& uValue) {
 int32_t GetIndex(std::string_view sLine) { return ReadBracketText(sLine, sLine.find('['), sLine.find(']')); }
 
 int32_t GetIndex2(std::string_view sLine) { return ReadBracketText(sLine, sLine.rfind('['), sLine.rfind(']')); }
+
+namespace {
+
+std::optional<std::size_t> CheckIndexBelow(int32_t (*GetValue)(std::string_view), std::string_view sLine,
+                                           std::size_t uSize) {
+  try {
+    const int32_t iIndex = GetValue(sLine);
+    if (iIndex >= 0 && static_cast<std::size_t>(iIndex) < uSize) return static_cast<std::size_t>(iIndex);
+  } catch (const std::exception&) {
+    // A bracket text that does not convert names no entry.
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::size_t> FindIndexBelow(std::string_view sLine, std::size_t uSize) {
+  return CheckIndexBelow(&GetIndex, sLine, uSize);
+}
+
+std::optional<std::size_t> FindIndex2Below(std::string_view sLine, std::size_t uSize) {
+  return CheckIndexBelow(&GetIndex2, sLine, uSize);
+}
 
 std::string FormatFloat(float fValue) {
   // What "%f" prints, exactly rounded, without the cost of the printf machinery: an export

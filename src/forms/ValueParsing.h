@@ -4,7 +4,9 @@
 // std::invalid_argument or std::out_of_range with the conversion's own texts ("invalid stof
 // argument", "stoul argument out of range", ...); the importers catch them per group.
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,6 +26,10 @@ bool GetUInt64(const std::string& sLine, uint64_t& uValue);
 // is none or it is empty.
 int32_t GetIndex(std::string_view sLine);
 int32_t GetIndex2(std::string_view sLine);
+// The same without raising: nothing when the bracket text does not convert or the index is
+// not below `uSize`.
+std::optional<std::size_t> FindIndexBelow(std::string_view sLine, std::size_t uSize);
+std::optional<std::size_t> FindIndex2Below(std::string_view sLine, std::size_t uSize);
 
 // A float as the ship file writes it: printf's "%f" of the value widened to double.
 std::string FormatFloat(float fValue);

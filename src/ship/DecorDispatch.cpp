@@ -1,11 +1,11 @@
 #include "ship/DecorDispatch.h"
 
 #include <cmath>
-#include <stdexcept>
 
 #include "core/Guard.h"
 #include "core/Log.h"
 #include "forms/ValueParsing.h"
+#include "ship/BaseFormComponents.h"
 #include "ship/ShipFileLine.h"
 
 namespace zorvane {
@@ -43,6 +43,9 @@ struct FloatField {
   const char* sKey;
   float DecorItem::*fField;
 };
+// The largest scale the game's 16-bit percentage holds.
+constexpr float kMaxScale = 655.35f;
+
 const FloatField kFloatFields[] = {
     {".fPosX", &DecorItem::fPosX},   {".fPosY", &DecorItem::fPosY}, {".fPosZ", &DecorItem::fPosZ},
     {".fRotX", &DecorItem::fRotX},   {".fRotY", &DecorItem::fRotY}, {".fRotZ", &DecorItem::fRotZ},
@@ -55,12 +58,14 @@ bool HandleLine(const ShipFileLine& theLine, std::vector<DecorItem>& theItems, F
   if (theLine.Has(".base")) return HandleBase(theLine, theItems, theForms);
   for (const FloatField& theField : kFloatFields) {
     if (!theLine.Has(theField.sKey)) continue;
+    // The line is there even when its value does not convert and the field keeps its value.
+    const uint32_t uBit = uint32_t{1} << (&theField - kFloatFields);
+    if (const auto uIndex = FindIndexBelow(theLine.sKeyPart, theItems.size())) theItems[*uIndex].uNumberLines |= uBit;
     float fValue = 0.0f;
     if (!GetFloat(theLine.sLine, fValue)) return Fail("bGot is false", theLine);
-    // The game keeps a scale as a 16-bit percentage: a negative or non-finite value has no
-    // such form, so the line is skipped like any other value that does not convert.
-    if (theField.fField == &DecorItem::fScale && !(std::isfinite(fValue) && fValue >= 0.0f)) {
-      throw std::out_of_range("scale");
+    if (theField.fField == &DecorItem::fScale && !(std::isfinite(fValue) && fValue > 0.0f && fValue <= kMaxScale)) {
+      LOG_WARNING_IN(kImportInteriorFunction, "fScale out of range, 1.0 used | sLine: " + theLine.sLine);
+      fValue = 1.0f;
     }
     DecorItem* theItem = FindItem(theLine, theItems);
     if (theItem == nullptr) return false;
@@ -84,6 +89,23 @@ bool HandleLine(const ShipFileLine& theLine, std::vector<DecorItem>& theItems, F
 }
 
 }  // namespace
+
+bool CheckWholeInterior(const std::vector<DecorItem>& theItems) {
+  if (theItems.empty()) {
+    LOG_ERROR_IN(kImportInteriorFunction, "no decoration items in the ship file: nothing was removed");
+    return false;
+  }
+  constexpr std::size_t kPositionLines = 3;  // fPosX, fPosY, fPosZ lead kFloatFields
+  for (std::size_t uItem = 0; uItem < theItems.size(); ++uItem) {
+    for (std::size_t uField = 0; uField < kPositionLines; ++uField) {
+      if ((theItems[uItem].uNumberLines >> uField & 1) != 0) continue;
+      LOG_ERROR_IN(kImportInteriorFunction, "incomplete entry | " + FormatIndexedKey(keys::kDecorItem, uItem) +
+                                                ": no " + kFloatFields[uField].sKey + " line");
+      return false;
+    }
+  }
+  return true;
+}
 
 bool DispatchDecorLine(const std::string& sLine, std::vector<DecorItem>& theItems, FormSource& theForms) {
   // A line without the text anywhere has no decoration key in its key part either.

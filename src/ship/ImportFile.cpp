@@ -33,13 +33,15 @@ bool ImportFile::ForEachLine(const char* sFunction, bool bVerbose,
                              const std::function<bool(const std::string&)>& Handle) const {
   std::string sLine;
   for (std::size_t i = 0; i < theLines.size(); ++i) {
-    sLine.assign(theLines[i]);
+    const ShipFileLineText theText = ReadShipFileLine(i, theLines[i]);
+    sLine.assign(theText.sText);
+    if (theText.bCutAtNul) LOG_WARNING_IN(sFunction, kNulByteWarning + sLine);
     if (sLine.empty()) {
       LOG_WARNING_IN(sFunction, "(" + std::to_string(i) + ") empty line");
       continue;
     }
     if (bVerbose) LOG_INFO_IN(sFunction, "(" + std::to_string(i) + ")   [" + sLine + "]");
-    if (!Handle(sLine)) return false;
+    if (!theText.bHeader && !Handle(sLine)) return false;
   }
   return true;
 }

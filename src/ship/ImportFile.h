@@ -19,10 +19,14 @@ class ImportFile {
   // it cannot be opened so or read.
   bool Open(const char* sFunction, const std::string& sFilePath, const std::string& sFileName);
 
-  // Hands every non-empty line to `Handle`, in order; the lines are numbered from 0, empty
-  // ones included. An empty line gives the warning "(n) empty line"; with `bVerbose` every
-  // other line is echoed as "(n)   [line]". False as soon as `Handle` answers false.
+  // Hands every non-empty line but the header to `Handle`, in order; the lines are numbered
+  // from 0, empty ones included. A line ends at a NUL byte, after the warning that says so. An
+  // empty line gives the warning "(n) empty line"; with `bVerbose` every other line is echoed
+  // as "(n)   [line]". False as soon as `Handle` answers false.
   bool ForEachLine(const char* sFunction, bool bVerbose, const std::function<bool(const std::string&)>& Handle) const;
+
+  // The file's lines end with CR alone, so that it reads as one line.
+  bool HasLoneCRLineEnds() const { return zorvane::HasLoneCRLineEnds(sBytes); }
 
  private:
   std::optional<ShipFileReader> theReader;

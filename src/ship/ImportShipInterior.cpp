@@ -40,7 +40,8 @@ bool ImportShipInteriorToCell(game::TESObjectCELL* theInteriorCell, std::string 
   const bool bParsed = theFile.ForEachLine(
       kImportInteriorFunction, settings.Logging.bVerboseLogging,
       [&theItems](const std::string& sLine) { return DispatchDecorLine(sLine, theItems, GetGameFormSource()); });
-  if (!bParsed) return false;
+  // Nothing is removed for a file that gives nothing whole to place.
+  if (!bParsed || !CheckWholeInterior(theItems)) return false;
   if (settings.Import.bRemoveAlreadyPlacedDecorationItemsBeforeImport) {
     RemovePlacedDecorItems(theInteriorCell, settings);
   }

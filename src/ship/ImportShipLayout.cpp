@@ -34,7 +34,7 @@ bool ImportShipLayoutToBaseOfRef(game::TESObjectREFR* theShipRef, std::string sF
   const bool bParsed = theFile.ForEachLine(kImportLayoutFunction, bVerbose, [&theRecords](const std::string& sLine) {
     return DispatchLayoutLine(sLine, theRecords, GetGameFormSource());
   });
-  if (!bParsed) return false;
+  if (!bParsed || !CheckWholeLayout(theRecords, theFile.HasLoneCRLineEnds())) return false;
   ApplyShipLayout(theRecords, theBase, theShipRef);
   return true;
 }

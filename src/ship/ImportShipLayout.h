@@ -9,7 +9,8 @@
 namespace zorvane {
 
 // Reads the whole file `sFilePath` + `sFileName` into a layout record set, line by line, and
-// only when every line passed its checks writes it into the base form of `theShipRef` and
+// only when every line passed its checks and the records make a whole ship (at least one
+// module, every entry with all its lines) writes it into the base form of `theShipRef` and
 // gives the reference its display name. True when the record set was applied; false, with an
 // error line naming why, when the import ended before anything in the game changed.
 // `settings` is the command's copy of the settings (only Logging.bVerboseLogging is read).

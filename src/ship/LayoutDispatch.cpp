@@ -5,6 +5,7 @@
 #include "game/Codes.h"
 #include "game/Forms.h"
 #include "ship/BaseFormComponents.h"
+#include "ship/ElementFields.h"
 #include "ship/LayoutLine.h"
 #include "ship/LayoutLists.h"
 
@@ -103,7 +104,7 @@ bool HandleWeaponBindings(const Line& theLine, ShipLayoutRecords& theRecords, Fo
 
 bool HandleStoredTraversals(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
   if (theLine.Has(kTraversals1Prefix)) {
-    return HandleFirstList(theLine, theRecords.traversals1, theForms);
+    return HandleFirstList(theLine, theRecords.traversals1, theRecords.traversals1Lines, theForms);
   }
   if (theLine.Has(kTraversals2Prefix)) {
     return HandleSecondList(theLine, theRecords.traversals2, theForms);
@@ -122,25 +123,38 @@ bool HandleBlueprint(const Line& theLine, ShipLayoutRecords& theRecords, FormSou
     if (!sText.empty()) theRecords.unk10 = sText;
     return true;
   }
-  if (theLine.Has(".data[")) return HandleBlueprintData(theLine, theRecords.data, theForms);
+  if (theLine.Has(".data[")) return HandleBlueprintData(theLine, theRecords.data, theRecords.dataLines, theForms);
   return true;
 }
 
+// The places of the container fields the import reads in their table.
+constexpr std::size_t kCountField = 0;
+constexpr std::size_t kObjField = 2;
+static_assert(std::string_view(kContainerFields[kCountField].sKey) == "count" &&
+              std::string_view(kContainerFields[kObjField].sKey) == "obj");
+
 bool HandleContainer(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
   if (!theLine.Has(kContainerPrefix)) return true;
+  ContainerRecord* theEntry = nullptr;
+  std::size_t uField = kCountField;
   if (theLine.Has(".count")) {
+    MarkGivenLine(theLine, theRecords.containers.size(), theRecords.containerLines, kCountField);
     int32_t iCount = 0;
     if (!ReadNumber(theLine, GetInt32, iCount)) return false;
-    ContainerRecord* theEntry = FindEntry(theLine, theRecords.containers, true);
+    theEntry = FindEntry(theLine, theRecords.containers, true);
     if (theEntry == nullptr) return false;
     theEntry->count = iCount;
   } else if (theLine.Has(".obj")) {
     game::TESForm* theForm = nullptr;
     if (!ReadForm(theLine, theForms, {"form is false | sLine: ", std::nullopt, nullptr, true}, theForm)) return false;
-    ContainerRecord* theEntry = FindEntry(theLine, theRecords.containers);
+    theEntry = FindEntry(theLine, theRecords.containers);
     if (theEntry == nullptr) return false;
     theEntry->obj = theForm;
+    uField = kObjField;
+  } else {
+    return true;
   }
+  MarkFieldLine(theRecords.containerLines, static_cast<std::size_t>(theEntry - theRecords.containers.data()), uField);
   return true;
 }
 
@@ -190,9 +204,6 @@ const Group kGroups[] = {
 }  // namespace
 
 bool DispatchLayoutLine(const std::string& sLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
-  // The header's first line holds the ship's name, the player's own text: whatever it says, it
-  // names no field.
-  if (sLine.rfind(kShipHeaderStart, 0) == 0) return true;
   const Line theLine(sLine);
   // Every key of every group holds one of these texts: a line without any (a decoration line,
   // say) is passed over at once, as the groups would each pass it over.

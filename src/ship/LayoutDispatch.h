@@ -18,4 +18,10 @@ inline constexpr const char* kImportLayoutFunction = "ImportShipLayoutToBaseOfRe
 // logged with the group's name and the line, and the next group goes on.
 bool DispatchLayoutLine(const std::string& sLine, ShipLayoutRecords& theRecords, FormSource& theForms);
 
+// After the last line: false, after its error line, when the records are no whole ship: no
+// module at all (with `bLoneCRLineEnds`, a second line says why the file read as one line),
+// or an entry without one of the field lines the export writes for each ("incomplete entry |
+// Blueprint.data[2]: no .item line").
+bool CheckWholeLayout(const ShipLayoutRecords& theRecords, bool bLoneCRLineEnds);
+
 }  // namespace zorvane

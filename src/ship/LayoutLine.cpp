@@ -6,16 +6,17 @@
 namespace zorvane::layout {
 namespace {
 
-// A value text that is a whole number alone (blanks before it, an optional sign) of at most
+// A value text that is a whole number alone (blanks around it, an optional sign) of at most
 // 18 digits, so it fits in 64 bits.
 std::optional<int64_t> ReadWholeNumber(const std::string& sValue) {
   std::size_t uPos = sValue.find_first_not_of(" \t\n\v\f\r");
   if (uPos == std::string::npos) return std::nullopt;
+  const std::size_t uEnd = sValue.find_last_not_of(" \t") + 1;
   const bool bNegative = sValue[uPos] == '-';
   if (sValue[uPos] == '-' || sValue[uPos] == '+') ++uPos;
-  if (uPos == sValue.size() || sValue.size() - uPos > 18) return std::nullopt;
+  if (uPos >= uEnd || uEnd - uPos > 18) return std::nullopt;
   int64_t iValue = 0;
-  for (; uPos < sValue.size(); ++uPos) {
+  for (; uPos < uEnd; ++uPos) {
     if (sValue[uPos] < '0' || sValue[uPos] > '9') return std::nullopt;
     iValue = iValue * 10 + (sValue[uPos] - '0');
   }

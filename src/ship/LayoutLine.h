@@ -12,6 +12,7 @@
 #include "game/Types.h"
 #include "ship/FormSource.h"
 #include "ship/LayoutDispatch.h"
+#include "ship/LayoutRecords.h"
 #include "ship/ShipFileLine.h"
 
 namespace zorvane::layout {
@@ -59,6 +60,14 @@ T* FindEntry(const Line& theLine, std::vector<T>& theList, bool bCreate = false)
     return nullptr;
   }
   return &theList[static_cast<std::size_t>(iIndex)];
+}
+
+// Marks the field line of the entry the line's index names, when that entry exists. Handlers
+// mark before they read a value, and again once the entry is made: a line whose value does not
+// convert keeps the field as it was, after the group's error line, but it is there.
+inline void MarkGivenLine(const Line& theLine, std::size_t uListSize, std::vector<FieldLines>& theLines,
+                          std::size_t uField) {
+  if (const auto uIndex = FindIndexBelow(theLine.sKeyPart, uListSize)) MarkFieldLine(theLines, *uIndex, uField);
 }
 
 // The same, but an index out of range ends the handling of the line without a message.

@@ -30,6 +30,15 @@ StoredTraversal* FindGroupEntry(const Line& theLine, std::vector<StoredTraversal
   return &theList[static_cast<std::size_t>(iInner)];
 }
 
+// Marks the field line of the second-list entry the line's two indices name, when it exists.
+void MarkGivenGroupEntryLine(const Line& theLine, std::vector<StoredTraversalGroup>& theGroups, std::size_t uField) {
+  const auto uGroup = FindIndexBelow(theLine.sKeyPart, theGroups.size());
+  if (!uGroup) return;
+  StoredTraversalGroup& theGroup = theGroups[*uGroup];
+  const auto uEntry = FindIndex2Below(theLine.sKeyPart, theGroup.traversals.size());
+  if (uEntry) MarkFieldLine(theGroup.theEntryLines, *uEntry, uField);
+}
+
 // --- Element fields, through the field tables. ---
 
 template <typename T>
@@ -120,21 +129,26 @@ std::size_t FindModuleKey(std::string_view sKeyPart) {
 }
 
 // A line of the first list: each key but the first checks the index before the value.
-bool HandleFirstList(const Line& theLine, std::vector<StoredTraversal>& theList, FormSource& theForms) {
+bool HandleFirstList(const Line& theLine, std::vector<StoredTraversal>& theList, std::vector<FieldLines>& theLines,
+                     FormSource& theForms) {
   for (std::size_t i = 0; i < kTraversalKeys.size(); ++i) {
     if (!theLine.Has(kTraversalKeys[i])) continue;
     const ElementField& theField = kTraversalFields[i];
-    if (std::strcmp(theField.sKey, "unk00") == 0) {
+    const bool bFirst = std::strcmp(theField.sKey, "unk00") == 0;
+    StoredTraversal* theEntry = nullptr;
+    if (bFirst) {
       // The entry's first line: the value is read before the entry is made, and again after.
       float fValue = 0.0f;
       if (!ReadNumber(theLine, GetFloat, fValue)) return false;
-      StoredTraversal* theEntry = FindEntry(theLine, theList, true);
+      theEntry = FindEntry(theLine, theList, true);
       if (theEntry == nullptr || !ReadNumber(theLine, GetFloat, fValue)) return false;
       theEntry->unk00 = fValue;
-      return true;
+    } else {
+      theEntry = FindEntry(theLine, theList);
+      if (theEntry == nullptr) return false;
     }
-    StoredTraversal* theEntry = FindEntry(theLine, theList);
-    return theEntry != nullptr && ReadTraversalValue(theLine, theForms, theField, theEntry);
+    MarkFieldLine(theLines, static_cast<std::size_t>(theEntry - theList.data()), i);
+    return bFirst || ReadTraversalValue(theLine, theForms, theField, theEntry);
   }
   return true;
 }
@@ -146,12 +160,16 @@ bool HandleSecondList(const Line& theLine, std::vector<StoredTraversalGroup>& th
     for (std::size_t i = 0; i < kGroupKeys.size(); ++i) {
       if (!theLine.Has(kGroupKeys[i])) continue;
       const ElementField& theField = kTraversalGroupFields[i];
+      if (const auto uGroup = FindIndexBelow(theLine.sKeyPart, theGroups.size())) {
+        theGroups[*uGroup].uFieldLines |= FieldLines{1} << i;
+      }
       float fValue = 0.0f;
       if (!ReadNumber(theLine, GetFloat, fValue)) return false;
       // A group without entries is made by its own first field, so every exported ship reads.
       StoredTraversalGroup* theGroup = FindEntry(theLine, theGroups, true);
       if (theGroup == nullptr) return false;
       StoreField(&theGroup->theFields, theField, fValue);
+      theGroup->uFieldLines |= FieldLines{1} << i;
       return true;
     }
     return true;
@@ -160,24 +178,28 @@ bool HandleSecondList(const Line& theLine, std::vector<StoredTraversalGroup>& th
     if (!theLine.Has(kGroupEntryKeys[i])) continue;
     const ElementField& theField = kTraversalFields[i];
     const bool bFirst = std::strcmp(theField.sKey, "unk00") == 0;
+    MarkGivenGroupEntryLine(theLine, theGroups, i);
     StoredTraversal theValue = {};
     if (!ReadTraversalValue(theLine, theForms, theField, &theValue)) return false;
     StoredTraversalGroup* theGroup = FindEntry(theLine, theGroups, bFirst);
     StoredTraversal* theEntry = theGroup != nullptr ? FindGroupEntry(theLine, theGroups, *theGroup, bFirst) : nullptr;
     if (theEntry == nullptr) return false;
     CopyField(*theEntry, theValue, theField);
+    MarkGivenGroupEntryLine(theLine, theGroups, i);
     return true;
   }
   return true;
 }
 
 // A blueprint data line: every key reads its value first, then the index.
-bool HandleBlueprintData(const Line& theLine, std::vector<BlueprintDataEntry>& theList, FormSource& theForms) {
+bool HandleBlueprintData(const Line& theLine, std::vector<BlueprintDataEntry>& theList,
+                         std::vector<FieldLines>& theLines, FormSource& theForms) {
   static const FormCheck kItemCheck = {"form is nullptr | sLine: ", game::kFormTypeGenericBaseForm,
                                        "form is not BGSGenericBaseForm | sLine: "};
   const std::size_t uKey = FindModuleKey(theLine.sKeyPart);
   if (uKey != std::string_view::npos) {
     const ElementField& theField = kModuleFields[uKey];
+    MarkGivenLine(theLine, theList.size(), theLines, uKey);
     BlueprintDataEntry theValue = {};
     void* theTarget = &theValue;
     bool bRead = false;
@@ -216,6 +238,7 @@ bool HandleBlueprintData(const Line& theLine, std::vector<BlueprintDataEntry>& t
     BlueprintDataEntry* theEntry = FindEntry(theLine, theList, std::strcmp(theField.sKey, "fPosX") == 0);
     if (theEntry == nullptr) return false;
     if (theField.eKind != FieldKind::kByteBlock) CopyField(*theEntry, theValue, theField);
+    MarkGivenLine(theLine, theList.size(), theLines, uKey);
     return true;
   }
   return true;

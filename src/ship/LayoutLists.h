@@ -1,7 +1,7 @@
 #pragma once
 // The layout lines of the lists whose entries have many fields: the two stored traversal
-// lists and the blueprint's module placements. Each handler reads one line into its list,
-// false after a failed check.
+// lists and the blueprint's module placements. Each handler reads one line into its list and
+// marks the entry's field line as given; false after a failed check.
 
 #include <cstddef>
 #include <string_view>
@@ -14,7 +14,8 @@ namespace zorvane::layout {
 
 // A line of "BGSStoredTraversalData.traversals1[": each key but the first checks the index
 // before the value.
-bool HandleFirstList(const Line& theLine, std::vector<StoredTraversal>& theList, FormSource& theForms);
+bool HandleFirstList(const Line& theLine, std::vector<StoredTraversal>& theList, std::vector<FieldLines>& theLines,
+                     FormSource& theForms);
 // A line of "BGSStoredTraversalData.traversals2[": a group's own field or a field of an entry
 // of the group; every key reads its value first.
 bool HandleSecondList(const Line& theLine, std::vector<StoredTraversalGroup>& theGroups, FormSource& theForms);
@@ -26,6 +27,7 @@ bool HandleSecondList(const Line& theLine, std::vector<StoredTraversalGroup>& th
 std::size_t FindModuleKey(std::string_view sKeyPart);
 
 // A line of "Blueprint." with ".data[": every key reads its value first, then the index.
-bool HandleBlueprintData(const Line& theLine, std::vector<BlueprintDataEntry>& theList, FormSource& theForms);
+bool HandleBlueprintData(const Line& theLine, std::vector<BlueprintDataEntry>& theList,
+                         std::vector<FieldLines>& theLines, FormSource& theForms);
 
 }  // namespace zorvane::layout

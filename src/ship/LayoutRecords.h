@@ -16,11 +16,23 @@ using PropertyRecord = game::PropertyEntry;
 using StoredTraversal = game::TraversalEntry;
 using BlueprintDataEntry = game::BlueprintModule;
 
+// The field lines the file gave an entry: bit i for field i of the entry's field table
+// (ElementFields.h). An entry that lacks one, as in a cut or damaged file, is refused before
+// anything changes.
+using FieldLines = uint32_t;
+
+inline void MarkFieldLine(std::vector<FieldLines>& theEntries, std::size_t uEntry, std::size_t uField) {
+  if (theEntries.size() <= uEntry) theEntries.resize(uEntry + 1, 0);
+  theEntries[uEntry] |= FieldLines{1} << uField;
+}
+
 // A group of the second traversal list: its entries, and its own fields (unk14 to unk24) in
 // the game's group layout, whose entry array stays empty here and unk10 zero.
 struct StoredTraversalGroup {
   std::vector<StoredTraversal> traversals;
   game::TraversalGroup theFields = {};
+  std::vector<FieldLines> theEntryLines;  // of the entries
+  FieldLines uFieldLines = 0;             // of the group's own fields
 };
 
 struct ContainerRecord {
@@ -51,6 +63,11 @@ struct ShipLayoutRecords {
   std::string fullName;
   std::string DisplayName;
   std::string model;
+
+  // The field lines of the entries of traversals1, data and containers.
+  std::vector<FieldLines> traversals1Lines;
+  std::vector<FieldLines> dataLines;
+  std::vector<FieldLines> containerLines;
 };
 
 }  // namespace zorvane

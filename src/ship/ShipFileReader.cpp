@@ -4,6 +4,7 @@
 
 #include "platform/FileFaults.h"
 #include "platform/Platform.h"
+#include "ship/BaseFormComponents.h"
 
 namespace zorvane {
 namespace {
@@ -65,6 +66,19 @@ std::vector<std::string_view> SplitShipFileLineViews(const std::string& sBytes) 
     uStart = uEnd + 1;
   }
   return theLines;
+}
+
+ShipFileLineText ReadShipFileLine(std::size_t uLine, std::string_view sLine) {
+  ShipFileLineText theText;
+  const std::size_t uNul = sLine.find('\0');
+  theText.bCutAtNul = uNul != std::string_view::npos;
+  theText.sText = sLine.substr(0, uNul);
+  theText.bHeader = uLine == 0 && theText.sText.starts_with(kShipHeaderStart);
+  return theText;
+}
+
+bool HasLoneCRLineEnds(std::string_view sBytes) {
+  return sBytes.find('\r') != std::string_view::npos && sBytes.find('\n') == std::string_view::npos;
 }
 
 std::vector<std::string> SplitShipFileLines(const std::string& sBytes) {

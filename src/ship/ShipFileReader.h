@@ -17,6 +17,23 @@ namespace zorvane {
 std::vector<std::string_view> SplitShipFileLineViews(const std::string& sBytes);
 std::vector<std::string> SplitShipFileLines(const std::string& sBytes);
 
+// What a reader takes of the line numbered `uLine` (from 0): the text before a NUL byte, where
+// the game's texts end anyway. Only the first line can be the header ("Ship: ..."), which
+// names the ship in the player's own words: no reader takes it for a key, while a later line
+// that begins so is read as any other.
+struct ShipFileLineText {
+  std::string_view sText;
+  bool bCutAtNul = false;  // the line held a NUL byte
+  bool bHeader = false;
+};
+ShipFileLineText ReadShipFileLine(std::size_t uLine, std::string_view sLine);
+// The warning a line cut at a NUL byte gives, followed by the text before it.
+inline constexpr const char* kNulByteWarning = "NUL byte in the line, the text after it is dropped | sLine: ";
+
+// A file with CR bytes and no LF: saved with the line ends of old Macintosh editors, which no
+// reader splits, so the whole file is one line.
+bool HasLoneCRLineEnds(std::string_view sBytes);
+
 class ShipFileReader {
  public:
   // Opens `sPath` for reading and writing, without creating it, and keeps it open while the

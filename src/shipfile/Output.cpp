@@ -18,10 +18,14 @@ int Sum(const std::map<std::string, int>& theCounts) {
                          [](int iSum, const auto& theEntry) { return iSum + theEntry.second; });
 }
 
+std::string FormatPlace(const Finding& theFinding) {
+  return theFinding.iLine == 0 ? "the whole file" : "line " + std::to_string(theFinding.iLine);
+}
+
 std::string FormatVerdict(const CheckReport& theReport, const char* sImport) {
   for (const Finding& theStop : theReport.theStops) {
     if (theStop.sImport == sImport && theStop.bFirst) {
-      return std::string(sImport) + " would refuse it (line " + std::to_string(theStop.iLine) + ")";
+      return std::string(sImport) + " would refuse it (" + FormatPlace(theStop) + ")";
     }
   }
   return std::string(sImport) + " would import it";
@@ -35,9 +39,9 @@ std::string Plural(int iCount, const std::string& sOne, const std::string& sMany
 std::string FormatFindings(const CheckReport& theReport) {
   std::vector<std::pair<int, std::string>> theLines;
   auto Add = [&theLines](const Finding& theFinding, const std::string& sWhat) {
-    std::string sText = "  line " + std::to_string(theFinding.iLine) + ": " + sWhat + theFinding.sMessage + "\n";
+    std::string sText = "  " + FormatPlace(theFinding) + ": " + sWhat + theFinding.sMessage + "\n";
     for (const std::string& sDetail : theFinding.theDetails) sText += "      because: " + sDetail + "\n";
-    theLines.emplace_back(theFinding.iLine, sText);
+    theLines.emplace_back(GetReadingOrder(theFinding), sText);
   };
   for (const Finding& theStop : theReport.theStops)
     Add(theStop, theStop.sImport + (theStop.bFirst ? " stops here: " : " would stop here too: "));
@@ -63,7 +67,9 @@ std::string FormatFindings(const CheckReport& theReport) {
 nlohmann::json FindingsToJson(const std::vector<Finding>& theFindings, bool bStops = false) {
   nlohmann::json theList = nlohmann::json::array();
   for (const Finding& theFinding : theFindings) {
-    nlohmann::json theEntry = {{"line", theFinding.iLine}, {"message", theFinding.sMessage}};
+    nlohmann::json theEntry = {
+        {"line", theFinding.iLine == 0 ? nlohmann::json(nullptr) : nlohmann::json(theFinding.iLine)},
+        {"message", theFinding.sMessage}};
     if (bStops) theEntry["first"] = theFinding.bFirst;
     if (!theFinding.sImport.empty()) theEntry["import"] = theFinding.sImport;
     if (!theFinding.theDetails.empty()) theEntry["details"] = theFinding.theDetails;

@@ -5,12 +5,14 @@
 #include <regex>
 #include <set>
 
+#include "forms/FormLookup.h"
 #include "forms/PluginFileIndex.h"
 #include "ship/BaseFormComponents.h"
 #include "ship/DecorDispatch.h"
 #include "ship/ElementFields.h"
 #include "ship/LayoutDispatch.h"
 #include "ship/ShipFileLine.h"
+#include "ship/ShipFileReader.h"
 #include "shipfile/OfflineGame.h"
 
 namespace zorvane::shipfile {
@@ -55,10 +57,11 @@ std::vector<std::string> MakeKnownKeys() {
   return theKeys;
 }
 
-bool IsKnownLine(const std::string& sLine) {
+bool IsKnownLine(std::size_t uLine, const std::string& sLine) {
   static const std::vector<std::string> kKnownKeys = MakeKnownKeys();
   static const std::regex kIndex(R"(\[[0-9]+\])");
-  for (const char* sHeader : {"Ship: ", "Export time: ", "Version: "}) {
+  if (ReadShipFileLine(uLine, sLine).bHeader) return true;
+  for (const char* sHeader : {"Export time: ", "Version: "}) {
     if (sLine.rfind(sHeader, 0) == 0) return true;
   }
   const std::string sKeyPart = std::regex_replace(ShipFileLine(sLine).GetKeyPart(), kIndex, "[n]");
@@ -81,6 +84,18 @@ std::string GetListName(const std::string& sLine) {
 
 bool IsIndexError(const std::string& sMessage) { return sMessage.rfind("index error |", 0) == 0; }
 
+// The line (from 1) where the entry an "incomplete entry | <entry>: ..." message names begins;
+// 0, the whole file, for any other message.
+int FindEntryLine(const std::vector<std::string>& theLines, const std::string& sMessage) {
+  static const std::string kIncomplete = "incomplete entry | ";
+  if (sMessage.rfind(kIncomplete, 0) != 0) return 0;
+  const std::string sEntry = sMessage.substr(kIncomplete.size(), sMessage.find(": ") - kIncomplete.size()) + ".";
+  for (std::size_t i = 0; i < theLines.size(); ++i) {
+    if (ShipFileLine(theLines[i]).Has(sEntry)) return static_cast<int>(i) + 1;
+  }
+  return 0;
+}
+
 // Runs one import's parse of every line; what it logs becomes the report's findings. The
 // import ends at its first failed check; the checker mends each failed line and goes on, so
 // the records that line would have made are there for the lines below, and every later failed
@@ -88,14 +103,18 @@ bool IsIndexError(const std::string& sMessage) { return sMessage.rfind("index er
 // mended names a record that is not there: how the player renumbers it decides which records
 // the lines below it name, so later index errors in its list are counted, not listed.
 void RunParse(const char* sImport, const char* sFunction, const std::vector<std::string>& theLines,
-              OfflineGame& theGame, const std::function<bool(const std::string&)>& Dispatch, CheckReport& theReport) {
+              OfflineGame& theGame, const std::function<bool(const std::string&)>& Dispatch,
+              const std::function<bool()>& CheckWhole, CheckReport& theReport) {
   theGame.TakeLogEntries();
   bool bStopped = false;
   std::set<std::string> theBrokenLists;
   for (std::size_t i = 0; i < theLines.size(); ++i) {
-    if (theLines[i].empty()) continue;
-    const bool bPassed = Dispatch(theLines[i]);
+    const ShipFileLineText theText = ReadShipFileLine(i, theLines[i]);
     const int iLine = static_cast<int>(i) + 1;
+    const std::string sLine(theText.sText);
+    if (theText.bCutAtNul) theReport.theSkipped.push_back({iLine, sImport, kNulByteWarning + sLine, {}});
+    if (sLine.empty() || theText.bHeader) continue;
+    const bool bPassed = Dispatch(sLine);
     std::vector<std::string> theDetails;
     std::vector<std::string> theOwn;
     for (const LogEntry& theEntry : theGame.TakeLogEntries()) {
@@ -108,7 +127,7 @@ void RunParse(const char* sImport, const char* sFunction, const std::vector<std:
     }
     if (!bPassed && !theOwn.empty()) {
       // The check that failed logged last; anything before it on this line was passed over.
-      const std::string sList = GetListName(theLines[i]);
+      const std::string sList = GetListName(sLine);
       if (IsIndexError(theOwn.back()) && theBrokenLists.count(sList) != 0) {
         ++theReport.theUnlisted[sImport];
       } else {
@@ -118,13 +137,23 @@ void RunParse(const char* sImport, const char* sFunction, const std::vector<std:
       theOwn.pop_back();
       theDetails.clear();
       theGame.SetStandInForms(true);
-      if (!Dispatch(MendLine(theLines[i]))) theBrokenLists.insert(sList);
+      if (!Dispatch(MendLine(sLine))) theBrokenLists.insert(sList);
       theGame.SetStandInForms(false);
       theGame.TakeLogEntries();
     }
     for (const std::string& sMessage : theOwn) theReport.theSkipped.push_back({iLine, sImport, sMessage, {}});
     for (const std::string& sMessage : theDetails) theReport.theSkipped.push_back({iLine, sImport, sMessage, {}});
   }
+  // The records as a whole, as the import checks them after its last line.
+  if (CheckWhole()) return;
+  std::vector<std::string> theErrors;
+  for (const LogEntry& theEntry : theGame.TakeLogEntries()) {
+    if (theEntry.sFunction == sFunction && theEntry.sLevel == "error") theErrors.push_back(theEntry.sMessage);
+  }
+  if (theErrors.empty()) return;
+  const std::string sFirst = theErrors.front();
+  theErrors.erase(theErrors.begin());
+  theReport.theStops.push_back({FindEntryLine(theLines, sFirst), sImport, sFirst, theErrors, !bStopped});
 }
 
 // A form ID's significant hexadecimal digits.
@@ -143,7 +172,7 @@ void CheckPluginFiles(const std::vector<std::string>& theLines, const PluginCata
     const std::size_t uBefore =
         uLast == std::string::npos || uLast == 0 ? std::string::npos : sLine.rfind('|', uLast - 1);
     if (uBefore == std::string::npos) continue;
-    const PluginFile* theFile = theData.Find(sLine.substr(uLast + 1));
+    const PluginFile* theFile = theData.Find(GetPluginNameFromFormRef(sLine));
     if (theFile == nullptr) continue;
     const std::string sHex = sLine.substr(uBefore + 1, uLast - uBefore - 1);
     const std::size_t uLimit = theFile->sName == "Starfield.esm"       ? 8
@@ -169,11 +198,12 @@ bool CheckReport::IsRefused(const std::string& sImport) const {
 }
 
 std::map<std::string, int> CountNeededPlugins(const std::vector<std::string>& theLines) {
-  static const std::regex kFormRef(R"(\|[0-9A-Fa-f]+\|([^|]+)$)");
+  static const std::regex kFormRef(R"(\|[0-9A-Fa-f]+\|[^|]*$)");
   std::map<std::string, int> theNeeds;
-  std::smatch theMatch;
   for (const std::string& sLine : theLines) {
-    if (std::regex_search(sLine, theMatch, kFormRef)) ++theNeeds[theMatch[1].str()];
+    if (!std::regex_search(sLine, kFormRef)) continue;
+    const std::string sPlugin = GetPluginNameFromFormRef(sLine);
+    if (!sPlugin.empty()) ++theNeeds[sPlugin];
   }
   return theNeeds;
 }
@@ -186,24 +216,29 @@ CheckReport CheckShipFile(const std::string& sFile, const std::vector<std::strin
   theReport.theNeeds = CountNeededPlugins(theLines);
   OfflineGame theGame(theData, theLines);
   PluginFileIndexScope thePluginFiles;  // as in the imports: one index, not a walk per form
+  const bool bLoneCRLineEnds = theLines.size() == 1 && HasLoneCRLineEnds(theLines[0]);
   ShipLayoutRecords theRecords;
   RunParse(
       kLayout, kImportLayoutFunction, theLines, theGame,
-      [&](const std::string& sLine) { return DispatchLayoutLine(sLine, theRecords, theGame); }, theReport);
+      [&](const std::string& sLine) { return DispatchLayoutLine(sLine, theRecords, theGame); },
+      [&] { return CheckWholeLayout(theRecords, bLoneCRLineEnds); }, theReport);
   std::vector<DecorItem> theItems;
   RunParse(
       kInterior, kImportInteriorFunction, theLines, theGame,
-      [&](const std::string& sLine) { return DispatchDecorLine(sLine, theItems, theGame); }, theReport);
+      [&](const std::string& sLine) { return DispatchDecorLine(sLine, theItems, theGame); },
+      [&] { return CheckWholeInterior(theItems); }, theReport);
   theReport.iDecorItems = static_cast<int>(theItems.size());
   // Each form reference is resolved by the one import that reads its line.
   theReport.iUncheckedForms = theGame.GetUncheckedForms();
   for (std::size_t i = 0; i < theLines.size(); ++i) {
-    if (!theLines[i].empty() && !IsKnownLine(theLines[i])) {
+    if (!theLines[i].empty() && !IsKnownLine(i, theLines[i])) {
       theReport.theUnknown.push_back({static_cast<int>(i) + 1, "", theLines[i], {}});
     }
   }
   if (theData != nullptr) CheckPluginFiles(theLines, *theData, theReport);
-  auto ByLine = [](const Finding& theLeft, const Finding& theRight) { return theLeft.iLine < theRight.iLine; };
+  auto ByLine = [](const Finding& theLeft, const Finding& theRight) {
+    return GetReadingOrder(theLeft) < GetReadingOrder(theRight);
+  };
   std::stable_sort(theReport.theStops.begin(), theReport.theStops.end(), ByLine);
   std::stable_sort(theReport.theSkipped.begin(), theReport.theSkipped.end(), ByLine);
   return theReport;

@@ -2,6 +2,7 @@
 // What the two imports would do with a ship file, as far as it can be known without the game:
 // the imports' own parse runs over every line against an offline game.
 
+#include <climits>
 #include <map>
 #include <string>
 #include <vector>
@@ -16,12 +17,15 @@ inline constexpr const char* kInterior = "ImportShipInterior";
 
 // A line's finding; lines are counted from 1, as a text editor shows them.
 struct Finding {
-  int iLine = 0;
+  int iLine = 0;                        // 0: the whole file, as an import checks it after its last line
   std::string sImport;                  // "ImportShipLayout" or "ImportShipInterior"; empty for both or none
   std::string sMessage;                 // the message the import would log, or what the checker says
-  std::vector<std::string> theDetails;  // what the form resolution said before it
+  std::vector<std::string> theDetails;  // what the form resolution said before it, or the file's check after it
   bool bFirst = false;                  // of a stop: where its import ends, not one met once mended
 };
+
+// Where a finding stands among the others: in line order, the whole file's after the last line.
+inline int GetReadingOrder(const Finding& theFinding) { return theFinding.iLine == 0 ? INT_MAX : theFinding.iLine; }
 
 struct CheckReport {
   std::string sFile;

@@ -49,6 +49,14 @@ class ImportInteriorTest : public SampleShipTest {
     return ImportShipInteriorToCell(Cell(kHomeCellID), kShipFolder, sFileName, theSettings);
   }
   bool ImportLines(const std::vector<std::string>& theLines) { return Import(WriteLines(theLines)); }
+
+  // The lines item `n` of the base `sBase` needs, at the cell's origin, and `theMore`.
+  static std::vector<std::string> ItemLines(int n, const std::string& sBase, std::vector<std::string> theMore = {}) {
+    const std::string sItem = "DecorItem[" + std::to_string(n) + "].";
+    theMore.insert(theMore.begin(),
+                   {sItem + "base |" + sBase, sItem + "fPosX |0", sItem + "fPosY |0", sItem + "fPosZ |0"});
+    return theMore;
+  }
 };
 
 TEST_F(ImportInteriorTest, TheKestrelsDecorationComesOverWhole) {
@@ -75,21 +83,25 @@ TEST_F(ImportInteriorTest, TheKestrelsDecorationComesOverWhole) {
   EXPECT_EQ(GetDumped("0xFF800000")["rotation"][2].get<float>(), 45.0f * 0.017453292f);
 }
 
-// The removal walks the cell's list as it stood: the two neighbours are both taken out.
+// The removal walks the cell's list as it stood, once the file has been read: the two
+// neighbours are both taken out. (The item is not one placed in build mode.)
 TEST_F(ImportInteriorTest, RemovalTakesOnlyThePlayersOwnMiscItemsAndConsumables) {
   theSettings.Import.bRemoveAlreadyPlacedDecorationItemsBeforeImport = true;
+  theSettings.Import.bRestrictDecorationImportToBuildModePlacedItems = true;
   theSettings.Logging.bVerboseLogging = true;
-  EXPECT_TRUE(ImportLines({"Ship: Empty"}));
-  EXPECT_EQ(GetTimeline(),
+  const std::vector<std::string> theItem = ItemLines(0, "090001|Starfield.esm");
+  EXPECT_TRUE(ImportLines(theItem));
+  std::vector<std::string> theTimeline = GetTimeline();
+  theTimeline.erase(theTimeline.begin(), theTimeline.begin() + static_cast<std::ptrdiff_t>(theItem.size()));
+  EXPECT_EQ(theTimeline,
             (std::vector<std::string>{
-                "info: (0)   [Ship: Empty]",
                 "warning: removing already placed decor item | Ref [ADDR | FF000E02 | 74 | 0|0x0 | Iron | {no_edid}] "
                 "of base [ADDR | 00080001 | 40]",
                 "warning: removing already placed decor item | Ref [ADDR | FF000E03 | 74 | 0|0x0 | Old Med Pack | "
                 "{no_edid}] of base [ADDR | 00080002 | 54]",
                 "warning: excluding already placed vanilla decor item | Ref [ADDR | FF000E04 | 74 | 0|0x0 | Round Rug "
                 "| {no_edid}] of base [ADDR | 00090014 | 40]",
-                "info: DecorItems.size: 0"}));
+                "info: DecorItems.size: 1"}));
   EXPECT_EQ(GetDumped("0xFF000D00")["references"],
             nlohmann::json::parse(R"(["0xFF000E01", null, "0xFF000E04", "0xFF000E05", "0x00000014"])"));
 }
@@ -104,12 +116,16 @@ TEST_F(ImportInteriorTest, FiltersDecideWhatIsPlaced) {
   }
   theImport.bRestrictDecorationImportToBuildModePlacedItems = true;
   theSettings.Logging.bVerboseLogging = true;
-  EXPECT_TRUE(ImportLines({"DecorItem[0].base |090001|Starfield.esm", "DecorItem[1].base |090012|Starfield.esm",
-                           "DecorItem[2].base |09000A|Starfield.esm", "DecorItem[3].base |090008|Starfield.esm",
-                           "DecorItem[3].bWorkshopItem", "DecorItem[4].base |080002|Starfield.esm",
-                           "DecorItem[4].bWorkshopItem"}));
+  std::vector<std::string> theLines;
+  for (const auto& theItem :
+       {ItemLines(0, "090001|Starfield.esm"), ItemLines(1, "090012|Starfield.esm"),
+        ItemLines(2, "09000A|Starfield.esm"), ItemLines(3, "090008|Starfield.esm", {"DecorItem[3].bWorkshopItem"}),
+        ItemLines(4, "080002|Starfield.esm", {"DecorItem[4].bWorkshopItem"})}) {
+    theLines.insert(theLines.end(), theItem.begin(), theItem.end());
+  }
+  EXPECT_TRUE(ImportLines(theLines));
   std::vector<std::string> theTimeline = GetTimeline();
-  theTimeline.erase(theTimeline.begin(), theTimeline.begin() + 7);  // the lines read
+  theTimeline.erase(theTimeline.begin(), theTimeline.begin() + static_cast<std::ptrdiff_t>(theLines.size()));
   const std::string sPlayer = "[ADDR | 00000014 | 75 | 0|0x0 | Player | {no_edid}]";
   EXPECT_EQ(
       theTimeline,
@@ -151,6 +167,13 @@ TEST_F(ImportInteriorTest, AStopBeforeThePlacementChangesNothing) {
       {[] {},
        {"DecorItem[0].base |030001|Starfield.esm"},
        {"boundObject is nullptr | sLine: DecorItem[0].base |030001|Starfield.esm"}},
+      {[] {}, {}, {"no decoration items in the ship file: nothing was removed"}},
+      {[] {},
+       {"Ship: My DecorItem[0].base |090001|Starfield.esm", "BGSKeywordForm[0] |030001|Starfield.esm"},
+       {"no decoration items in the ship file: nothing was removed"}},
+      {[] {},
+       {kItem[0], "DecorItem[0].fPosX |1", "DecorItem[0].fPosZ |1", "DecorItem[0].fScale |2"},
+       {"incomplete entry | DecorItem[0]: no .fPosY line"}},
       {[] {},
        {kItem[0], "DecorItem[1].base |0042|Missing.esm"},
        {"this HexFormID's length < 6. Extended to 5. Result: 00042", "no TESFile could be found with name: Missing.esm",
@@ -182,8 +205,7 @@ TEST_F(ImportInteriorTest, AStopBeforeThePlacementChangesNothing) {
 
 // A stop during the placement keeps what was placed before it.
 TEST_F(ImportInteriorTest, AStopDuringThePlacementKeepsWhatWasPlaced) {
-  const std::vector<std::string> kItems = {"DecorItem[0].base |090001|Starfield.esm",
-                                           "DecorItem[1].base |090003|Starfield.esm"};
+  std::vector<std::string> kItems = ItemLines(0, "090001|Starfield.esm", ItemLines(1, "090003|Starfield.esm"));
   const std::string sFirst = "info: createdRef [ADDR | FF8000";
   const std::vector<std::pair<sim::NewRefFault, std::string>> kFaults = {
       {sim::NewRefFault::kNoRequest, "error: NewREFRData is nullptr"},
@@ -206,23 +228,25 @@ TEST_F(ImportInteriorTest, AStopDuringThePlacementKeepsWhatWasPlaced) {
   }
 }
 
-// A value that does not convert, or a scale the game cannot hold, skips its line; a reference
-// without extra data gets no name.
+// A value that does not convert skips its line (which still counts as there), a scale the
+// game cannot hold gives 1.0, an empty name is no name whatever its index; a reference without
+// extra data gets no name.
 TEST_F(ImportInteriorTest, LineErrorsAndAMissingExtraListSkipOnlyTheirPart) {
   theWorld->bNewRefsHaveExtraList = false;
-  EXPECT_TRUE(
-      ImportLines({"DecorItem[0].base |090001|Starfield.esm", "DecorItem[0].fPosX |abc", "DecorItem[0].fScale |NAN",
-                   "DecorItem[0].fScale |-2", "DecorItem[0].fPosY |2", "DecorItem[0].overrideName |Suit"}));
+  EXPECT_TRUE(ImportLines({"DecorItem[0].base |090001|Starfield.esm", "DecorItem[0].fPosX |abc",
+                           "DecorItem[0].fPosY |2", "DecorItem[0].fPosZ |0", "DecorItem[0].fScale |0.5",
+                           "DecorItem[0].fScale |NAN", "DecorItem[0].fScale |655.36", "DecorItem[0].fScale |0",
+                           "DecorItem[7].overrideName |", "DecorItem[0].overrideName |Suit"}));
+  const std::string sScale = "warning: fScale out of range, 1.0 used | sLine: DecorItem[0].fScale |";
   EXPECT_EQ(
       GetTimeline(),
       (std::vector<std::string>{
-          "error: exception while parsing DecorItems | sLine: DecorItem[0].fPosX |abc",
-          "error: exception while parsing DecorItems | sLine: DecorItem[0].fScale |NAN",
-          "error: exception while parsing DecorItems | sLine: DecorItem[0].fScale |-2", "info: DecorItems.size: 1",
+          "error: exception while parsing DecorItems | sLine: DecorItem[0].fPosX |abc", sScale + "NAN",
+          sScale + "655.36", sScale + "0", "info: DecorItems.size: 1",
           "info: createdRef [ADDR | FF800000 | 74 | 0|0x0 | Spacesuit | {no_edid}] |Distance: 3.288237",
           "error: extra is nullptr, cannot SetDisplayName of createdRef [ADDR | FF800000 | 74 | 0|0x0 | Spacesuit "
           "| {no_edid}]"}));
-  // Without a usable scale line the item keeps its base's size.
+  // A scale the game cannot hold leaves the item its base's size.
   EXPECT_EQ(GetDumped("0xFF800000"), nlohmann::json::parse(R"({
     "base": "0x00090001", "cell": "0xFF000D00", "formID": "0xFF800000", "position": [0.0, 2.0, 0.0],
     "rotation": [0.0, 0.0, 0.0], "scale": 100, "type": 74})"));

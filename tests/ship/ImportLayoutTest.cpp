@@ -23,6 +23,8 @@ TEST_F(ImportLayoutTest, EveryFailedCheckEndsTheImportWithItsMessageAndChangesNo
        {"this HexFormID's length < 6. Extended to 5. Result: 00001", "no TESFile could be found with name: Missing.esm",
         "no PluginFile could be found with the name [Missing.esm]. Returning nullptr.",
         "form is nullptr | sLine: BGSAddToInventoryOnDestroy.form |01|Missing.esm"}},
+      {{"BGSAddToInventoryOnDestroy.form |030001|Starfield.esm"},
+       {"boundObject is nullptr | sLine: BGSAddToInventoryOnDestroy.form |030001|Starfield.esm"}},
       {{"TESContainer[0].obj |030001|Starfield.esm"},
        {"boundObject is nullptr | sLine: TESContainer[0].obj |030001|Starfield.esm"}},
       {{"TESContainer[0].obj |080001|Starfield.esm"},
@@ -41,6 +43,10 @@ TEST_F(ImportLayoutTest, EveryFailedCheckEndsTheImportWithItsMessageAndChangesNo
       {{"BGSStoredTraversalData.traversals2[0].traversals[1].unk00 |1.0"},
        {"index error | index: 0 | index2: 1 | size: 1 | size2: 0 | sLine: "
         "BGSStoredTraversalData.traversals2[0].traversals[1].unk00 |1.0"}},
+      {{"BGSStoredTraversalData.traversals2[0].traversals[0].unk00 |1.0",
+        "BGSStoredTraversalData.traversals2[0].traversals[1].unk04 |1.0"},
+       {"index error | index: 0 | index2: 1 | size: 1 | size2: 1 | sLine: "
+        "BGSStoredTraversalData.traversals2[0].traversals[1].unk04 |1.0"}},
       {{"BGSStoredTraversalData.traversals2[1].unk14 |1.0"},
        {"index error | index: 1 | size: 0 | sLine: BGSStoredTraversalData.traversals2[1].unk14 |1.0"}},
       {{"Blueprint.data[0].fPosY |1.0"}, {"index error | index: 0 | size: 0 | sLine: Blueprint.data[0].fPosY |1.0"}},
@@ -73,9 +79,10 @@ TEST_F(ImportLayoutTest, EveryFailedCheckEndsTheImportWithItsMessageAndChangesNo
 // it writes into the game.
 TEST_F(ImportLayoutTest, RaisedErrorsAreLoggedWithTheirGroupAndTheImportGoesOn) {
   theWorld->FailOperation("HeapAllocate");
-  EXPECT_TRUE(ImportLines({"Blueprint.data[0].fPosX |1.5", "Blueprint.data[0].fPosY |abc",
-                           "BGSPropertySheet[0].first |050001|Starfield.esm", "BGSPropertySheet[0].third |abc",
-                           "BGSKeywordForm[0] |030001|Starfield.esm", "TESModel.model |Raised.nif"}));
+  // A line whose value does not convert is still there: its module is whole.
+  EXPECT_TRUE(ImportLines(Join(ModuleLines(0, {{"fPosX", "1.5"}, {"fPosY", "abc"}}),
+                               {"BGSPropertySheet[0].first |050001|Starfield.esm", "BGSPropertySheet[0].third |abc",
+                                "BGSKeywordForm[0] |030001|Starfield.esm", "TESModel.model |Raised.nif"})));
   EXPECT_EQ(GetTimeline(),
             (std::vector<std::string>{
                 "error: exception while parsing Blueprint | sLine: Blueprint.data[0].fPosY |abc",
@@ -92,13 +99,50 @@ TEST_F(ImportLayoutTest, RaisedErrorsAreLoggedWithTheirGroupAndTheImportGoesOn) 
   EXPECT_EQ(theComponents["TESModel_Component"]["model"], "Raised.nif");
 }
 
-// Whole numbers are taken exactly, where a float would lose them; other values are truncated
-// as the x86 conversion does, for every float.
+// Each single value lands in its own field; an empty display name or unk08, a property line
+// out of range and a line of blanks pass.
+TEST_F(ImportLayoutTest, EverySingleValueHasItsOwnField) {
+  EXPECT_TRUE(ImportLines(Join(
+      {"BGSAddToInventoryOnDestroy.form |040020|Starfield.esm", "BGSAnimationGraphComponent.rootAnimGraph |Root",
+       "BGSAnimationGraphComponent.rigFile |Rig", "BGSAnimationGraphComponent.animPath |Path",
+       "BGSAnimationGraphComponent.responseFile |Response", "BGSSpaceshipAIActor.actor |040002|Starfield.esm",
+       "BGSLinkedVoiceType.voice |040010|Starfield.esm", "BGSSpaceshipWeaponBinding.weaponSlot1 |11",
+       "BGSSpaceshipWeaponBinding.weaponSlot2 |22", "BGSSpaceshipWeaponBinding.weaponSlot3 |33", "Blueprint.unk08 |8",
+       "Blueprint.unk10 |Ten", "TESFullName.fullName |Full", "TESModel.model |Model.nif", "DisplayName |Shown",
+       "DisplayName |", "Blueprint.unk08 |", "BGSPropertySheet[3].second |050002|Starfield.esm", " \t "},
+      ModuleLines(0))));
+  EXPECT_EQ(GetTimeline(), std::vector<std::string>{"warning: sText is empty | sLine: DisplayName |"});
+  nlohmann::json theComponents = GetHomeComponents();
+  for (const char* sLists :
+       {"BGSAttachParentArray_Component", "BGSKeywordForm_Component", "BGSPropertySheet_Component",
+        "BGSStoredTraversals_Component", "TESContainer_Component", "BGSSpaceshipHullCode_Component"}) {
+    theComponents.erase(sLists);
+  }
+  theComponents["Blueprint_Component"].erase("data");
+  EXPECT_EQ(theComponents, nlohmann::json::parse(R"({
+    "BGSAddToInventoryOnDestroy_Component": {"form": "0x00040020"},
+    "BGSAnimationGraph_Component": {"animPath": "Path", "responseFile": "Response", "rigFile": "Rig",
+                                    "rootAnimGraph": "Root"},
+    "BGSLinkedVoiceType_Component": {"voice": "0x00040010"},
+    "BGSSpaceshipAIActor_Component": {"actor": "0x00040002"},
+    "BGSSpaceshipWeaponBindings_Component": {"weaponSlot1": 11, "weaponSlot2": 22, "weaponSlot3": 33},
+    "Blueprint_Component": {"unk08": 8, "unk10": "Ten", "unk28": 7, "unk30": 8, "unk34": 9, "unk3C": 10},
+    "TESFullName_Component": {"fullName": "Full"},
+    "TESModel_Component": {"model": "Model.nif"}})"));
+  EXPECT_EQ(GetDumped("0xFF000C00")["extra"][0]["string"], "Shown");
+}
+
+// Whole numbers are taken exactly, where a float would lose them, blanks after them too; other
+// values are truncated as the x86 conversion does, for every float.
 TEST_F(ImportLayoutTest, FloatFieldsOfWholeNumbersKeepEveryDigit) {
-  EXPECT_TRUE(ImportLines(
-      {"Blueprint.data[0].fPosX |0", "Blueprint.data[0].partID |16777217", "Blueprint.data[0].unk44 |4294967295",
-       "Blueprint.data[0].unk40 |1e30", "Blueprint.data[0].unk38 |-1", "Blueprint.data[0].unk39 |-1.5",
-       "Blueprint.data[0].unk3A |256", "Blueprint.data[0].unk3B |2.9e9", "Blueprint.data[0].unk3C |123.9"}));
+  EXPECT_TRUE(ImportLines(ModuleLines(0, {{"partID", "16777217 \t"},
+                                          {"unk44", "4294967295"},
+                                          {"unk40", "1e30"},
+                                          {"unk38", "-1"},
+                                          {"unk39", "-1.5"},
+                                          {"unk3A", "256"},
+                                          {"unk3B", "2.9e9"},
+                                          {"unk3C", "123.9"}})));
   const nlohmann::json theModule = GetHomeComponents()["Blueprint_Component"]["data"][0];
   EXPECT_EQ(theModule["partID"], 16777217);
   EXPECT_EQ(theModule["unk44"], 4294967295u);
@@ -111,16 +155,27 @@ TEST_F(ImportLayoutTest, FloatFieldsOfWholeNumbersKeepEveryDigit) {
 }
 
 // Lines are counted from 0, empty ones included; one CR before a LF ends a line with it; a
-// 0x1A byte is text; a last line without a line feed counts.
+// 0x1A byte is text, a NUL byte ends the line; only the first line is the header, which names
+// no field; a last line without a line feed counts.
 TEST_F(ImportLayoutTest, EveryByteOfTheFileIsRead) {
+  using namespace std::string_literals;
   theSettings.Logging.bVerboseLogging = true;
+  const std::vector<std::string> theModule = ModuleLines(0);
   WriteFileBytes(GetShipFolder() / "Bytes.txt",
-                 "\r\n\nDisplayName |Name \x1A more\r\nTESFullName.fullName |Full\nTESModel.model |Last.nif");
+                 "Ship: My TESModel.model |Header.nif\r\n\nDisplayName |Name \x1A more\r\n"
+                 "TESFullName.fullName |Full\0hidden\n"s +
+                     JoinCrLf(theModule) + "Ship: TESModel.model |Last.nif");
   EXPECT_TRUE(Import("Bytes.txt"));
-  EXPECT_EQ(GetTimeline(),
-            (std::vector<std::string>{
-                "warning: (0) empty line", "warning: (1) empty line", "info: (2)   [DisplayName |Name \x1A more]",
-                "info: (3)   [TESFullName.fullName |Full]", "info: (4)   [TESModel.model |Last.nif]"}));
+  std::vector<std::string> theExpected = {
+      "info: (0)   [Ship: My TESModel.model |Header.nif]", "warning: (1) empty line",
+      "info: (2)   [DisplayName |Name \x1A more]",
+      "warning: NUL byte in the line, the text after it is dropped | sLine: TESFullName.fullName |Full",
+      "info: (3)   [TESFullName.fullName |Full]"};
+  for (std::size_t i = 0; i < theModule.size(); ++i) {
+    theExpected.push_back("info: (" + std::to_string(i + 4) + ")   [" + theModule[i] + "]");
+  }
+  theExpected.push_back("info: (29)   [Ship: TESModel.model |Last.nif]");
+  EXPECT_EQ(GetTimeline(), theExpected);
   EXPECT_EQ(GetDumped("0xFF000C00")["extra"][0]["string"], "Name \x1A more");
   EXPECT_EQ(GetHomeComponents()["TESFullName_Component"]["fullName"], "Full");
   EXPECT_EQ(GetHomeComponents()["TESModel_Component"]["model"], "Last.nif");

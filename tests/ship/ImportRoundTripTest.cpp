@@ -78,28 +78,53 @@ TEST_F(ImportRoundTripTest, EmptyTextsAndNamesThatLookLikeKeys) {
   ExpectRoundTrip();
 }
 
-// A file without layout lines empties every component the import writes; the attach parents,
-// the hull code and the blueprint's own numbers stay; the registration entry is added, and the
-// reference keeps its display name.
-TEST_F(ImportLayoutTest, AFileWithoutLayoutLinesEmptiesTheShip) {
-  ASSERT_TRUE(ImportLines({"Ship: Nothing [FormID: ] [EditorID: ] ", "Export time: [T]", "Version: 1.00", ""}));
-  EXPECT_EQ(GetHomeComponents(), nlohmann::json::parse(R"({
-    "BGSAddToInventoryOnDestroy_Component": {"form": null},
-    "BGSAnimationGraph_Component": {"animPath": null, "responseFile": null, "rigFile": null, "rootAnimGraph": null},
-    "BGSAttachParentArray_Component": {"parents": ["0x00030012"]},
-    "BGSKeywordForm_Component": {"keywords": []},
-    "BGSLinkedVoiceType_Component": {"voice": null},
-    "BGSPropertySheet_Component": {"properties": [{"first": "0x000C55B1", "second": null, "third": 1.0}]},
-    "BGSSpaceshipAIActor_Component": {"actor": null},
-    "BGSSpaceshipHullCode_Component": {"hullCode": "FRT-0001"},
-    "BGSSpaceshipWeaponBindings_Component": {"weaponSlot1": 0, "weaponSlot2": 0, "weaponSlot3": 0},
-    "BGSStoredTraversals_Component": {"traversals1": [], "traversals2": []},
-    "Blueprint_Component": {"data": [], "unk08": 0, "unk10": null, "unk28": 7, "unk30": 8, "unk34": 9, "unk3C": 10},
-    "TESContainer_Component": {"entries": []},
-    "TESFullName_Component": {"fullName": null},
-    "TESModel_Component": {"model": null}})"));
-  EXPECT_EQ(GetDumped("0xFF000C00")["extra"][0]["string"], "Frontier");
-  EXPECT_EQ(GetTimeline(), std::vector<std::string>{"warning: (3) empty line"});
+// A file that is no whole ship changes nothing: one without a module (a read-me, a file whose
+// lines end with CR alone), or one with an entry that lacks a line, as a cut file has.
+TEST_F(ImportLayoutTest, AFileThatIsNoWholeShipChangesNothing) {
+  const std::string sNoModule = "no modules in the ship file (no Blueprint.data line): nothing was changed";
+  const std::string sTraversal = "060001|Starfield.esm";
+  const std::string s1 = "BGSStoredTraversalData.traversals1[0]";
+  const std::string s2 = "BGSStoredTraversalData.traversals2[0]";
+  auto Without = [](std::vector<std::string> theLines, const std::string& sKey) {
+    std::erase_if(theLines, [&sKey](const std::string& sLine) { return sLine.find(sKey) != std::string::npos; });
+    return theLines;
+  };
+  const std::vector<std::string> theWhole = Join(ModuleLines(0), ModuleLines(1));
+  const std::vector<std::pair<std::string, std::string>> kCases = {
+      {JoinCrLf({"Ship: Read me [FormID: ] [EditorID: ] ", "", "TESModel.model |Nothing.nif"}), sNoModule},
+      {"Ship: CR [FormID: ] [EditorID: ] \rBlueprint.data[0].fPosX |1\r", sNoModule},
+      {JoinCrLf(Without(theWhole, "[1].item")), "incomplete entry | Blueprint.data[1]: no .item line"},
+      {JoinCrLf(Join(Without(EntryLines(s1, kTraversalFields, sTraversal), ".fToX"), theWhole)),
+       "incomplete entry | BGSStoredTraversalData.traversals1[0]: no .fToX line"},
+      {JoinCrLf(
+           Join(Without(EntryLines(s2 + ".traversals[0]", kTraversalFields, sTraversal), "].traversal |"), theWhole)),
+       "incomplete entry | BGSStoredTraversalData.traversals2[0].traversals[0]: no .traversal line"},
+      {JoinCrLf(Join(Join(EntryLines(s2 + ".traversals[0]", kTraversalFields, sTraversal),
+                          Without(EntryLines(s2, kTraversalGroupFields, ""), "unk24")),
+                     theWhole)),
+       "incomplete entry | BGSStoredTraversalData.traversals2[0]: no .unk24 line"},
+      {JoinCrLf(Join(theWhole, {"TESContainer[0].count |1", "TESContainer[0].itemExtra |?"})),
+       "incomplete entry | TESContainer[0]: no .obj line"},
+  };
+  const nlohmann::json theWorldBefore = sim::DumpWorld(*theWorld);
+  const std::map<void*, std::size_t> theBlocksBefore = theWorld->theHeap.GetLiveBlocks();
+  for (const auto& [sBytes, sError] : kCases) {
+    std::filesystem::remove(GetLogFile());
+    OpenLog();
+    WriteFileBytes(GetShipFolder() / "Lines.txt", sBytes);
+    EXPECT_FALSE(Import("Lines.txt"));
+    std::vector<std::string> theErrors;
+    for (const std::string& sLine : GetTimeline()) {
+      if (sLine.rfind("error: ", 0) == 0) theErrors.push_back(sLine.substr(7));
+    }
+    std::vector<std::string> theExpected = {sError};
+    if (sBytes.find('\n') == std::string::npos) {
+      theExpected.push_back("the ship file's lines end with CR alone: save it with CR LF or LF line ends");
+    }
+    EXPECT_EQ(theErrors, theExpected);
+    EXPECT_EQ(sim::DumpWorld(*theWorld), theWorldBefore) << sError;
+    EXPECT_EQ(theWorld->theHeap.GetLiveBlocks(), theBlocksBefore) << sError;
+  }
 }
 
 }  // namespace

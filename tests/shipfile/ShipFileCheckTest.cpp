@@ -67,13 +67,15 @@ TEST(ShipFileCheckTest, TheExportedShipPassesAndItsPluginFilesAreLookedFor) {
   // the first; once item 4 is mended, item 12 fails too, with no index errors for those between.
   std::vector<std::pair<int, bool>> theStops;
   for (const Finding& theStop : theReport.theStops) theStops.emplace_back(theStop.iLine, theStop.bFirst);
-  EXPECT_EQ(theStops, (std::vector<std::pair<int, bool>>{
-                          {12, true}, {49, false}, {136, false}, {161, false}, {292, true}, {358, false}}));
+  EXPECT_EQ(theStops,
+            (std::vector<std::pair<int, bool>>{
+                {12, true}, {49, false}, {136, false}, {161, false}, {292, true}, {358, false}, {374, false}}));
   EXPECT_EQ(theReport.theStops[0].sMessage, "keywordform is nullptr | sLine: BGSKeywordForm[3] |010|SmallHabs.esm");
   EXPECT_EQ(theReport.theStops[4].sMessage, "form is nullptr | sLine: DecorItem[4].base |0301|Outpost Lights.esm");
 }
 
-// Both missing plugin files stop the layout import; the line after an item out of turn is counted.
+// Both missing plugin files stop the layout import, and so would the lack of a module; the line
+// after an item out of turn is counted.
 TEST(ShipFileCheckTest, EveryStopIsReportedAndIndexErrorsOfABrokenListAreCounted) {
   const PluginCatalog theData = {{{"Starfield.esm", PluginKind::kFull}}, {}};
   const CheckReport theReport = CheckShipFile(
@@ -87,7 +89,9 @@ TEST(ShipFileCheckTest, EveryStopIsReportedAndIndexErrorsOfABrokenListAreCounted
   line 2: ImportShipLayout would stop here too: actorform is nullptr | sLine: BGSSpaceshipAIActor.actor |000123|Crew Pack.esm
       because: no TESFile could be found with name: Crew Pack.esm
       because: no PluginFile could be found with the name [Crew Pack.esm]. Returning nullptr.
+  line 3: ImportShipInterior would stop here too: incomplete entry | DecorItem[0]: no .fPosX line
   line 4: ImportShipInterior stops here: index error | index: 2 | size: 1 | sLine: DecorItem[2].base |090001|Starfield.esm
+  the whole file: ImportShipLayout would stop here too: no modules in the ship file (no Blueprint.data line): nothing was changed
   1 later index error of ImportShipInterior not listed: a failed line above broke the numbering of its list; mend that line and check again
   plugin files needed: Crew Pack.esm 1, Hull Pack.esm 1, Starfield.esm 2
   missing from the Data folder: Crew Pack.esm, Hull Pack.esm
