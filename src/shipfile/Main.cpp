@@ -74,7 +74,7 @@ int RunCheck(const std::vector<std::string>& theFiles, const std::string& sData,
       std::cout << FormatCheck(theReport);
     }
   }
-  if (bJson) std::cout << theJson.dump(2) << "\n";
+  if (bJson) std::cout << FormatJson(theJson);
   return iStatus;
 }
 
@@ -94,7 +94,7 @@ int RunNeeds(const std::vector<std::string>& theFiles, bool bJson) {
       std::cout << FormatNeeds(sFile, theNeeds);
     }
   }
-  if (bJson) std::cout << theJson.dump(2) << "\n";
+  if (bJson) std::cout << FormatJson(theJson);
   return iStatus;
 }
 
@@ -102,7 +102,7 @@ int RunShow(const std::string& sFile, bool bJson) {
   std::optional<std::vector<std::string>> theLines = ReadShipFile(sFile);
   if (!theLines) return kUsageError;
   const ShipSummary theSummary = SummarizeShipFile(*theLines);
-  std::cout << (bJson ? SummaryToJson(theSummary).dump(2) + "\n" : FormatSummary(theSummary));
+  std::cout << (bJson ? FormatJson(SummaryToJson(theSummary)) : FormatSummary(theSummary));
   return 0;
 }
 
@@ -111,7 +111,7 @@ int RunDiff(const std::string& sLeft, const std::string& sRight, bool bJson) {
   std::optional<std::vector<std::string>> theRight = ReadShipFile(sRight);
   if (!theLeft || !theRight) return kUsageError;
   const std::vector<KeyDifference> theDifferences = DiffShipFiles(*theLeft, *theRight);
-  std::cout << (bJson ? DiffToJson(theDifferences).dump(2) + "\n" : FormatDiff(theDifferences));
+  std::cout << (bJson ? FormatJson(DiffToJson(theDifferences)) : FormatDiff(theDifferences));
   return theDifferences.empty() ? 0 : 1;
 }
 

@@ -80,6 +80,10 @@ nlohmann::json FindingsToJson(const std::vector<Finding>& theFindings, bool bSto
 
 }  // namespace
 
+std::string FormatJson(const nlohmann::json& theJson) {
+  return theJson.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+}
+
 std::string FormatCheck(const CheckReport& theReport) {
   std::string sText = theReport.sFile + ": " + FormatVerdict(theReport, kLayout) + "; " +
                       FormatVerdict(theReport, kInterior) +

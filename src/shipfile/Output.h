@@ -12,6 +12,10 @@
 
 namespace zorvane::shipfile {
 
+// JSON text as the tool prints it. Ship files are bytes, not always UTF-8: a byte that is not
+// becomes U+FFFD rather than ending the tool.
+std::string FormatJson(const nlohmann::json& theJson);
+
 std::string FormatCheck(const CheckReport& theReport);
 nlohmann::json CheckToJson(const CheckReport& theReport);
 

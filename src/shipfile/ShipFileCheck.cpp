@@ -60,7 +60,8 @@ std::vector<std::string> MakeKnownKeys() {
 bool IsKnownLine(std::size_t uLine, const std::string& sLine) {
   static const std::vector<std::string> kKnownKeys = MakeKnownKeys();
   static const std::regex kIndex(R"(\[[0-9]+\])");
-  if (ReadShipFileLine(uLine, sLine).bHeader) return true;
+  // A line of blanks says nothing (editors leave them where an empty line was).
+  if (ReadShipFileLine(uLine, sLine).bHeader || sLine.find_first_not_of(" \t") == std::string::npos) return true;
   for (const char* sHeader : {"Export time: ", "Version: "}) {
     if (sLine.rfind(sHeader, 0) == 0) return true;
   }

@@ -117,8 +117,11 @@ TEST_F(FormIDResolutionTest, FormReferenceUsesTheLastTwoBars) {
   }
   EXPECT_EQ(GetFormFromFormRef("Chair |000801|MyMod.esm"), theChair);
   EXPECT_EQ(GetFormFromFormRef("A|B|000801|MyMod.esm"), theChair);
+  // Windows allows no file name to end in blanks or tabs: an editor left them.
+  EXPECT_EQ(GetFormFromFormRef("Chair |000801|MyMod.esm \t "), theChair);
   EXPECT_EQ(ReadFormsLog(), "");
-  for (const char* sNone : {"", "000801|MyMod.esm", "Chair ||MyMod.esm", "Chair |000801|", "||", "|"}) {
+  for (const char* sNone : {"", "000801|MyMod.esm", "Chair ||MyMod.esm", "Chair |000801|", "Chair |000801| \t", "||",
+                            "|"}) {
     EXPECT_EQ(GetFormFromFormRef(sNone), nullptr) << sNone;
   }
   EXPECT_EQ(ReadFormsLog(), "");

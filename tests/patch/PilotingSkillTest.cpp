@@ -112,5 +112,17 @@ TEST_F(PilotingSkillDeathTest, AnInstallationThatCannotBeMadeEndsTheGame) {
   EXPECT_EQ(theWorld->thePilotingPerk, thePerk);
 }
 
+// A made installation clears the perk pointer itself, whatever a settings load did before it.
+// (Run apart: the game's call site stays redirected.)
+TEST_F(PilotingSkillDeathTest, AMadeInstallationClearsThePerkPointer) {
+  EXPECT_EXIT(
+      {
+        InstallNoPilotingSkillRequirement(GetBranchTrampoline());
+        const bool bDone = theWorld->thePilotingPerk == nullptr && ReadLogMessages().back() == "complete";
+        std::_Exit(bDone ? 3 : 1);
+      },
+      ::testing::ExitedWithCode(3), "");
+}
+
 }  // namespace
 }  // namespace zorvane::test

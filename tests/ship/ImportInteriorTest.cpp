@@ -61,8 +61,9 @@ class ImportInteriorTest : public SampleShipTest {
 
 TEST_F(ImportInteriorTest, TheKestrelsDecorationComesOverWhole) {
   theSettings.Import.bRemoveAlreadyPlacedDecorationItemsBeforeImport = true;
-  // A name that holds a key's text is a name.
+  // A name that holds a key's text is a name, the ship's in the header too.
   game::SetRefDisplayName(Ref(0xFF000A02), "My.base chair");
+  game::SetRefDisplayName(Ref(kKestrelRefID), "My DecorItem[0].base chair");
   ASSERT_TRUE(Export(kKestrelRefID, kKestrelCellID, "Kestrel.txt"));
   ASSERT_TRUE(Import("Kestrel.txt"));
   ASSERT_TRUE(Export(kHomeRefID, kHomeCellID, "Frontier.txt"));

@@ -99,39 +99,6 @@ TEST_F(ImportLayoutTest, RaisedErrorsAreLoggedWithTheirGroupAndTheImportGoesOn) 
   EXPECT_EQ(theComponents["TESModel_Component"]["model"], "Raised.nif");
 }
 
-// Each single value lands in its own field; an empty display name or unk08, a property line
-// out of range and a line of blanks pass.
-TEST_F(ImportLayoutTest, EverySingleValueHasItsOwnField) {
-  EXPECT_TRUE(ImportLines(Join(
-      {"BGSAddToInventoryOnDestroy.form |040020|Starfield.esm", "BGSAnimationGraphComponent.rootAnimGraph |Root",
-       "BGSAnimationGraphComponent.rigFile |Rig", "BGSAnimationGraphComponent.animPath |Path",
-       "BGSAnimationGraphComponent.responseFile |Response", "BGSSpaceshipAIActor.actor |040002|Starfield.esm",
-       "BGSLinkedVoiceType.voice |040010|Starfield.esm", "BGSSpaceshipWeaponBinding.weaponSlot1 |11",
-       "BGSSpaceshipWeaponBinding.weaponSlot2 |22", "BGSSpaceshipWeaponBinding.weaponSlot3 |33", "Blueprint.unk08 |8",
-       "Blueprint.unk10 |Ten", "TESFullName.fullName |Full", "TESModel.model |Model.nif", "DisplayName |Shown",
-       "DisplayName |", "Blueprint.unk08 |", "BGSPropertySheet[3].second |050002|Starfield.esm", " \t "},
-      ModuleLines(0))));
-  EXPECT_EQ(GetTimeline(), std::vector<std::string>{"warning: sText is empty | sLine: DisplayName |"});
-  nlohmann::json theComponents = GetHomeComponents();
-  for (const char* sLists :
-       {"BGSAttachParentArray_Component", "BGSKeywordForm_Component", "BGSPropertySheet_Component",
-        "BGSStoredTraversals_Component", "TESContainer_Component", "BGSSpaceshipHullCode_Component"}) {
-    theComponents.erase(sLists);
-  }
-  theComponents["Blueprint_Component"].erase("data");
-  EXPECT_EQ(theComponents, nlohmann::json::parse(R"({
-    "BGSAddToInventoryOnDestroy_Component": {"form": "0x00040020"},
-    "BGSAnimationGraph_Component": {"animPath": "Path", "responseFile": "Response", "rigFile": "Rig",
-                                    "rootAnimGraph": "Root"},
-    "BGSLinkedVoiceType_Component": {"voice": "0x00040010"},
-    "BGSSpaceshipAIActor_Component": {"actor": "0x00040002"},
-    "BGSSpaceshipWeaponBindings_Component": {"weaponSlot1": 11, "weaponSlot2": 22, "weaponSlot3": 33},
-    "Blueprint_Component": {"unk08": 8, "unk10": "Ten", "unk28": 7, "unk30": 8, "unk34": 9, "unk3C": 10},
-    "TESFullName_Component": {"fullName": "Full"},
-    "TESModel_Component": {"model": "Model.nif"}})"));
-  EXPECT_EQ(GetDumped("0xFF000C00")["extra"][0]["string"], "Shown");
-}
-
 // Whole numbers are taken exactly, where a float would lose them, blanks after them too; other
 // values are truncated as the x86 conversion does, for every float.
 TEST_F(ImportLayoutTest, FloatFieldsOfWholeNumbersKeepEveryDigit) {

@@ -2,7 +2,6 @@
 // The layout import onto the sample world's home ship.
 
 #include <map>
-#include <span>
 
 #include "ship/ElementFields.h"
 #include "ship/ImportShipLayout.h"
@@ -17,24 +16,18 @@ class ImportLayoutTest : public SampleShipTest {
   }
   bool ImportLines(const std::vector<std::string>& theLines) { return Import(WriteLines(theLines)); }
 
-  // Every field line of the entry `sEntry` as the export writes them, its form `sForm`, each
-  // other value 0 but for those of `theValues` (field -> value text).
-  static std::vector<std::string> EntryLines(const std::string& sEntry, std::span<const ElementField> theFields,
-                                             const std::string& sForm,
-                                             const std::map<std::string, std::string>& theValues = {}) {
+  // Every line of module `n` as the export writes them, the engine its item, each value 0 but
+  // for those of `theValues` (field -> value text).
+  static std::vector<std::string> ModuleLines(std::size_t n, const std::map<std::string, std::string>& theValues = {}) {
     std::vector<std::string> theLines;
-    for (const ElementField& theField : theFields) {
+    for (const ElementField& theField : kModuleFields) {
       const auto itValue = theValues.find(theField.sKey);
-      const std::string sValue = itValue != theValues.end()           ? itValue->second
-                                 : theField.eKind == FieldKind::kForm ? sForm
+      const std::string sValue = itValue != theValues.end()             ? itValue->second
+                                 : theField.eKind == FieldKind::kForm ? "070001|Starfield.esm"
                                                                       : "0";
-      theLines.push_back(sEntry + "." + theField.sKey + " |" + sValue);
+      theLines.push_back("Blueprint.data[" + std::to_string(n) + "]." + theField.sKey + " |" + sValue);
     }
     return theLines;
-  }
-  // Module `n`, the engine its item.
-  static std::vector<std::string> ModuleLines(std::size_t n, const std::map<std::string, std::string>& theValues = {}) {
-    return EntryLines("Blueprint.data[" + std::to_string(n) + "]", kModuleFields, "070001|Starfield.esm", theValues);
   }
   static std::vector<std::string> Join(std::vector<std::string> theLines, const std::vector<std::string>& theMore) {
     theLines.insert(theLines.end(), theMore.begin(), theMore.end());

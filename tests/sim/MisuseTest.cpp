@@ -28,7 +28,7 @@ class MisuseTest : public ::testing::Test {
 
 using Reports = std::vector<std::string>;
 
-TEST_F(MisuseTest, StringReleasedTooOftenUsedAfterReleaseOrNeverGivenBack) {
+TEST_F(MisuseTest, StringReleasedTooOftenUsedAfterReleaseOverwrittenOrNeverGivenBack) {
   game::BSFixedString& theHeld = theWorld.AddExtraData(theRef, game::kExtraDisplayName).theString;
   theHeld = theWorld.MakeString("Name");
   game::BSFixedString theStale = theHeld;  // a copy that took no reference
@@ -38,13 +38,28 @@ TEST_F(MisuseTest, StringReleasedTooOftenUsedAfterReleaseOrNeverGivenBack) {
   theHost.ReleaseString(&theStale);
   game::BSFixedString theKept = {nullptr};
   theHost.MakeString(&theKept, "Kept");
+  // Held twice by the world, copied over a held one (whose reference is lost), given back twice.
+  game::BSFixedString& theFirst = theWorld.AddExtraData(theRef, game::kExtraEditorID).theString;
+  game::BSFixedString& theSecond =
+      theWorld.AddExtraData(theWorld.AddReference(0xFF000003, nullptr, theRef->theParentCell), game::kExtraEditorID)
+          .theString;
+  theFirst = theWorld.MakeString("Twice");
+  theHost.CopyString(&theSecond, &theFirst);
+  theHost.CopyString(&theSecond, &theFirst);
+  for (int i = 0; i < 2; ++i) {
+    theStale = theFirst;
+    theHost.ReleaseString(&theStale);
+  }
   theWorld.CheckStrings();
 
   EXPECT_EQ(theWorld.GetViolations(),
             (Reports{"GetStringText used the released string \"Name\"",
                      "ReleaseString released the string \"Name\" below zero references",
+                     "CopyString copied into a handle that still holds a string",
                      "the world still holds the released string \"Name\"",
-                     "the string \"Kept\" has 1 references but the world holds 0: a reference was never given back"}));
+                     "the string \"Kept\" has 1 references but the world holds 0: a reference was never given back",
+                     "the string \"Twice\" has 1 references but the world holds 2: a reference was given back too "
+                     "often"}));
 }
 
 TEST_F(MisuseTest, HeapGivesPoisonAndRefusesForeignAndDoubleFrees) {
