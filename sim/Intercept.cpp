@@ -1,8 +1,11 @@
 #include "Intercept.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -34,6 +37,13 @@ long GetDocuments(char* sBuffer) {
   return 0;
 }
 
+// The fixed clock into `theTime` (SYSTEMTIME's eight fields); false when there is none.
+bool GetFixedClock(uint16_t* theTime) {
+  if (gInterceptors == nullptr || !gInterceptors->theFixedClock) return false;
+  std::copy(gInterceptors->theFixedClock->begin(), gInterceptors->theFixedClock->end(), theTime);
+  return true;
+}
+
 void NotifyExit(int iCode) {
   if (gInterceptors != nullptr && gInterceptors->OnExit) {
     gInterceptors->OnExit(iCode);
@@ -51,6 +61,16 @@ HRESULT WINAPI GetFolderStandIn(HWND hWnd, int iFolder, HANDLE hToken, DWORD uFl
   auto theReal =
       reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(LoadLibraryA("shell32.dll"), "SHGetFolderPathA")));
   return theReal(hWnd, iFolder, hToken, uFlags, sBuffer);
+}
+
+void WINAPI LocalTimeStandIn(SYSTEMTIME* theTime) {
+  if (GetFixedClock(reinterpret_cast<uint16_t*>(theTime))) return;
+  // Not through this module's own import, which may be this stand-in (when the simulator
+  // intercepts itself).
+  using Fn = void(WINAPI*)(SYSTEMTIME*);
+  static const auto theReal =
+      reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetLocalTime")));
+  theReal(theTime);
 }
 
 // The exit the redirected module imported; the stand-in ends the process through it, since
@@ -116,6 +136,7 @@ bool InterceptModule(void* theModule, Interceptors* theInterceptors) {
       {"USER32.dll", "MessageBoxA", reinterpret_cast<void*>(&MessageBoxStandIn)},
       {"SHELL32.dll", "SHGetFolderPathA", reinterpret_cast<void*>(&GetFolderStandIn)},
       {"msvcrt.dll", "exit", reinterpret_cast<void*>(&ExitStandIn)},
+      {"KERNEL32.dll", "GetLocalTime", reinterpret_cast<void*>(&LocalTimeStandIn)},
   };
   HMODULE theTarget = theModule != nullptr ? static_cast<HMODULE>(theModule) : GetModuleHandleA(nullptr);
   return PatchImports(theTarget, kRedirects, std::size(kRedirects));
@@ -131,6 +152,26 @@ bool InterceptModule(void* theModule, Interceptors* theInterceptors) {
 }
 
 void StopIntercepting() { gInterceptors = nullptr; }
+
+std::optional<std::array<uint16_t, 8>> ParseFixedClock(const std::string& sText) {
+  int iYear = 0, iMonth = 0, iDay = 0, iHour = 0, iMinute = 0, iSecond = 0;
+  char sEnd = 0;
+  if (std::sscanf(sText.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &iYear, &iMonth, &iDay, &iHour, &iMinute, &iSecond,
+                  &sEnd) != 6 ||
+      iYear < 1601 || iMonth < 1 || iMonth > 12 || iDay < 1 || iDay > 31 || iHour > 23 || iMinute > 59 ||
+      iSecond > 59 || iHour < 0 || iMinute < 0 || iSecond < 0) {
+    return std::nullopt;
+  }
+  // The day of the week is not asked for by the plugin; Sunday stands in for it.
+  return std::array<uint16_t, 8>{static_cast<uint16_t>(iYear),
+                                 static_cast<uint16_t>(iMonth),
+                                 0,
+                                 static_cast<uint16_t>(iDay),
+                                 static_cast<uint16_t>(iHour),
+                                 static_cast<uint16_t>(iMinute),
+                                 static_cast<uint16_t>(iSecond),
+                                 0};
+}
 
 std::string GetSystemDocumentsFolder() {
 #if defined(_WIN32)
@@ -150,6 +191,20 @@ std::string GetSystemDocumentsFolder() {
 extern "C" __attribute__((visibility("default"))) int MessageBoxA(void*, const char* sText, const char* sCaption,
                                                                   unsigned) {
   return sim::ShowBox(sText, sCaption);
+}
+
+extern "C" __attribute__((visibility("default"))) void GetLocalTime(uint16_t* theTime) {
+  if (sim::GetFixedClock(theTime)) return;
+  const auto theNow = std::chrono::system_clock::now();
+  const std::time_t theSecond = std::chrono::system_clock::to_time_t(theNow);
+  std::tm theLocal = {};
+  localtime_r(&theSecond, &theLocal);
+  const auto iMilliseconds =
+      std::chrono::duration_cast<std::chrono::milliseconds>(theNow.time_since_epoch()).count() % 1000;
+  const int theFields[8] = {
+      theLocal.tm_year + 1900, theLocal.tm_mon + 1, theLocal.tm_wday, theLocal.tm_mday,
+      theLocal.tm_hour,        theLocal.tm_min,     theLocal.tm_sec,  static_cast<int>(iMilliseconds)};
+  for (int i = 0; i < 8; ++i) theTime[i] = static_cast<uint16_t>(theFields[i]);
 }
 
 extern "C" __attribute__((visibility("default"))) long SHGetFolderPathA(void*, int, void*, unsigned, char* sBuffer) {

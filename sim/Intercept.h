@@ -1,11 +1,14 @@
 #pragma once
 // The simulated game owns its process as the real game does, so it sees what a plugin does
 // to the process: message boxes (which never block here), the Documents folder the plugin is
-// given, and the plugin ending the process. On Windows the plugin module's imports of
-// USER32!MessageBoxA, SHELL32!SHGetFolderPathA and msvcrt!exit are redirected; natively the
-// executable exports stand-ins under those Windows names, which the POSIX platform looks up.
+// given, the local time it reads, and the plugin ending the process. On Windows the plugin
+// module's imports of USER32!MessageBoxA, SHELL32!SHGetFolderPathA, KERNEL32!GetLocalTime and
+// msvcrt!exit are redirected; natively the executable exports stand-ins under those Windows
+// names, which the POSIX platform looks up.
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -22,7 +25,13 @@ struct Interceptors {
   std::optional<std::string> sDocumentsFolder;
   // Makes the Documents folder lookup fail.
   bool bDocumentsUnavailable = false;
+  // The local time the plugin is given, standing still, in SYSTEMTIME's layout (year, month,
+  // day of the week, day, hour, minute, second, millisecond); none: the system's own.
+  std::optional<std::array<uint16_t, 8>> theFixedClock;
 };
+
+// "YYYY-MM-DD HH:MM:SS" as a fixed clock; nothing for any other text.
+std::optional<std::array<uint16_t, 8>> ParseFixedClock(const std::string& sText);
 
 // The longest path a Windows program can be handed in a MAX_PATH buffer, its zero included.
 inline constexpr std::size_t kMaxHandedOutPath = 260;

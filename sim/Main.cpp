@@ -57,6 +57,7 @@ struct Options {
   bool bListHeap = false;
   bool bTime = false;
   std::vector<std::string> theRemovedOperations;
+  std::string sClock;
 };
 
 [[noreturn]] void RefuseOption(const std::string& sOption, const std::string& sProblem) {
@@ -113,6 +114,9 @@ void CheckOptions(const Options& theOptions) {
   for (const std::string& sName : theOptions.theRemovedOperations) {
     if (!sim::RemoveHostOperation(sName)) RefuseOption("--without-operation", "no game operation is named " + sName);
   }
+  if (!theOptions.sClock.empty() && !sim::ParseFixedClock(theOptions.sClock)) {
+    RefuseOption("--clock", theOptions.sClock + " is no date and time of the form YYYY-MM-DD HH:MM:SS");
+  }
 }
 
 int RunSession(const Options& theOptions) {
@@ -132,6 +136,7 @@ int RunSession(const Options& theOptions) {
   };
   theInterceptors.OnExit = [](int iCode) { PrintOutput("exit: " + std::to_string(iCode)); };
   if (!theOptions.sDocuments.empty()) theInterceptors.sDocumentsFolder = theOptions.sDocuments;
+  if (!theOptions.sClock.empty()) theInterceptors.theFixedClock = sim::ParseFixedClock(theOptions.sClock);
 
   std::vector<std::string> thePlugins = theOptions.thePlugins;
   std::filesystem::current_path(theOptions.sGameDir);
@@ -227,6 +232,9 @@ int main(int argc, char** argv) {
                   "memory it held beyond what was held before it");
   theApp.add_option("--without-operation", theOptions.theRemovedOperations,
                     "leave this operation out of the game's table, as a game build without it would");
+  theApp.add_option("--clock", theOptions.sClock,
+                    "the local time the plugin reads, \"YYYY-MM-DD HH:MM:SS\", standing still (default: the "
+                    "system's)");
   try {
     theApp.parse(argc, argv);
   } catch (const CLI::ParseError& theError) {

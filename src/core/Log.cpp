@@ -36,22 +36,11 @@ bool IsLogFileUsable(const std::filesystem::path& thePath) {
 const std::string& GetLogPath() { return gLogPath; }
 
 std::string GetTimestamp() {
-  auto theNow = std::chrono::system_clock::now();
-  auto iMilliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(theNow.time_since_epoch()).count() % 1000;
-  // The date and time of the second, made once per second: a command may log thousands of
-  // lines in one.
-  // Per thread: the game may call the piloting check, which can log, from any of its threads.
-  thread_local std::time_t gLastSecond = -1;
-  thread_local char sDate[64] = {};
-  const std::time_t theSecond = std::chrono::system_clock::to_time_t(theNow);
-  if (theSecond != gLastSecond) {
-    std::tm theLocal = platform::GetLocalTime(theSecond);
-    std::strftime(sDate, sizeof(sDate), "%Y-%m-%d %H:%M:%S", &theLocal);
-    gLastSecond = theSecond;
-  }
-  char sMilliseconds[16] = {};
-  std::snprintf(sMilliseconds, sizeof(sMilliseconds), ".%05d", static_cast<int>(iMilliseconds));
-  return std::string(sDate) + sMilliseconds;
+  const platform::LocalTime theNow = platform::GetLocalNow();
+  char sText[64] = {};
+  std::snprintf(sText, sizeof(sText), "%04d-%02d-%02d %02d:%02d:%02d.%05d", theNow.iYear, theNow.iMonth, theNow.iDay,
+                theNow.iHour, theNow.iMinute, theNow.iSecond, theNow.iMilliseconds);
+  return sText;
 }
 
 std::string GetFileNameFromPath(const std::string& sPath) {

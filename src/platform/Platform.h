@@ -8,9 +8,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <ctime>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -27,8 +27,18 @@ void* FindImageExport(uintptr_t uImageBase, const char* sName);
 // A modal box with an OK button and no owner window (MessageBoxA with type 0).
 void ShowMessageBox(const std::string& sText, const std::string& sCaption);
 
-// The local time of a moment, by the runtime library's conversion.
-std::tm GetLocalTime(std::time_t theTime);
+// The local date and time now, to the millisecond (GetLocalTime). A hosting process that
+// exports a GetLocalTime of its own decides it, as the simulated game's fixed clock does.
+struct LocalTime {
+  int iYear = 0;
+  int iMonth = 0;  // 1 to 12
+  int iDay = 0;
+  int iHour = 0;
+  int iMinute = 0;
+  int iSecond = 0;
+  int iMilliseconds = 0;
+};
+LocalTime GetLocalNow();
 
 // Ends the process through the runtime library's exit.
 [[noreturn]] void ExitProcess(int iCode);
@@ -57,6 +67,10 @@ std::error_code RenameWithoutReplacing(const std::string& sFrom, const std::stri
 // is gone (the link itself is asked about, never followed). Wine hides a dangling link from
 // every Windows call, so under Wine such a link is not seen.
 bool IsAnyEntryAt(const std::filesystem::path& thePath);
+
+// The names of the regular files in the folder `sFolder`, in the plugin's text form; empty when
+// the folder cannot be read.
+std::vector<std::string> ListFileNames(const std::string& sFolder);
 
 // Whether a file carries the read-only mark (FILE_ATTRIBUTE_READONLY; natively, no write
 // permission for anyone). Opening such a file for writing fails for a normal user; the mark is

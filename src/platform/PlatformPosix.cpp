@@ -9,9 +9,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <sstream>
 
@@ -119,10 +121,28 @@ void ShowMessageBox(const std::string& sText, const std::string& sCaption) {
   std::fprintf(stderr, "%s | %s\n", sCaption.c_str(), sText.c_str());
 }
 
-std::tm GetLocalTime(std::time_t theTime) {
+LocalTime GetLocalNow() {
+  // SYSTEMTIME's layout: year, month, day of the week, day, hour, minute, second, millisecond.
+  using ClockFn = void (*)(uint16_t*);
+  static const ClockFn theHostClock = FindHostFunction<ClockFn>("GetLocalTime");
+  if (theHostClock != nullptr) {
+    uint16_t theTime[8] = {};
+    theHostClock(theTime);
+    return {theTime[0], theTime[1], theTime[3], theTime[4], theTime[5], theTime[6], theTime[7]};
+  }
+  const auto theNow = std::chrono::system_clock::now();
+  const std::time_t theSecond = std::chrono::system_clock::to_time_t(theNow);
   std::tm theLocal = {};
-  localtime_r(&theTime, &theLocal);
-  return theLocal;
+  localtime_r(&theSecond, &theLocal);
+  const auto iMilliseconds =
+      std::chrono::duration_cast<std::chrono::milliseconds>(theNow.time_since_epoch()).count() % 1000;
+  return {theLocal.tm_year + 1900,
+          theLocal.tm_mon + 1,
+          theLocal.tm_mday,
+          theLocal.tm_hour,
+          theLocal.tm_min,
+          theLocal.tm_sec,
+          static_cast<int>(iMilliseconds)};
 }
 
 void ExitProcess(int iCode) { std::exit(iCode); }
@@ -185,6 +205,16 @@ std::filesystem::path ToFileSystemPath(const std::string& sPath) {
 bool IsAnyEntryAt(const std::filesystem::path& thePath) {
   struct stat theStat {};
   return lstat(thePath.c_str(), &theStat) == 0 || (errno != ENOENT && errno != ENOTDIR);
+}
+
+std::vector<std::string> ListFileNames(const std::string& sFolder) {
+  std::vector<std::string> theNames;
+  std::error_code theError;
+  for (std::filesystem::directory_iterator it(ToFileSystemPath(sFolder), theError), itEnd; !theError && it != itEnd;
+       it.increment(theError)) {
+    if (it->is_regular_file(theError) && !it->is_symlink(theError)) theNames.push_back(it->path().filename().string());
+  }
+  return theNames;
 }
 
 bool IsReadOnlyFile(const std::filesystem::path& thePath) {

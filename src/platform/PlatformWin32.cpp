@@ -55,10 +55,10 @@ void ShowMessageBox(const std::string& sText, const std::string& sCaption) {
   MessageBoxA(nullptr, sText.c_str(), sCaption.c_str(), 0);
 }
 
-std::tm GetLocalTime(std::time_t theTime) {
-  std::tm theLocal = {};
-  localtime_s(&theLocal, &theTime);
-  return theLocal;
+LocalTime GetLocalNow() {
+  SYSTEMTIME theNow = {};
+  ::GetLocalTime(&theNow);
+  return {theNow.wYear, theNow.wMonth, theNow.wDay, theNow.wHour, theNow.wMinute, theNow.wSecond, theNow.wMilliseconds};
 }
 
 void ExitProcess(int iCode) { std::exit(iCode); }
@@ -104,6 +104,24 @@ bool IsAnyEntryAt(const std::filesystem::path& thePath) {
   if (hFind == INVALID_HANDLE_VALUE) return GetFileAttributesW(thePath.c_str()) != INVALID_FILE_ATTRIBUTES;
   FindClose(hFind);
   return true;
+}
+
+std::vector<std::string> ListFileNames(const std::string& sFolder) {
+  std::vector<std::string> theNames;
+  WIN32_FIND_DATAW theFound;
+  HANDLE hFind = FindFirstFileW((ToFileSystemPath(sFolder) / L"*").c_str(), &theFound);
+  if (hFind == INVALID_HANDLE_VALUE) return theNames;
+  do {
+    if ((theFound.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0) continue;
+    // Back into the form ToFileSystemPath reads.
+    const int iLength = WideCharToMultiByte(CP_ACP, 0, theFound.cFileName, -1, nullptr, 0, nullptr, nullptr);
+    std::string sName(static_cast<std::size_t>(iLength > 0 ? iLength : 1), '\0');
+    WideCharToMultiByte(CP_ACP, 0, theFound.cFileName, -1, sName.data(), iLength, nullptr, nullptr);
+    sName.resize(sName.find('\0'));
+    theNames.push_back(sName);
+  } while (FindNextFileW(hFind, &theFound));
+  FindClose(hFind);
+  return theNames;
 }
 
 bool IsReadOnlyFile(const std::filesystem::path& thePath) {

@@ -18,7 +18,7 @@ bool RefuseImport(const std::string& sWhy) {
 }  // namespace
 
 bool ImportShipLayoutToBaseOfRef(game::TESObjectREFR* theShipRef, std::string sFilePath, std::string sFileName,
-                                 const PluginSettings* settings) {
+                                 const PluginSettings* settings, const std::function<bool()>& BeforeChanging) {
   if (theShipRef == nullptr) return RefuseImport("theShipRef is nullptr");
   game::TESForm* theBase = game::CastToBoundObject(game::GetRefBaseForm(theShipRef));
   if (theBase == nullptr) return RefuseImport("ShipBase is nullptr or not a bound object");
@@ -35,6 +35,7 @@ bool ImportShipLayoutToBaseOfRef(game::TESObjectREFR* theShipRef, std::string sF
     return DispatchLayoutLine(sLine, theRecords, GetGameFormSource());
   });
   if (!bParsed || !CheckWholeLayout(theRecords, theFile.HasLoneCRLineEnds())) return false;
+  if (BeforeChanging && !BeforeChanging()) return false;
   ApplyShipLayout(theRecords, theBase, theShipRef);
   return true;
 }

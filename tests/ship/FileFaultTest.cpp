@@ -1,6 +1,7 @@
-// Every file operation of an export, a layout import and an interior import made to fail in
-// turn: each run ends with the command's failure texts, no ship file half-written, and the
-// world as it was (every failure comes before the game is changed). The log file gone or no
+// Every file operation of an export, a layout import (its backup of the home ship included) and
+// an interior import made to fail in turn, as on a full disk: each run ends with the command's
+// failure texts, no ship file half-written, and the world as it was (every failure comes
+// before the game is changed). The log file gone or no
 // longer opening in the middle of an import, and a ship file gone between its existence test
 // and its opening.
 #include <gtest/gtest.h>
@@ -13,6 +14,9 @@
 
 namespace zorvane::test {
 namespace {
+
+const char* kBackupFailure =
+    "console: ImportShipLayout: ERROR: the home ship could not be saved before the import, so nothing was changed.";
 
 class FileFaultTest : public SampleShipTest {
  protected:
@@ -32,7 +36,7 @@ class FileFaultTest : public SampleShipTest {
     int iOperations = 0;
     platform::SetFileFaultHook([&](platform::FileOperation, const std::filesystem::path& thePath) {
       if (thePath.extension() == ".log") return std::error_code();
-      return ++iOperations == iFailing ? std::make_error_code(std::errc::io_error) : std::error_code();
+      return ++iOperations == iFailing ? std::make_error_code(std::errc::no_space_on_device) : std::error_code();
     });
     bDone = RunCommand(Command, sShip);
     platform::SetFileFaultHook({});
@@ -69,15 +73,16 @@ TEST_F(FileFaultTest, EachFailingFileOperationEndsTheCommandAndLeavesNothingHalf
                   "console: ImportShipInterior: ERROR: ship interior couldn't be imported."}}) {
     if (Command == &ImportShipInteriorCommand) BoardHomeShip();
     const nlohmann::json theBefore = sim::DumpWorld(*theWorld);
-    // An import opens the file for reading and writing and reads it: both may fail.
-    for (int i = 1; i <= 2; ++i) {
-      RunWithFault(Command, "Kestrel", i, bDone);
-      EXPECT_FALSE(bDone) << sFailure << " " << i;
-      EXPECT_EQ(GetLastConsoleLine().rfind(sFailure, 0), 0u) << i;
-      EXPECT_EQ(sim::DumpWorld(*theWorld), theBefore) << sFailure << " " << i;
+    // An import opens the file for reading and writing and reads it: both may fail. Then the
+    // layout import saves the home ship, which may fail at every step, as on a full disk.
+    int iFailing = 1;
+    for (; iFailing < 1000 && RunWithFault(Command, "Kestrel", iFailing, bDone) >= iFailing; ++iFailing) {
+      EXPECT_FALSE(bDone) << sFailure << " " << iFailing;
+      EXPECT_EQ(GetLastConsoleLine().rfind(iFailing <= 2 ? sFailure : kBackupFailure, 0), 0u) << iFailing;
+      EXPECT_EQ(sim::DumpWorld(*theWorld), theBefore) << sFailure << " " << iFailing;
     }
-    EXPECT_EQ(RunWithFault(Command, "Kestrel", 0, bDone), 2);
     EXPECT_TRUE(bDone) << sFailure;
+    EXPECT_GT(iFailing, Command == &ImportShipLayoutCommand ? 50 : 2);  // the backup writes a line at a time
   }
   EXPECT_NE(sim::DumpWorld(*theWorld), theWorldBefore);
 }
@@ -94,14 +99,15 @@ TEST_F(FileFaultTest, ALogGoneOrAShipFileGoneMidwayIsNoCrash) {
   EXPECT_FALSE(std::filesystem::exists(GetLogFile()));
   OpenLog();
   // The log no longer opens once the import has read the file: each write of the lines held
-  // (before the console line, and at the command's end) shows a box; the import ends.
+  // (at the backup's warning, before each of the two console lines, and at the command's end)
+  // shows a box; the import ends.
   bool bRead = false;
   platform::SetFileFaultHook([&](platform::FileOperation eOperation, const std::filesystem::path& thePath) {
     bRead = bRead || eOperation == platform::FileOperation::kRead;
     return bRead && thePath.extension() == ".log" ? std::make_error_code(std::errc::io_error) : std::error_code();
   });
   EXPECT_TRUE(RunCommand(&ImportShipLayoutCommand, "Kestrel"));
-  EXPECT_EQ(theBoxes, (std::vector<Box>(2, {kCaption, "Log: is_open error"})));
+  EXPECT_EQ(theBoxes, (std::vector<Box>(4, {kCaption, "Log: is_open error"})));
   // The ship file deleted after the existence test, before the opening.
   platform::SetFileFaultHook([&](platform::FileOperation eOperation, const std::filesystem::path&) {
     if (eOperation == platform::FileOperation::kOpen) std::filesystem::remove(GetShipFolder() / "Kestrel.txt");

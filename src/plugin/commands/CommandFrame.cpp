@@ -39,7 +39,8 @@ bool StartShipCommand(const ShipCommand& theCommand, game::TESObjectREFR* thisOb
 }  // namespace
 
 bool RunShipCommand(const ShipCommand& theCommand, game::TESObjectREFR* thisObj,
-                    const std::function<CommandOutcome()>& theSteps, const SourceLocation& theWhere) {
+                    const std::function<CommandOutcome()>& theSteps, const std::function<void()>& AfterDone,
+                    const SourceLocation& theWhere) {
   // A command may log a line per line of a ship file: its lines reach the file in batches.
   LogBatch theLogBatch;
   CommandOutcome eOutcome = CommandOutcome::kRefused;
@@ -57,6 +58,7 @@ bool RunShipCommand(const ShipCommand& theCommand, game::TESObjectREFR* thisObj,
         } else if (eOutcome == CommandOutcome::kDone) {
           WriteLogAt(kLogInfo, theWhere, theCommand.sFunction, theCommand.sDoneLog);
           PrintToConsole(MakeConsoleText(theCommand, "INFO", theCommand.sDoneConsole));
+          if (AfterDone) AfterDone();
         }
       },
       theWhere);

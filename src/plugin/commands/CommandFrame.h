@@ -48,9 +48,10 @@ struct ShipFilePath {
 // then runs the command's own steps and reports their outcome (the log line, then the console
 // text). All of it runs inside the guard: an error raised anywhere is logged and reported
 // with the command's sRaisedConsole text. The outcome lines carry the caller's file and line.
-// True only after a successful worker.
+// `AfterDone` runs after the outcome of a successful worker, inside the guard. True only after
+// a successful worker.
 bool RunShipCommand(const ShipCommand& theCommand, game::TESObjectREFR* thisObj,
-                    const std::function<CommandOutcome()>& theSteps,
+                    const std::function<CommandOutcome()>& theSteps, const std::function<void()>& AfterDone = {},
                     const SourceLocation& theWhere = SourceLocation::current());
 
 // The text parameter of a command call: a length byte at offset 6, the characters from

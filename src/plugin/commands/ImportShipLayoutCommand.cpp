@@ -5,6 +5,7 @@
 #include "plugin/commands/CommandFrame.h"
 #include "plugin/commands/ImportShipCommands.h"
 #include "ship/ImportShipLayout.h"
+#include "ship/ShipBackup.h"
 
 namespace zorvane {
 namespace {
@@ -33,8 +34,9 @@ CommandOutcome Refuse(const std::string& sConsoleText, const std::string& sLogMe
 }
 
 // The home ship may be rewritten: modifiable, not a Starborn ship, built on a runtime-created
-// generic base form, and not the ship the player stands in.
-CommandOutcome ImportShipLayoutSteps(const uint8_t* theCompiledData) {
+// generic base form, and not the ship the player stands in. Before the import changes it, it
+// is saved as a backup (`theBackup`); an import whose backup cannot be written is refused.
+CommandOutcome ImportShipLayoutSteps(const uint8_t* theCompiledData, std::optional<ShipBackup>& theBackup) {
   game::TESObjectREFR* theHomeShip = game::GetPlayerHomeShip();
   if (theHomeShip == nullptr) return Refuse("Homeship ref is nullptr.", "Homeship is nullptr");
   game::TESForm* theUnmodifiable = FindKeyword(game::kCannotBeModifiedShipKeywordID);
@@ -73,17 +75,43 @@ CommandOutcome ImportShipLayoutSteps(const uint8_t* theCompiledData) {
                                                GetFormDescription(theBase, true, true, true, true) + " of Homeship " +
                                                GetReferenceDescription(theHomeShip));
   PluginSettings theSettings = GetSettings();
-  return ImportShipLayoutToBaseOfRef(theHomeShip, thePath->sFolder, thePath->sFileName, &theSettings)
-             ? CommandOutcome::kDone
-             : CommandOutcome::kFailed;
+  bool bBackupFailed = false;
+  const bool bImported =
+      ImportShipLayoutToBaseOfRef(theHomeShip, thePath->sFolder, thePath->sFileName, &theSettings, [&] {
+        theBackup = BackUpShipLayout(theHomeShip, theSettings);
+        bBackupFailed = !theBackup;
+        return !bBackupFailed;
+      });
+  if (bBackupFailed) {
+    LOG_ERROR_IN(kImportShipLayout.sFunction, "the home ship could not be saved before the import");
+    PrintToConsole(
+        "ImportShipLayout: ERROR: the home ship could not be saved before the import, so nothing was changed. Please "
+        "check the .log for details.");
+    return CommandOutcome::kRefused;
+  }
+  if (!bImported) return CommandOutcome::kFailed;
+  if (theBackup) DeleteOldBackups(*theBackup, kImportShipLayout.sFunction);
+  return CommandOutcome::kDone;
+}
+
+// After the outcome, where the home ship as it was now stands and how to bring it back.
+void TellBackup(const std::string& sBackup) {
+  const std::string sText =
+      "your home ship as it was is saved as \"" + sBackup + "\": ImportShipLayout \"" + sBackup + "\" brings it back.";
+  LOG_INFO_IN(kImportShipLayout.sFunction, sText);
+  PrintToConsole(std::string(kImportShipLayout.sPrefix) + ": INFO: " + sText);
 }
 
 }  // namespace
 
 bool ImportShipLayoutCommand(const game::CommandParam*, const uint8_t* theCompiledData, game::TESObjectREFR* thisObj,
                              game::TESObjectREFR*, void*, void*, double*, uint32_t*) {
-  return RunShipCommand(kImportShipLayout, thisObj,
-                        [theCompiledData] { return ImportShipLayoutSteps(theCompiledData); });
+  std::optional<ShipBackup> theBackup;
+  return RunShipCommand(
+      kImportShipLayout, thisObj, [&] { return ImportShipLayoutSteps(theCompiledData, theBackup); },
+      [&] {
+        if (theBackup) TellBackup(theBackup->sName);
+      });
 }
 
 }  // namespace zorvane
