@@ -21,7 +21,7 @@ std::string ReadTextParameter(const uint8_t* theData) {
 
 #define ZV_GAME_COMMAND(name)                                                   \
   bool name(const game::CommandParam*, [[maybe_unused]] const uint8_t* theData, \
-            [[maybe_unused]] game::TESObjectREFR* thisObj, game::TESObjectREFR*, void*, void*, double*, uint32_t*)
+            [[maybe_unused]] game::TESObjectREFR* thisObj, game::TESObjectREFR*, void*, void*, float*, uint32_t*)
 
 // The game's own handlers. Each prints one line that names its command.
 ZV_GAME_COMMAND(RunToggleGodMode) {

@@ -216,10 +216,16 @@ void Console::RunGameCommand(const std::string& sName, const std::string& sRest)
     Print("Script command \"" + sName + "\" has parameters this console cannot compile.");
     return;
   }
-  double dResult = 0.0;
+  // The game keeps the result as a 32-bit float; a handler that wrote a double there would
+  // overwrite what follows it.
+  struct {
+    float fResult = -1.0f;
+    float fAfter = -1.0f;
+  } theResult;
   uint32_t uOpcodeOffset = 0;
-  theEntry->theExecute(theEntry->theParams, theData.data(), thisObj, nullptr, nullptr, nullptr, &dResult,
+  theEntry->theExecute(theEntry->theParams, theData.data(), thisObj, nullptr, nullptr, nullptr, &theResult.fResult,
                        &uOpcodeOffset);
+  if (theResult.fAfter != -1.0f) theWorld->ReportViolation(sName + " wrote past its 32-bit float result");
   // The game runs on: a lock a command left held would stop it at its next use, and a request
   // it kept is lost memory.
   theWorld->CheckLocksReleased(sName);

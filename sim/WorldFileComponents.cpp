@@ -56,18 +56,13 @@ struct ComponentType {
 
 void ReadKeywordSlots(World& theWorld, void* theComponent, const json& theValue, const Where& theWhere) {
   auto* theKeywords = static_cast<game::KeywordFormComponent*>(theComponent);
-  auto theSlots = ReadList<game::TESForm*>(theValue, "keywords", theWhere,
-                                           [&](const json& v, const Where& w) { return ReadForm(theWorld, v, w); });
-  theKeywords->uCount = static_cast<uint32_t>(theSlots.size());
-  if (theSlots.empty()) return;
-  theKeywords->theKeywords = theWorld.theHeap.NewArray<game::TESForm*>(theSlots.size());
-  for (std::size_t i = 0; i < theSlots.size(); ++i) theKeywords->theKeywords[i] = theSlots[i];
+  theWorld.FillArray(theKeywords->theKeywords,
+                     ReadList<game::TESForm*>(theValue, "keywords", theWhere,
+                                              [&](const json& v, const Where& w) { return ReadForm(theWorld, v, w); }));
 }
 void DumpKeywordSlots(const void* theComponent, json& theResult) {
   const auto* theKeywords = static_cast<const game::KeywordFormComponent*>(theComponent);
-  json theSlots = json::array();
-  for (uint32_t i = 0; i < theKeywords->uCount; ++i) theSlots.push_back(DumpForm(theKeywords->theKeywords[i]));
-  theResult["keywords"] = theSlots;
+  theResult["keywords"] = DumpArray(theKeywords->theKeywords, [](const game::TESForm* f) { return DumpForm(f); });
 }
 
 void ReadAttachParents(World& theWorld, void* theComponent, const json& theValue, const Where& theWhere) {

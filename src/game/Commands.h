@@ -19,8 +19,9 @@ static_assert(sizeof(CommandParam) == 0x10);
 inline constexpr std::size_t kCommandTextLengthOffset = 6;
 inline constexpr std::size_t kCommandTextOffset = 8;
 
+// The result points to the game's 32-bit float; the plugin's handlers never write it.
 using CommandExecuteFn = bool (*)(const CommandParam* theParams, const uint8_t* theCompiledData, TESObjectREFR* thisObj,
-                                  TESObjectREFR* theContainingObj, void* theScript, void* theLocals, double* theResult,
+                                  TESObjectREFR* theContainingObj, void* theScript, void* theLocals, float* theResult,
                                   uint32_t* theOpcodeOffset);
 
 struct CommandEntry {
@@ -34,11 +35,21 @@ struct CommandEntry {
   CommandExecuteFn theExecute;  // 30
   void* theParse;               // 38 the game's own parse function
   void* theEvaluate;            // 40 the game's own condition function
-  uint32_t uFlags;              // 48
+  uint32_t uFlags;              // 48 the first of the flag bytes, which run to 0x51
+  uint8_t unk4C[0x0C];          // 4C the other flag bytes, then padding
 };
+static_assert(sizeof(CommandEntry) == 0x58);
+static_assert(offsetof(CommandEntry, sLongName) == 0x00);
+static_assert(offsetof(CommandEntry, sShortName) == 0x08);
+static_assert(offsetof(CommandEntry, uOpcode) == 0x10);
+static_assert(offsetof(CommandEntry, sHelpText) == 0x18);
+static_assert(offsetof(CommandEntry, bNeedsParent) == 0x20);
 static_assert(offsetof(CommandEntry, uParamCount) == 0x22);
+static_assert(offsetof(CommandEntry, theParams) == 0x28);
 static_assert(offsetof(CommandEntry, theExecute) == 0x30);
-static_assert(sizeof(CommandEntry) == 0x50);
+static_assert(offsetof(CommandEntry, theParse) == 0x38);
+static_assert(offsetof(CommandEntry, theEvaluate) == 0x40);
+static_assert(offsetof(CommandEntry, uFlags) == 0x48);
 
 // A table's scan ends at the first entry whose opcode is at or above its bound.
 inline constexpr uint32_t kConsoleCommandBound = 0x345;

@@ -25,8 +25,8 @@ struct AnimationGraphComponent {
 
 struct KeywordFormComponent {
   static constexpr const char* kTypeName = "BGSKeywordForm_Component";
-  TESForm** theKeywords;  // 00 slots; an empty slot is null
-  uint32_t uCount;        // 08
+  uint8_t unk00[0x20];              // 00 the game's own, never read or written
+  GameArray<TESForm*> theKeywords;  // 20 slots; an empty slot is null
 };
 
 struct AttachParentArrayComponent {
@@ -173,9 +173,8 @@ ZV_AT(AnimationGraphComponent, rootAnimGraph, 0x00);
 ZV_AT(AnimationGraphComponent, rigFile, 0x08);
 ZV_AT(AnimationGraphComponent, animPath, 0x10);
 ZV_AT(AnimationGraphComponent, responseFile, 0x18);
-static_assert(sizeof(KeywordFormComponent) == 0x10);
-ZV_AT(KeywordFormComponent, theKeywords, 0x00);
-ZV_AT(KeywordFormComponent, uCount, 0x08);
+static_assert(sizeof(KeywordFormComponent) == 0x30);
+ZV_AT(KeywordFormComponent, theKeywords, 0x20);
 static_assert(sizeof(AttachParentArrayComponent) == 0x10);
 ZV_AT(AttachParentArrayComponent, theParents, 0x00);
 static_assert(sizeof(PropertyEntry) == 0x18);

@@ -34,13 +34,16 @@ struct BSFixedString {
 };
 static_assert(sizeof(BSFixedString) == 8);
 
-// The game's dynamic array: storage from the game heap, capacity and count.
+// The game's dynamic array: count, capacity, and storage from the game heap.
 template <typename T>
 struct GameArray {
-  T* theData;          // 00
-  uint32_t uCapacity;  // 08
-  uint32_t uCount;     // 0C
+  uint32_t uCount;     // 00
+  uint32_t uCapacity;  // 04
+  T* theData;          // 08
 };
 static_assert(sizeof(GameArray<int>) == 16);
+static_assert(offsetof(GameArray<int>, uCount) == 0x00);
+static_assert(offsetof(GameArray<int>, uCapacity) == 0x04);
+static_assert(offsetof(GameArray<int>, theData) == 0x08);
 
 }  // namespace game

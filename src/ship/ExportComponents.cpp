@@ -28,10 +28,10 @@ bool ExportAnimationGraph(ShipFileWriter& theWriter, game::TESForm* theBase) {
 
 bool ExportKeywords(ShipFileWriter& theWriter, game::TESForm* theBase) {
   auto* theComponent = game::GetComponent<game::KeywordFormComponent>(theBase);
-  if (theComponent == nullptr || theComponent->theKeywords == nullptr) return true;
-  for (uint32_t i = 0; i < theComponent->uCount; ++i) {
+  if (theComponent == nullptr || theComponent->theKeywords.theData == nullptr) return true;
+  for (uint32_t i = 0; i < theComponent->theKeywords.uCount; ++i) {
     // An empty slot keeps its index unused.
-    game::TESForm* theKeyword = theComponent->theKeywords[i];
+    game::TESForm* theKeyword = theComponent->theKeywords.theData[i];
     if (theKeyword != nullptr && !theWriter.WriteForm(FormatIndexedKey(keys::kKeywordForm, i), theKeyword)) {
       return false;
     }

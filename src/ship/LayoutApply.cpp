@@ -37,20 +37,11 @@ void ApplyAnimationGraph(const ShipLayoutRecords& theRecords, game::TESForm* the
   }
 }
 
-// The keyword slots are a plain array with a count: new storage of the list's length takes
-// the keywords, and the old storage goes back to the game heap.
 void ApplyKeywords(const ShipLayoutRecords& theRecords, game::TESForm* theBase) {
   auto* theComponent = game::GetComponent<game::KeywordFormComponent>(theBase);
   if (theComponent == nullptr) return;
-  game::TESForm** theSlots = nullptr;
-  if (!theRecords.keywords.empty()) {
-    theSlots =
-        static_cast<game::TESForm**>(game::AllocateGameMemory(sizeof(game::TESForm*) * theRecords.keywords.size()));
-    std::copy(theRecords.keywords.begin(), theRecords.keywords.end(), theSlots);
-  }
-  game::FreeGameMemory(theComponent->theKeywords);
-  theComponent->theKeywords = theSlots;
-  theComponent->uCount = static_cast<uint32_t>(theRecords.keywords.size());
+  game::Clear(theComponent->theKeywords);
+  for (game::TESForm* theKeyword : theRecords.keywords) game::Append(theComponent->theKeywords, theKeyword);
 }
 
 // The attach-parent keywords are read and checked but not written: the ship keeps its own.
@@ -101,7 +92,7 @@ void ApplyStoredTraversals(const ShipLayoutRecords& theRecords, game::TESForm* t
   game::Clear(theComponent->traversals2);
   for (const StoredTraversalGroup& theRecord : theRecords.traversals2) {
     game::TraversalGroup theGroup = theRecord.theFields;
-    theGroup.traversals = {nullptr, 0, 0};
+    theGroup.traversals = {0, 0, nullptr};
     theGroup.unk10 = 0;
     for (const StoredTraversal& theEntry : theRecord.traversals) game::Append(theGroup.traversals, theEntry);
     game::Append(theComponent->traversals2, theGroup);

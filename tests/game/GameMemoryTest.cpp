@@ -14,7 +14,7 @@ namespace {
 using GameMemoryTest = PluginFixture;
 
 TEST_F(GameMemoryTest, AppendGrowsToTwiceTheCapacityThroughTheGameHeap) {
-  game::GameArray<uint32_t> theArray = {nullptr, 0, 0};
+  game::GameArray<uint32_t> theArray = {0, 0, nullptr};
   std::vector<uint32_t> theCapacities;
   for (uint32_t i = 0; i < 5; ++i) {
     game::Append(theArray, i * 10);

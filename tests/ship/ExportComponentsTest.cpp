@@ -50,10 +50,9 @@ INSTANTIATE_TEST_SUITE_P(
         StopCase{"KeywordWithoutPluginFile",
                  [](ShipWorld& theShip) {
                    auto* theKeywords = theShip.theWorld.AddComponent<game::KeywordFormComponent>(theShip.theShipBase);
-                   theKeywords->theKeywords = theShip.theWorld.theHeap.NewArray<game::TESForm*>(2);
-                   theKeywords->theKeywords[0] = theShip.theWorld.AddForm(0x1A2B3, 4, theShip.theMaster);
-                   theKeywords->theKeywords[1] = theShip.theWorld.AddForm(0xFF0000AA, 4);
-                   theKeywords->uCount = 2;
+                   theShip.theWorld.FillArray(theKeywords->theKeywords,
+                                              {theShip.theWorld.AddForm(0x1A2B3, 4, theShip.theMaster),
+                                               theShip.theWorld.AddForm(0xFF0000AA, 4)});
                  },
                  {"tesfile is nullptr"}},
         StopCase{"PropertyListMissing",
@@ -99,9 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ExportComponentsTest, AGroupThatRaisesIsLoggedAndTheNextGroupsAreWritten) {
   auto* theKeywords = Add<game::KeywordFormComponent>();
-  theKeywords->theKeywords = theWorld->theHeap.NewArray<game::TESForm*>(1);
-  theKeywords->theKeywords[0] = theWorld->AddForm(0x1A2B3, 4, theShip->theMaster);
-  theKeywords->uCount = 1;
+  theWorld->FillArray(theKeywords->theKeywords, {theWorld->AddForm(0x1A2B3, 4, theShip->theMaster)});
   Add<game::FullNameComponent>()->fullName = theWorld->MakeString("Full Name");
   theWorld->FailOperation("GetFormFile");
 

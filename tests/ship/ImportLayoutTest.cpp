@@ -76,20 +76,21 @@ TEST_F(ImportLayoutTest, EveryFailedCheckEndsTheImportWithItsMessageAndChangesNo
 
 // A conversion error inside a group is logged with the group and the line, the field keeps
 // what it had, and the other groups and lines go on. The same for a step that fails while
-// it writes into the game.
+// it writes into the game: the keyword list, full at one, cannot grow for its second keyword.
 TEST_F(ImportLayoutTest, RaisedErrorsAreLoggedWithTheirGroupAndTheImportGoesOn) {
   theWorld->FailOperation("HeapAllocate");
   // A line whose value does not convert is still there: its module is whole.
   EXPECT_TRUE(ImportLines(Join(ModuleLines(0, {{"fPosX", "1.5"}, {"fPosY", "abc"}}),
                                {"BGSPropertySheet[0].first |050001|Starfield.esm", "BGSPropertySheet[0].third |abc",
-                                "BGSKeywordForm[0] |030001|Starfield.esm", "TESModel.model |Raised.nif"})));
+                                "BGSKeywordForm[0] |030001|Starfield.esm", "BGSKeywordForm[1] |030003|Starfield.esm",
+                                "TESModel.model |Raised.nif"})));
   EXPECT_EQ(GetTimeline(),
             (std::vector<std::string>{
                 "error: exception while parsing Blueprint | sLine: Blueprint.data[0].fPosY |abc",
                 "error: exception while parsing BGSPropertySheet | sLine: BGSPropertySheet[0].third |abc",
                 "error: exception while importing BGSKeywordForm"}));
   const nlohmann::json theComponents = GetHomeComponents();
-  EXPECT_EQ(theComponents["BGSKeywordForm_Component"]["keywords"], nlohmann::json::array({"0x00030002"}));
+  EXPECT_EQ(theComponents["BGSKeywordForm_Component"]["keywords"], nlohmann::json::array({"0x00030001"}));
   const nlohmann::json& theModule = theComponents["Blueprint_Component"]["data"][0];
   EXPECT_EQ(theModule["fPosX"], 1.5);
   EXPECT_EQ(theModule["fPosY"], 0.0);

@@ -61,7 +61,7 @@ class ImportRoundTripTest : public ImportLayoutTest {
 
 // The blocks of the game's heap that the home ship's components hold.
 std::set<void*> GetHeldBlocks(game::TESForm* theBase) {
-  std::set<void*> theBlocks = {game::GetComponent<game::KeywordFormComponent>(theBase)->theKeywords,
+  std::set<void*> theBlocks = {game::GetComponent<game::KeywordFormComponent>(theBase)->theKeywords.theData,
                                game::GetComponent<game::PropertySheetComponent>(theBase)->theProperties->theData,
                                game::GetComponent<game::BlueprintComponent>(theBase)->data.theData};
   const auto* theTraversals = game::GetComponent<game::StoredTraversalsComponent>(theBase);

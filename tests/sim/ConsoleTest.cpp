@@ -24,7 +24,7 @@ std::vector<HandlerCall> gCalls;
 
 template <int N>
 bool RecordCall(const game::CommandParam* theParams, const uint8_t* theData, game::TESObjectREFR* thisObj,
-                game::TESObjectREFR* theContainingObj, void* theScript, void* theLocals, double* theResult,
+                game::TESObjectREFR* theContainingObj, void* theScript, void* theLocals, float* theResult,
                 uint32_t* theOpcodeOffset) {
   gCalls.push_back({N, std::vector<uint8_t>(theData, theData + game::kCommandTextOffset),
                     std::string(reinterpret_cast<const char*>(theData + game::kCommandTextOffset),

@@ -95,7 +95,7 @@ TEST_F(MisuseTest, LockHeldAfterAConsoleCommand) {
   static game::ExtraDataList* theList = nullptr;
   theList = &theWorld.GetOrAddExtraList(theRef);
   theWorld.theConsoleCommands[0].theExecute = [](const game::CommandParam*, const uint8_t*, game::TESObjectREFR*,
-                                                 game::TESObjectREFR*, void*, void*, double*, uint32_t*) {
+                                                 game::TESObjectREFR*, void*, void*, float*, uint32_t*) {
     sim::GetHostTable().LockExtraListRead(theList);
     return true;
   };

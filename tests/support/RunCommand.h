@@ -14,7 +14,7 @@ inline bool RunCommand(game::CommandExecuteFn Handler, const std::string& sParam
   std::vector<uint8_t> theData(game::kCommandTextOffset + sParameter.size(), 0);
   theData[game::kCommandTextLengthOffset] = static_cast<uint8_t>(sParameter.size());
   std::copy(sParameter.begin(), sParameter.end(), theData.begin() + game::kCommandTextOffset);
-  double fResult = 0;
+  float fResult = 0.0f;
   uint32_t uOffset = 0;
   return Handler(nullptr, theData.data(), thisObj, nullptr, nullptr, nullptr, &fResult, &uOffset);
 }

@@ -80,7 +80,7 @@ CommandOutcome ExportShipSteps(const uint8_t* theCompiledData) {
 }  // namespace
 
 bool ExportShipCommand(const game::CommandParam*, const uint8_t* theCompiledData, game::TESObjectREFR* thisObj,
-                       game::TESObjectREFR*, void*, void*, double*, uint32_t*) {
+                       game::TESObjectREFR*, void*, void*, float*, uint32_t*) {
   return RunShipCommand(kExportShip, thisObj, [theCompiledData] { return ExportShipSteps(theCompiledData); });
 }
 

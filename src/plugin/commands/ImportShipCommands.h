@@ -9,10 +9,10 @@ namespace zorvane {
 
 bool ImportShipLayoutCommand(const game::CommandParam* theParams, const uint8_t* theCompiledData,
                              game::TESObjectREFR* thisObj, game::TESObjectREFR* theContainingObj, void* theScript,
-                             void* theLocals, double* theResult, uint32_t* theOpcodeOffset);
+                             void* theLocals, float* theResult, uint32_t* theOpcodeOffset);
 
 bool ImportShipInteriorCommand(const game::CommandParam* theParams, const uint8_t* theCompiledData,
                                game::TESObjectREFR* thisObj, game::TESObjectREFR* theContainingObj, void* theScript,
-                               void* theLocals, double* theResult, uint32_t* theOpcodeOffset);
+                               void* theLocals, float* theResult, uint32_t* theOpcodeOffset);
 
 }  // namespace zorvane

@@ -45,7 +45,7 @@ CommandOutcome ImportShipInteriorSteps(const uint8_t* theCompiledData) {
 }  // namespace
 
 bool ImportShipInteriorCommand(const game::CommandParam*, const uint8_t* theCompiledData, game::TESObjectREFR* thisObj,
-                               game::TESObjectREFR*, void*, void*, double*, uint32_t*) {
+                               game::TESObjectREFR*, void*, void*, float*, uint32_t*) {
   return RunShipCommand(kImportShipInterior, thisObj,
                         [theCompiledData] { return ImportShipInteriorSteps(theCompiledData); });
 }

@@ -105,7 +105,7 @@ void TellBackup(const std::string& sBackup) {
 }  // namespace
 
 bool ImportShipLayoutCommand(const game::CommandParam*, const uint8_t* theCompiledData, game::TESObjectREFR* thisObj,
-                             game::TESObjectREFR*, void*, void*, double*, uint32_t*) {
+                             game::TESObjectREFR*, void*, void*, float*, uint32_t*) {
   std::optional<ShipBackup> theBackup;
   return RunShipCommand(
       kImportShipLayout, thisObj, [&] { return ImportShipLayoutSteps(theCompiledData, theBackup); },
