@@ -28,7 +28,9 @@ bool LoadPluginChecked(const sfse::Interface* theInterface, uintptr_t (*GetImage
   }
   if (!game::BindHostFromImage(uImageBase)) {
     ShowMessageBox("Installation error: game interface couldn't be bound", false);
-    LOG_ERROR_IN(kFunction, "game interface couldn't be bound, shutting down");
+    LOG_ERROR_IN(kFunction,
+                 "game interface couldn't be bound, shutting down (what a binding to this game build must provide is "
+                 "listed in docs/real-game.md of the Zorvane project)");
     return false;
   }
   auto* theMessaging = static_cast<sfse::MessagingInterface*>(theInterface->QueryInterface(sfse::kInterfaceMessaging));

@@ -45,9 +45,10 @@ TEST_F(BindingTest, LoadRefusesAGameThatLacksAnOperation) {
 
   EXPECT_FALSE(bLoaded);
   EXPECT_EQ(theBoxes, (std::vector<Box>{{kCaption, "Installation error: game interface couldn't be bound"}}));
-  EXPECT_EQ(ReadLog(),
-            MakeLogLine("info", "Log.cpp", "OpenLog", "Zorvane - SFSE Plugin by Pelloquin v1.0") +
-                MakeLogLine("error", "Main.cpp", "SFSEPlugin_Load", "game interface couldn't be bound, shutting down"));
+  EXPECT_EQ(ReadLog(), MakeLogLine("info", "Log.cpp", "OpenLog", "Zorvane - SFSE Plugin by Pelloquin v1.0") +
+                           MakeLogLine("error", "Main.cpp", "SFSEPlugin_Load",
+                                       "game interface couldn't be bound, shutting down (what a binding to this game "
+                                       "build must provide is listed in docs/real-game.md of the Zorvane project)"));
 }
 
 }  // namespace
