@@ -32,7 +32,10 @@ struct StringPoolEntry {
   bool bReleased = false;
 };
 
+struct ExtraDataList;
+
 struct BSExtraData {
+  ExtraDataList* theList = nullptr;  // the list the entry stands in
   uint32_t uKind = 0;
   BSFixedString theString = {nullptr};  // kinds 6 and 150
   uint32_t uFormID = 0;                 // kind 180
@@ -44,6 +47,8 @@ struct ExtraDataList {
   int iReadLocks = 0;
   bool bWriteLocked = false;
 };
+
+inline bool IsExtraListLocked(const ExtraDataList& theList) { return theList.iReadLocks > 0 || theList.bWriteLocked; }
 
 struct TESForm {
   virtual ~TESForm() = default;

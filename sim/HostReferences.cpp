@@ -12,12 +12,19 @@ game::ExtraDataList* CheckList(game::ExtraDataList* theList, const char* sOperat
   return Check(theList, {ObjectKind::kExtraList}, sOperation);
 }
 
-game::BSExtraData* CheckEntry(game::BSExtraData* theEntry, const char* sOperation) {
-  return Check(theEntry, {ObjectKind::kExtraData}, sOperation);
-}
-
 void Report(const char* sOperation, const std::string& sWhat) {
   GetWorld().ReportViolation(std::string(sOperation) + " " + sWhat);
+}
+
+// An entry whose contents are read: another of the game's threads may change them unless the
+// entry's list is locked.
+game::BSExtraData* CheckEntry(game::BSExtraData* theEntry, const char* sOperation) {
+  auto* theChecked = Check(theEntry, {ObjectKind::kExtraData}, sOperation);
+  if (theChecked != nullptr && !IsExtraListLocked(*theChecked->theList)) {
+    Report(sOperation,
+           "read an extra-data entry of kind " + std::to_string(theChecked->uKind) + " without its list's lock");
+  }
+  return theChecked;
 }
 
 }  // namespace
@@ -130,7 +137,7 @@ void UnlockExtraListWrite(game::ExtraDataList* theList) {
 game::BSExtraData* LookupExtraData(game::ExtraDataList* theList, uint32_t uKind) {
   auto* theChecked = CheckList(theList, __func__);
   if (theChecked == nullptr) return nullptr;
-  if (theChecked->iReadLocks <= 0 && !theChecked->bWriteLocked) {
+  if (!IsExtraListLocked(*theChecked)) {
     Report(__func__, "read extra data of kind " + std::to_string(uKind) + " without the list's lock");
   }
   for (const auto& theEntry : theChecked->theEntries) {

@@ -4,7 +4,16 @@
 namespace sim::host {
 
 const char* GetStringText(const game::BSFixedString* theString) {
-  return GetWorld().theStrings.GetText(theString, __func__);
+  World& theWorld = GetWorld();
+  // A handle inside an extra-data entry is the entry's contents.
+  const auto* theEntry = reinterpret_cast<const game::BSExtraData*>(reinterpret_cast<const char*>(theString) -
+                                                                    offsetof(game::BSExtraData, theString));
+  if (theString != nullptr && theWorld.IsObject(theEntry, ObjectKind::kExtraData) &&
+      !IsExtraListLocked(*theEntry->theList)) {
+    theWorld.ReportViolation(std::string(__func__) + " read the text of an extra-data entry of kind " +
+                             std::to_string(theEntry->uKind) + " without its list's lock");
+  }
+  return theWorld.theStrings.GetText(theString, __func__);
 }
 
 void MakeString(game::BSFixedString* theTarget, const char* sText) {

@@ -146,6 +146,7 @@ game::BSExtraData& World::AddExtraData(game::TESObjectREFR* theRef, uint32_t uKi
   game::ExtraDataList& theList = GetOrAddExtraList(theRef);
   theList.theEntries.push_back(std::make_unique<game::BSExtraData>());
   game::BSExtraData& theEntry = *theList.theEntries.back();
+  theEntry.theList = &theList;
   theEntry.uKind = uKind;
   Register(&theEntry, ObjectKind::kExtraData);
   return theEntry;

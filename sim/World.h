@@ -103,6 +103,11 @@ class World {
   // The object the plugin named, when it is a live object of one of `theKinds`; otherwise
   // null, after a report that names `sOperation`.
   void* FindObject(const void* theObject, std::initializer_list<ObjectKind> theKinds, const char* sOperation);
+  // Whether `theObject` is a registered object of the kind; asking reports nothing.
+  bool IsObject(const void* theObject, ObjectKind eKind) const {
+    const auto it = theObjects.find(theObject);
+    return it != theObjects.end() && it->second == eKind;
+  }
 
   // --- Misuse. ---
   // Something the real game would not survive; a correct plugin causes none.

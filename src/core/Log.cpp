@@ -1,11 +1,10 @@
 #include "core/Log.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <string_view>
 
 #include "core/MessageBox.h"
@@ -18,9 +17,13 @@ namespace {
 
 std::string gLogPath;
 LogListener gListener = nullptr;
-bool bBatching = false;  // a LogBatch lives
-std::string gBatch;      // the lines it gathered, as the file stores them
+// A batch belongs to the thread that opened it (a console command's); the game may call the
+// piloting check on any other, whose lines go to the file at once.
+thread_local bool bBatching = false;  // a LogBatch lives on this thread
+thread_local std::string gBatch;      // the lines it gathered, as the file stores them
 constexpr std::size_t kBatchLimit = 64 * 1024;
+// One append at a time, so the lines of two threads never interleave in the file.
+std::mutex gAppendMutex;
 
 void ShowLogBox(const std::string& sText) { ShowMessageBox(sText, false); }
 
@@ -107,25 +110,29 @@ LogBatch::~LogBatch() {
 
 namespace {
 
-// Appends bytes to the log file as one write; drops them when the file is gone.
+// Appends bytes to the log file as one write; drops them when the file is gone. The box of a
+// failed append shows once the next thread may append.
 void AppendToLogFile(const std::string& sBytes) {
-  auto thePath = platform::ToFileSystemPath(gLogPath);
-  if (gLogPath.empty() || !IsLogFileUsable(thePath)) {
-    return;
+  const char* sFailure = nullptr;
+  {
+    const std::lock_guard<std::mutex> theLock(gAppendMutex);
+    auto thePath = platform::ToFileSystemPath(gLogPath);
+    if (gLogPath.empty() || !IsLogFileUsable(thePath)) {
+      return;
+    }
+    std::ofstream theLog;
+    if (!platform::ShouldFileOperationFail(platform::FileOperation::kOpen, thePath)) {
+      theLog.open(thePath, std::ios::out | std::ios::app);
+    }
+    if (!theLog.is_open()) {
+      sFailure = "Log: is_open error";
+    } else if (theLog.fail()) {
+      sFailure = "Log: fail error";
+    } else {
+      theLog << sBytes;
+    }
   }
-  std::ofstream theLog;
-  if (!platform::ShouldFileOperationFail(platform::FileOperation::kOpen, thePath)) {
-    theLog.open(thePath, std::ios::out | std::ios::app);
-  }
-  if (!theLog.is_open()) {
-    ShowLogBox("Log: is_open error");
-    return;
-  }
-  if (theLog.fail()) {
-    ShowLogBox("Log: fail error");
-    return;
-  }
-  theLog << sBytes;
+  if (sFailure != nullptr) ShowLogBox(sFailure);
 }
 
 // The level follows the timestamp's closing bracket, the line's first.

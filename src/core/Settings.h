@@ -50,8 +50,17 @@ struct PluginSettings {
   } Logging;
 };
 
-// The live settings, as the last load of the settings file left them. Commands hand their
-// workers a copy taken when the command starts; the piloting hook reads the live record.
+// The live settings, as the last load of the settings file left them, for the thread that
+// loads them (the game's main thread). Commands hand their workers a copy taken when the
+// command starts.
 const PluginSettings& GetSettings();
+
+// The two settings the piloting hook reads, on whatever thread the game calls it: each is
+// stored and read atomically when the settings are loaded.
+struct PilotingHookSettings {
+  bool bNoPilotingSkillRequirement;
+  bool bVerboseLogging;
+};
+PilotingHookSettings GetPilotingHookSettings();
 
 }  // namespace zorvane

@@ -7,18 +7,39 @@
 namespace zorvane {
 namespace {
 
+// `Read` of the entry of kind `uKind`, while the list's read lock is held; `theNone` without
+// the list or the entry.
+template <typename T, typename ReadFn>
+T ReadExtraData(game::ExtraDataList* theList, uint32_t uKind, T theNone, ReadFn Read) {
+  if (theList == nullptr) return theNone;
+  game::ExtraListLock theLock(theList, game::ExtraListLock::kRead);
+  game::BSExtraData* theEntry = game::LookupExtraData(theList, uKind);
+  return theEntry != nullptr ? Read(theEntry) : theNone;
+}
+
 // The text of the pooled string in the entry of kind `uKind` of the reference's extra data.
 std::string GetExtraDataText(game::TESObjectREFR* theRef, uint32_t uKind) {
-  game::BSExtraData* theEntry = ExtraDataLookup(game::GetRefExtraList(theRef), uKind);
-  return theEntry != nullptr ? game::GetStringText(game::GetExtraDataString(theEntry)) : std::string();
+  return ReadExtraDataText(game::GetRefExtraList(theRef), uKind);
 }
 
 }  // namespace
 
-game::BSExtraData* ExtraDataLookup(game::ExtraDataList* theList, uint32_t uKind) {
-  if (theList == nullptr) return nullptr;
-  game::ExtraListLock theLock(theList, game::ExtraListLock::kRead);
-  return game::LookupExtraData(theList, uKind);
+bool HasExtraData(game::ExtraDataList* theList, uint32_t uKind) {
+  return ReadExtraData(theList, uKind, false, [](game::BSExtraData*) { return true; });
+}
+
+std::string ReadExtraDataText(game::ExtraDataList* theList, uint32_t uKind) {
+  return ReadExtraData(theList, uKind, std::string(), [](game::BSExtraData* theEntry) {
+    return game::GetStringText(game::GetExtraDataString(theEntry));
+  });
+}
+
+uint32_t ReadExtraDataFormID(game::ExtraDataList* theList, uint32_t uKind) {
+  return ReadExtraData(theList, uKind, 0u, &game::GetExtraDataFormID);
+}
+
+uint32_t ReadExtraDataListCount(game::ExtraDataList* theList, uint32_t uKind) {
+  return ReadExtraData(theList, uKind, 0u, &game::GetExtraDataListCount);
 }
 
 std::string GetFormEditorID(game::TESForm* theForm) { return game::GetFormEditorID(theForm); }
@@ -56,9 +77,7 @@ std::string GetOverrideName(game::TESObjectREFR* theRef) {
 
 game::TESForm* GetRecordedShipForm(game::TESObjectREFR* theRef) {
   if (theRef == nullptr) return nullptr;
-  game::BSExtraData* theEntry = ExtraDataLookup(game::GetRefExtraList(theRef), game::kExtraShipFormID);
-  if (theEntry == nullptr) return nullptr;
-  const uint32_t uFormID = game::GetExtraDataFormID(theEntry);
+  const uint32_t uFormID = ReadExtraDataFormID(game::GetRefExtraList(theRef), game::kExtraShipFormID);
   return uFormID != 0 ? game::LookupFormByID(uFormID) : nullptr;
 }
 

@@ -17,8 +17,13 @@ inline constexpr uint32_t kPluginTypeFull = 1;
 inline constexpr uint32_t kPluginTypeSmall = 2;
 inline constexpr uint32_t kPluginTypeMedium = 3;
 
-// The entry of kind `uKind` of an extra-data list, looked up under the list's read lock.
-game::BSExtraData* ExtraDataLookup(game::ExtraDataList* theList, uint32_t uKind);
+// What the entry of kind `uKind` of an extra-data list holds, copied out under the list's read
+// lock (another of the game's threads may change the entry once it is released): whether there
+// is one, its text, its form ID, its list's size. Nothing, empty or 0 without one.
+bool HasExtraData(game::ExtraDataList* theList, uint32_t uKind);
+std::string ReadExtraDataText(game::ExtraDataList* theList, uint32_t uKind);
+uint32_t ReadExtraDataFormID(game::ExtraDataList* theList, uint32_t uKind);
+uint32_t ReadExtraDataListCount(game::ExtraDataList* theList, uint32_t uKind);
 
 // "0001A2B3": the form ID as eight upper-case digits; empty for a null form.
 std::string GetHexFormID(game::TESForm* theForm);

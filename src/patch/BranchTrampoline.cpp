@@ -1,7 +1,7 @@
 #include "patch/BranchTrampoline.h"
 
-#include <cstdint>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -11,6 +11,7 @@ namespace {
 // The lowest address a pool may have: 2 GiB - 128 MiB below the image, leaving room for the
 // image itself within the reach of a 32-bit displacement.
 constexpr uintptr_t kMaxDistance = 0x78000000;
+constexpr uintptr_t kPageSize = 0x1000;  // of x64 code pages, on Windows and Linux alike
 
 class SystemMemory final : public VirtualMemory {
  public:
@@ -111,15 +112,37 @@ bool BranchTrampoline::WriteCallToThunk(uintptr_t uCallSite, uintptr_t uTarget) 
   const int64_t trampolineDispl = static_cast<int64_t>(reinterpret_cast<uintptr_t>(theThunk) - uCallSite - 5);
   ZV_ASSERT_TEXT((trampolineDispl >= INT32_MIN) && (trampolineDispl <= INT32_MAX),
                  "(trampolineDispl >= _I32_MIN) && (trampolineDispl <= _I32_MAX)");
-  auto* theSite = reinterpret_cast<uint8_t*>(uCallSite);
-  platform::Protection eOld = platform::Protection::kReadExecute;
-  if (!theMemory.Protect(theSite, 5, platform::Protection::kReadWriteExecute, &eOld)) return false;
+  // The five bytes may straddle two pages whose protections differ: each page is made writable
+  // on its own, and given its own protection back.
+  struct Span {
+    uint8_t* theStart;
+    std::size_t uSize;
+    platform::Protection eOld;
+  };
+  const uintptr_t uSecondPage = (uCallSite + 4) & ~(kPageSize - 1);
+  Span theSpans[2] = {
+      {reinterpret_cast<uint8_t*>(uCallSite), 5, platform::Protection::kReadExecute},
+      {reinterpret_cast<uint8_t*>(uSecondPage), uCallSite + 5 - uSecondPage, platform::Protection::kReadExecute}};
+  const std::size_t uSpans = uSecondPage > uCallSite ? 2 : 1;
+  if (uSpans == 2) theSpans[0].uSize = uSecondPage - uCallSite;
+  for (std::size_t i = 0; i < uSpans; ++i) {
+    if (!theMemory.Protect(theSpans[i].theStart, theSpans[i].uSize, platform::Protection::kReadWriteExecute,
+                           &theSpans[i].eOld)) {
+      while (i-- > 0) theMemory.Protect(theSpans[i].theStart, theSpans[i].uSize, theSpans[i].eOld, nullptr);
+      return false;
+    }
+  }
   // call rel32: the opcode and three displacement bytes in one store, then the last byte.
+  auto* theSite = reinterpret_cast<uint8_t*>(uCallSite);
   const auto uDisplacement = static_cast<uint32_t>(trampolineDispl);
   const uint32_t uFirst = 0xE8u | (uDisplacement << 8);
   std::memcpy(theSite, &uFirst, sizeof(uFirst));
   theSite[4] = static_cast<uint8_t>(uDisplacement >> 24);
-  theMemory.Protect(theSite, 5, eOld, nullptr);
+  for (std::size_t i = 0; i < uSpans; ++i) {
+    theMemory.Protect(theSpans[i].theStart, theSpans[i].uSize, theSpans[i].eOld, nullptr);
+  }
+  // The processor may hold the old instruction bytes.
+  platform::FlushInstructionCache(theSite, 5);
   return true;
 }
 

@@ -46,16 +46,17 @@ void InstallNoPilotingSkillRequirement(BranchTrampoline& theTrampoline) {
 }
 
 uint64_t Func(game::TESObjectREFR* theRef) noexcept {
-  const PluginSettings& theSettings = GetSettings();
-  if (theSettings.Logging.bVerboseLogging) {
+  // The game calls this on any of its threads, while the main thread may load the settings.
+  const PilotingHookSettings theSettings = GetPilotingHookSettings();
+  if (theSettings.bVerboseLogging) {
     // Nothing may leave this function for the game's code, which has no way to handle it.
     RunGuarded(__func__, FixedMessage("the call could not be logged"), [&] {
       LOG_INFO_IN("Func", "called | theRef " + GetHexAddress(reinterpret_cast<uintptr_t>(theRef)) +
                               " | bNoPilotingSkillRequirement [" +
-                              (theSettings.Piloting.bNoPilotingSkillRequirement ? "1" : "0") + "]");
+                              (theSettings.bNoPilotingSkillRequirement ? "1" : "0") + "]");
     });
   }
-  if (theSettings.Piloting.bNoPilotingSkillRequirement) return 0;
+  if (theSettings.bNoPilotingSkillRequirement) return 0;
   return game::GetPilotingCheck()(theRef);
 }
 

@@ -102,6 +102,9 @@ bool QueryMemory(uintptr_t uAddress, MemoryRegion& theRegion);
 void* AllocateMemory(uintptr_t uAddress, std::size_t uSize, Protection eProtection);
 bool FreeMemory(void* theMemory, std::size_t uSize);
 bool ProtectMemory(void* theMemory, std::size_t uSize, Protection eProtection, Protection* ePrevious);
+// After code was written: the processor runs the new bytes, not what it held of the old ones
+// (FlushInstructionCache).
+void FlushInstructionCache(const void* theCode, std::size_t uSize);
 // The granularity at which AllocateMemory places reservations.
 std::size_t GetAllocationGranularity();
 

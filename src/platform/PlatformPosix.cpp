@@ -280,6 +280,11 @@ bool ProtectMemory(void* theMemory, std::size_t uSize, Protection eProtection, P
   return true;
 }
 
+void FlushInstructionCache(const void* theCode, std::size_t uSize) {
+  char* theStart = static_cast<char*>(const_cast<void*>(theCode));
+  __builtin___clear_cache(theStart, theStart + uSize);
+}
+
 std::size_t GetAllocationGranularity() { return 0x10000; }
 
 uint32_t GetLastSystemError() { return static_cast<uint32_t>(errno); }

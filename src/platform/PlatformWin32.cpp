@@ -185,6 +185,10 @@ bool ProtectMemory(void* theMemory, std::size_t uSize, Protection eProtection, P
   return true;
 }
 
+void FlushInstructionCache(const void* theCode, std::size_t uSize) {
+  ::FlushInstructionCache(GetCurrentProcess(), theCode, uSize);
+}
+
 std::size_t GetAllocationGranularity() {
   SYSTEM_INFO theInfo = {};
   GetSystemInfo(&theInfo);

@@ -17,13 +17,12 @@ bool IsVanillaShipDecorItem(game::TESObjectREFR* theRef) {
   }
   // The kinds the game gives the items a ship module brings along, asked in this order.
   for (uint32_t uKind : game::kExtraModuleItemKinds) {
-    if (ExtraDataLookup(theExtra, uKind) == nullptr) {
+    if (!HasExtraData(theExtra, uKind)) {
       return false;
     }
   }
   // A player's item placed on such a spot carries a non-empty list of kind 128.
-  game::BSExtraData* theListEntry = ExtraDataLookup(theExtra, game::kExtraCountedList);
-  return theListEntry == nullptr || game::GetExtraDataListCount(theListEntry) == 0;
+  return ReadExtraDataListCount(theExtra, game::kExtraCountedList) == 0;
 }
 
 }  // namespace zorvane

@@ -52,9 +52,15 @@ class FakeMemory final : public VirtualMemory {
     }
     return theBacking != nullptr ? theBacking : reinterpret_cast<void*>(uAddress);
   }
-  bool Protect(void*, std::size_t, platform::Protection eProtection, platform::Protection* ePrevious) override {
+  // A page's protection is kReadExecute unless `thePages` says otherwise.
+  bool Protect(void* theStart, std::size_t uSize, platform::Protection eProtection,
+               platform::Protection* ePrevious) override {
     theProtections.push_back(eProtection);
-    if (ePrevious != nullptr) *ePrevious = platform::Protection::kReadExecute;
+    const uintptr_t uPage = reinterpret_cast<uintptr_t>(theStart) & ~uintptr_t{0xFFF};
+    theProtectedSpans.emplace_back(reinterpret_cast<uintptr_t>(theStart), uSize);
+    if (ePrevious != nullptr)
+      *ePrevious = thePages.count(uPage) != 0 ? thePages[uPage] : platform::Protection::kReadExecute;
+    if (bProtectable) thePages[uPage] = eProtection;
     return bProtectable;
   }
 
@@ -66,6 +72,8 @@ class FakeMemory final : public VirtualMemory {
   int iQueries = 0;
   std::vector<uintptr_t> theAllocations;
   std::vector<platform::Protection> theProtections;
+  std::vector<std::pair<uintptr_t, std::size_t>> theProtectedSpans;
+  std::map<uintptr_t, platform::Protection> thePages;
 };
 
 constexpr uintptr_t kBase = 0x140000000;
@@ -119,7 +127,8 @@ class ThunkTest : public ::testing::Test {
     ASSERT_TRUE(theTrampoline.CreatePool());
   }
   alignas(16) uint8_t thePool[BranchTrampoline::kPoolSize] = {};
-  uint8_t theSite[5] = {0x90, 0x90, 0x90, 0x90, 0x90};
+  alignas(8) uint8_t theSite[5] = {0x90, 0x90, 0x90, 0x90, 0x90};
+  alignas(0x1000) uint8_t theCode[0x2000] = {};  // two pages, near the pool
   FakeMemory theMemory{kBase, {{0x1000, true}}};
   BranchTrampoline theTrampoline{theMemory};
 };
@@ -148,6 +157,18 @@ TEST_F(ThunkTest, TheCallGoesToAThunkThatJumpsAnywhere) {
   EXPECT_EQ(theMemory.theProtections.size(), 2 * std::size(kTargets));
   EXPECT_EQ(theMemory.theProtections[0], platform::Protection::kReadWriteExecute);
   EXPECT_EQ(theMemory.theProtections[1], platform::Protection::kReadExecute);
+}
+
+// Five bytes on two pages: each page is made writable apart and given back its own protection.
+TEST_F(ThunkTest, ACallSiteOnTwoPagesKeepsEachPagesProtection) {
+  const auto uPage2 = reinterpret_cast<uintptr_t>(theCode) + 0x1000;
+  theMemory.thePages[uPage2] = platform::Protection::kReadOnly;
+  ASSERT_TRUE(theTrampoline.WriteCallToThunk(uPage2 - 2, 0x1234));
+  EXPECT_EQ(theMemory.theProtectedSpans, (std::vector<std::pair<uintptr_t, std::size_t>>{
+                                             {uPage2 - 2, 2}, {uPage2, 3}, {uPage2 - 2, 2}, {uPage2, 3}}));
+  EXPECT_EQ(theMemory.thePages[uPage2 - 0x1000], platform::Protection::kReadExecute);
+  EXPECT_EQ(theMemory.thePages[uPage2], platform::Protection::kReadOnly);
+  EXPECT_EQ(theCode[0xFFE], 0xE8);
 }
 
 TEST_F(ThunkTest, ACallSiteThatCannotBeMadeWritableIsLeftAlone) {

@@ -33,7 +33,9 @@ TEST_F(MisuseTest, StringReleasedTooOftenUsedAfterReleaseOverwrittenOrNeverGiven
   theHeld = theWorld.MakeString("Name");
   game::BSFixedString theStale = theHeld;  // a copy that took no reference
   theHost.ReleaseString(&theStale);
+  theHost.LockExtraListRead(&theWorld.GetOrAddExtraList(theRef));
   EXPECT_EQ(theHost.GetStringText(&theHeld), nullptr);
+  theHost.UnlockExtraListRead(&theWorld.GetOrAddExtraList(theRef));
   theStale = theHeld;
   theHost.ReleaseString(&theStale);
   game::BSFixedString theKept = {nullptr};
@@ -75,9 +77,14 @@ TEST_F(MisuseTest, HeapGivesPoisonAndRefusesForeignAndDoubleFrees) {
                                                "HeapFree freed memory the game heap never gave out"}));
 }
 
+// The contents of an entry too: another of the game's threads may change them.
 TEST_F(MisuseTest, ExtraDataWithoutTheLockOrUnderAHeldLock) {
+  game::BSExtraData* theEntry = &theWorld.AddExtraData(theRef, game::kExtraDisplayName);
   game::ExtraDataList* theList = &theWorld.GetOrAddExtraList(theRef);
   theHost.LookupExtraData(theList, game::kExtraEditorID);
+  theHost.GetStringText(theHost.GetExtraDataString(theEntry));
+  theHost.GetExtraDataFormID(theEntry);
+  theHost.GetExtraDataListCount(theEntry);
   theHost.UnlockExtraListRead(theList);
   theHost.LockExtraListRead(theList);
   theHost.LockExtraListWrite(theList);
@@ -85,10 +92,14 @@ TEST_F(MisuseTest, ExtraDataWithoutTheLockOrUnderAHeldLock) {
   theHost.UnlockExtraListRead(theList);
   theHost.UnlockExtraListWrite(theList);
 
-  EXPECT_EQ(theWorld.GetViolations(), (Reports{"LookupExtraData read extra data of kind 6 without the list's lock",
-                                               "UnlockExtraListRead released a read lock that was not held",
-                                               "LockExtraListWrite waits for a lock its own thread holds",
-                                               "UnlockExtraListWrite released a write lock that was not held"}));
+  const std::string sEntry = " an extra-data entry of kind 150 without its list's lock";
+  EXPECT_EQ(
+      theWorld.GetViolations(),
+      (Reports{"LookupExtraData read extra data of kind 6 without the list's lock", "GetExtraDataString read" + sEntry,
+               "GetStringText read the text of" + sEntry, "GetExtraDataFormID read" + sEntry,
+               "GetExtraDataListCount read" + sEntry, "UnlockExtraListRead released a read lock that was not held",
+               "LockExtraListWrite waits for a lock its own thread holds",
+               "UnlockExtraListWrite released a write lock that was not held"}));
 }
 
 TEST_F(MisuseTest, LockHeldAfterAConsoleCommand) {
