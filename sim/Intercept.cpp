@@ -54,6 +54,36 @@ void NotifyExit(int iCode) {
 
 int WINAPI MessageBoxStandIn(HWND, LPCSTR sText, LPCSTR sCaption, UINT) { return ShowBox(sText, sCaption); }
 
+std::string ToUtf8(LPCWSTR sWide) {
+  if (sWide == nullptr) return {};
+  const int iLength = WideCharToMultiByte(CP_UTF8, 0, sWide, -1, nullptr, 0, nullptr, nullptr);
+  std::string sText(static_cast<std::size_t>(iLength > 0 ? iLength : 1), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, sWide, -1, sText.data(), iLength, nullptr, nullptr);
+  sText.resize(sText.find('\0'));
+  return sText;
+}
+
+// The plugin's texts are UTF-8, which it hands to the wide functions as UTF-16.
+int WINAPI MessageBoxWideStandIn(HWND, LPCWSTR sText, LPCWSTR sCaption, UINT) {
+  return ShowBox(ToUtf8(sText).c_str(), ToUtf8(sCaption).c_str());
+}
+
+HRESULT WINAPI GetFolderWideStandIn(HWND hWnd, int iFolder, HANDLE hToken, DWORD uFlags, LPWSTR sBuffer) {
+  char sUtf8[kMaxHandedOutPath * 4] = {};
+  const long iResult = GetDocuments(sUtf8);
+  if (iResult == -1) {
+    using Fn = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPWSTR);
+    auto theReal =
+        reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(LoadLibraryA("shell32.dll"), "SHGetFolderPathW")));
+    return theReal(hWnd, iFolder, hToken, uFlags, sBuffer);
+  }
+  if (iResult != 0) return static_cast<HRESULT>(iResult);
+  const int iLength = MultiByteToWideChar(CP_UTF8, 0, sUtf8, -1, nullptr, 0);
+  if (iLength <= 0 || iLength > static_cast<int>(kMaxHandedOutPath)) return static_cast<HRESULT>(0x80004005);
+  MultiByteToWideChar(CP_UTF8, 0, sUtf8, -1, sBuffer, iLength);
+  return 0;
+}
+
 HRESULT WINAPI GetFolderStandIn(HWND hWnd, int iFolder, HANDLE hToken, DWORD uFlags, LPSTR sBuffer) {
   long iResult = GetDocuments(sBuffer);
   if (iResult != -1) return static_cast<HRESULT>(iResult);
@@ -134,7 +164,9 @@ bool InterceptModule(void* theModule, Interceptors* theInterceptors) {
 #if defined(_WIN32)
   static const Redirect kRedirects[] = {
       {"USER32.dll", "MessageBoxA", reinterpret_cast<void*>(&MessageBoxStandIn)},
+      {"USER32.dll", "MessageBoxW", reinterpret_cast<void*>(&MessageBoxWideStandIn)},
       {"SHELL32.dll", "SHGetFolderPathA", reinterpret_cast<void*>(&GetFolderStandIn)},
+      {"SHELL32.dll", "SHGetFolderPathW", reinterpret_cast<void*>(&GetFolderWideStandIn)},
       {"msvcrt.dll", "exit", reinterpret_cast<void*>(&ExitStandIn)},
       {"KERNEL32.dll", "GetLocalTime", reinterpret_cast<void*>(&LocalTimeStandIn)},
   };

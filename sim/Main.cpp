@@ -5,8 +5,12 @@
 #if defined(_WIN32)
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
+// windows.h first: shellapi.h needs it.
+#include <shellapi.h>
 #endif
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -31,10 +35,53 @@ void PrintOutput(const std::string& sLine) {
 
 void PrintConsoleOutput(const std::string& sText) { PrintOutput("console: " + sText); }
 
+// Paths are UTF-8 texts, as the plugin's are; on Windows a file-system path is wide.
+std::filesystem::path ToPath(const std::string& sPath) {
+#if defined(_WIN32)
+  const int iLength = MultiByteToWideChar(CP_UTF8, 0, sPath.data(), static_cast<int>(sPath.size()), nullptr, 0);
+  std::wstring sWide(static_cast<std::size_t>(iLength), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, sPath.data(), static_cast<int>(sPath.size()), sWide.data(), iLength);
+  return std::filesystem::path(sWide);
+#else
+  return std::filesystem::path(sPath);
+#endif
+}
+
+std::string FromPath(const std::filesystem::path& thePath) {
+#if defined(_WIN32)
+  const std::wstring& sWide = thePath.native();
+  const int iLength =
+      WideCharToMultiByte(CP_UTF8, 0, sWide.data(), static_cast<int>(sWide.size()), nullptr, 0, nullptr, nullptr);
+  std::string sText(static_cast<std::size_t>(iLength), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, sWide.data(), static_cast<int>(sWide.size()), sText.data(), iLength, nullptr,
+                      nullptr);
+  return sText;
+#else
+  return thePath.string();
+#endif
+}
+
+// The command line as UTF-8, the program's name first (on Windows from the wide command line:
+// the narrow one holds only what the system's code page can).
+std::vector<std::string> GetArguments(int argc, char** argv) {
+#if defined(_WIN32)
+  (void)argc;
+  (void)argv;
+  int iCount = 0;
+  wchar_t** theWide = CommandLineToArgvW(GetCommandLineW(), &iCount);
+  std::vector<std::string> theArguments;
+  for (int i = 0; theWide != nullptr && i < iCount; ++i) theArguments.push_back(FromPath(theWide[i]));
+  LocalFree(theWide);
+  return theArguments;
+#else
+  return {argv, argv + argc};
+#endif
+}
+
 // A path given on the command line as the plugin sees it. The Windows build runs under Wine,
 // where an absolute Linux path is reached through drive Z:.
 std::string ToHostPath(const std::string& sPath) {
-  std::string sAbsolute = std::filesystem::absolute(sPath).string();
+  std::string sAbsolute = FromPath(std::filesystem::absolute(ToPath(sPath)));
 #if defined(_WIN32)
   if (!sPath.empty() && sPath.front() == '/') {
     sAbsolute = "Z:" + sPath;
@@ -66,7 +113,7 @@ struct Options {
 
 // A plugin module as the loader of this build can load it: a Windows DLL or an ELF object.
 bool IsPluginModule(const std::string& sPath) {
-  std::ifstream theFile(sPath, std::ios::binary);
+  std::ifstream theFile(ToPath(sPath), std::ios::binary);
   char sMagic[4] = {};
   theFile.read(sMagic, sizeof(sMagic));
 #if defined(_WIN32)
@@ -83,7 +130,7 @@ bool IsPluginModule(const std::string& sPath) {
 // leaves a half-run session behind (a log or settings file written by the plugin).
 void CheckOptions(const Options& theOptions) {
   std::error_code theError;
-  if (!std::filesystem::is_directory(theOptions.sGameDir, theError)) {
+  if (!std::filesystem::is_directory(ToPath(theOptions.sGameDir), theError)) {
     RefuseOption("--game-dir", theOptions.sGameDir + " is no folder");
   }
   if (theOptions.sDocuments.size() >= sim::kMaxHandedOutPath) {
@@ -91,19 +138,20 @@ void CheckOptions(const Options& theOptions) {
                                     " characters; a Windows program can be given " +
                                     std::to_string(sim::kMaxHandedOutPath - 1) + " at most");
   }
-  if (!theOptions.sScript.empty() && !std::filesystem::exists(theOptions.sScript, theError)) {
+  if (!theOptions.sScript.empty() && !std::filesystem::exists(ToPath(theOptions.sScript), theError)) {
     RefuseOption("--script", theOptions.sScript + " does not exist");
   }
-  if (!theOptions.sScript.empty() && std::filesystem::is_directory(theOptions.sScript, theError)) {
+  if (!theOptions.sScript.empty() && std::filesystem::is_directory(ToPath(theOptions.sScript), theError)) {
     RefuseOption("--script", theOptions.sScript + " is a folder, not a file");
   }
   for (const std::string& sPlugin : theOptions.thePlugins) {
-    if (!std::filesystem::is_regular_file(sPlugin, theError)) RefuseOption("--plugin", sPlugin + " does not exist");
+    if (!std::filesystem::is_regular_file(ToPath(sPlugin), theError))
+      RefuseOption("--plugin", sPlugin + " does not exist");
     if (!IsPluginModule(sPlugin)) RefuseOption("--plugin", sPlugin + " is no plugin module");
   }
   // The dump is written after the session; a path it cannot be written to is found now.
   if (!theOptions.sDumpWorld.empty()) {
-    const std::filesystem::path theDump(theOptions.sDumpWorld);
+    const std::filesystem::path theDump = ToPath(theOptions.sDumpWorld);
     if (std::filesystem::is_directory(theDump, theError)) {
       RefuseOption("--dump-world", theOptions.sDumpWorld + " is a folder, not a file");
     }
@@ -125,7 +173,7 @@ int RunSession(const Options& theOptions) {
   std::ifstream theScriptFile;
   std::istream* theInput = &std::cin;
   if (!theOptions.sScript.empty()) {
-    theScriptFile.open(theOptions.sScript);
+    theScriptFile.open(ToPath(theOptions.sScript));
     if (!theScriptFile.is_open()) RefuseOption("--script", theOptions.sScript + " cannot be read");
     theInput = &theScriptFile;
   }
@@ -139,7 +187,7 @@ int RunSession(const Options& theOptions) {
   if (!theOptions.sClock.empty()) theInterceptors.theFixedClock = sim::ParseFixedClock(theOptions.sClock);
 
   std::vector<std::string> thePlugins = theOptions.thePlugins;
-  std::filesystem::current_path(theOptions.sGameDir);
+  std::filesystem::current_path(ToPath(theOptions.sGameDir));
   if (thePlugins.empty()) thePlugins = sim::Loader::FindPlugins(".");
   // Every module is opened before any starts: a --plugin that cannot be loaded ends the
   // session before a plugin named before it has written its log.
@@ -161,8 +209,7 @@ int RunSession(const Options& theOptions) {
       theOptions.sDocuments.empty() ? sim::GetSystemDocumentsFolder() : theOptions.sDocumentsPath;
   if (!sDocuments.empty()) {
     std::error_code theError;
-    std::filesystem::create_directories(std::filesystem::path(sDocuments) / "My Games" / "Starfield" / "SFSE" / "Logs",
-                                        theError);
+    std::filesystem::create_directories(ToPath(sDocuments) / "My Games" / "Starfield" / "SFSE" / "Logs", theError);
     if (theError) std::cerr << "zorvane-sim: cannot create the log folder: " << theError.message() << '\n';
   }
 
@@ -188,7 +235,7 @@ int RunSession(const Options& theOptions) {
   }
 
   if (!theOptions.sDumpWorld.empty()) {
-    std::ofstream theDump(theOptions.sDumpWorld, std::ios::binary);
+    std::ofstream theDump(ToPath(theOptions.sDumpWorld), std::ios::binary);
     theDump << sim::DumpWorld(*theWorld).dump(2) << '\n';
     if (!theDump) throw std::runtime_error("cannot write " + theOptions.sDumpWorld);
   }
@@ -236,7 +283,10 @@ int main(int argc, char** argv) {
                     "the local time the plugin reads, \"YYYY-MM-DD HH:MM:SS\", standing still (default: the "
                     "system's)");
   try {
-    theApp.parse(argc, argv);
+    std::vector<std::string> theArguments = GetArguments(argc, argv);
+    std::reverse(theArguments.begin(), theArguments.end());
+    if (!theArguments.empty()) theArguments.pop_back();  // the program's own name
+    theApp.parse(theArguments);
   } catch (const CLI::ParseError& theError) {
     // --help and --version end here too, with status 0; every option that cannot be used
     // ends with 2, as the footer says, whatever CLI11's own code for it.
@@ -253,11 +303,11 @@ int main(int argc, char** argv) {
     }
     // Paths given on the command line are relative to where the simulator was started.
     for (std::string* sPath : {&theOptions.sWorld, &theOptions.sScript, &theOptions.sDumpWorld}) {
-      if (!sPath->empty()) *sPath = std::filesystem::absolute(*sPath).string();
+      if (!sPath->empty()) *sPath = FromPath(std::filesystem::absolute(ToPath(*sPath)));
     }
-    for (std::string& sPlugin : theOptions.thePlugins) sPlugin = std::filesystem::absolute(sPlugin).string();
+    for (std::string& sPlugin : theOptions.thePlugins) sPlugin = FromPath(std::filesystem::absolute(ToPath(sPlugin)));
     if (!theOptions.sDocuments.empty()) {
-      theOptions.sDocumentsPath = std::filesystem::absolute(theOptions.sDocuments).string();
+      theOptions.sDocumentsPath = FromPath(std::filesystem::absolute(ToPath(theOptions.sDocuments)));
       theOptions.sDocuments = ToHostPath(theOptions.sDocuments);
     }
     CheckOptions(theOptions);

@@ -55,8 +55,18 @@ std::string ReadPrivateProfileText(const std::string& sSection, const std::strin
 bool WritePrivateProfileText(const std::string& sSection, const std::string& sKey, const std::string& sValue,
                              const std::string& sPath);
 
-// The file-system path for one of the plugin's path texts.
+// The file-system path for one of the plugin's path texts (UTF-8; on Windows every file
+// operation then goes through the wide functions), and the text of a file-system path.
 std::filesystem::path ToFileSystemPath(const std::string& sPath);
+std::string FromFileSystemPath(const std::filesystem::path& thePath);
+
+// A text from outside the plugin (a console parameter, a command line) as UTF-8: unchanged
+// when it is valid UTF-8, otherwise read in the system's code page.
+std::string ToUtf8FromSystemText(const std::string& sText);
+
+// A program's command line as UTF-8, its own name first (on Windows from the wide command
+// line, which the narrow `argv` gives only in the system's code page).
+std::vector<std::string> GetCommandLineArguments(int argc, char** argv);
 
 // Gives the file `sFrom` the name `sTo` unless an entry of any kind (a file, a folder, a link,
 // a dangling link) already stands there, which is then left as it is. An empty result is

@@ -19,6 +19,7 @@
 
 #include "platform/Platform.h"
 #include "platform/PrivateProfile.h"
+#include "platform/TextEncoding.h"
 
 namespace platform {
 namespace {
@@ -200,6 +201,14 @@ std::filesystem::path ToFileSystemPath(const std::string& sPath) {
     if (ch == '\\') ch = '/';
   }
   return std::filesystem::path(sNative);
+}
+
+std::string FromFileSystemPath(const std::filesystem::path& thePath) { return thePath.string(); }
+
+std::vector<std::string> GetCommandLineArguments(int argc, char** argv) { return {argv, argv + argc}; }
+
+std::string ToUtf8FromSystemText(const std::string& sText) {
+  return IsValidUtf8(sText) ? sText : ConvertWindows1252ToUtf8(sText);
 }
 
 bool IsAnyEntryAt(const std::filesystem::path& thePath) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/TextEncoding.h"
 
 namespace platform {
 namespace {
@@ -34,14 +35,33 @@ Protection FromPageProtection(DWORD uProtect) {
   }
 }
 
+// UTF-8 and UTF-16, the plugin's texts and Windows' own.
+std::wstring Widen(const std::string& sText, UINT uCodePage = CP_UTF8) {
+  if (sText.empty()) return {};
+  const int iLength = MultiByteToWideChar(uCodePage, 0, sText.data(), static_cast<int>(sText.size()), nullptr, 0);
+  std::wstring sWide(static_cast<std::size_t>(iLength), L'\0');
+  MultiByteToWideChar(uCodePage, 0, sText.data(), static_cast<int>(sText.size()), sWide.data(), iLength);
+  return sWide;
+}
+
+std::string Narrow(const std::wstring& sWide) {
+  if (sWide.empty()) return {};
+  const int iLength =
+      WideCharToMultiByte(CP_UTF8, 0, sWide.data(), static_cast<int>(sWide.size()), nullptr, 0, nullptr, nullptr);
+  std::string sText(static_cast<std::size_t>(iLength), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, sWide.data(), static_cast<int>(sWide.size()), sText.data(), iLength, nullptr,
+                      nullptr);
+  return sText;
+}
+
 }  // namespace
 
 uintptr_t GetGameImageBase() { return reinterpret_cast<uintptr_t>(GetModuleHandleA(nullptr)); }
 
 std::string GetExecutablePath() {
-  char sPath[MAX_PATH] = {};
-  const DWORD uLength = GetModuleFileNameA(nullptr, sPath, MAX_PATH);
-  return uLength == 0 || uLength >= MAX_PATH ? std::string() : std::string(sPath, uLength);
+  wchar_t sPath[MAX_PATH] = {};
+  const DWORD uLength = GetModuleFileNameW(nullptr, sPath, MAX_PATH);
+  return uLength == 0 || uLength >= MAX_PATH ? std::string() : Narrow(std::wstring(sPath, uLength));
 }
 
 void* FindImageExport(uintptr_t uImageBase, const char* sName) {
@@ -52,7 +72,7 @@ void* FindImageExport(uintptr_t uImageBase, const char* sName) {
 }
 
 void ShowMessageBox(const std::string& sText, const std::string& sCaption) {
-  MessageBoxA(nullptr, sText.c_str(), sCaption.c_str(), 0);
+  MessageBoxW(nullptr, Widen(sText).c_str(), Widen(sCaption).c_str(), 0);
 }
 
 LocalTime GetLocalNow() {
@@ -64,36 +84,44 @@ LocalTime GetLocalNow() {
 void ExitProcess(int iCode) { std::exit(iCode); }
 
 bool GetDocumentsFolder(std::string& sFolder) {
-  char sBuffer[MAX_PATH] = {};
-  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_PERSONAL | CSIDL_FLAG_CREATE, nullptr, 0, sBuffer))) {
+  wchar_t sBuffer[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_PERSONAL | CSIDL_FLAG_CREATE, nullptr, 0, sBuffer))) {
     return false;
   }
-  sFolder = sBuffer;
+  sFolder = Narrow(sBuffer);
   return true;
 }
 
 std::string ReadPrivateProfileText(const std::string& sSection, const std::string& sKey, const std::string& sDefault,
                                    const std::string& sPath, std::size_t uBufferSize) {
-  std::vector<char> sBuffer(uBufferSize + 1, '\0');
-  DWORD uLength = GetPrivateProfileStringA(sSection.c_str(), sKey.c_str(), sDefault.c_str(), sBuffer.data(),
-                                           static_cast<DWORD>(uBufferSize), sPath.c_str());
-  return std::string(sBuffer.data(), uLength);
+  std::vector<wchar_t> sBuffer(uBufferSize + 1, L'\0');
+  DWORD uLength =
+      GetPrivateProfileStringW(Widen(sSection).c_str(), Widen(sKey).c_str(), Widen(sDefault).c_str(), sBuffer.data(),
+                               static_cast<DWORD>(uBufferSize), ToFileSystemPath(sPath).c_str());
+  return Narrow(std::wstring(sBuffer.data(), uLength));
 }
 
 bool WritePrivateProfileText(const std::string& sSection, const std::string& sKey, const std::string& sValue,
                              const std::string& sPath) {
-  return WritePrivateProfileStringA(sSection.c_str(), sKey.c_str(), sValue.c_str(), sPath.c_str()) != FALSE;
+  return WritePrivateProfileStringW(Widen(sSection).c_str(), Widen(sKey).c_str(), Widen(sValue).c_str(),
+                                    ToFileSystemPath(sPath).c_str()) != FALSE;
 }
 
-// The plugin's texts are in the ANSI code page, as the A functions hand them out (the
-// Documents folder of a user named in Cyrillic, say); the runtime's own conversion would
-// read them as Latin-1.
-std::filesystem::path ToFileSystemPath(const std::string& sPath) {
-  if (sPath.empty()) return {};
-  int iLength = MultiByteToWideChar(CP_ACP, 0, sPath.data(), static_cast<int>(sPath.size()), nullptr, 0);
-  std::wstring sWide(static_cast<std::size_t>(iLength), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, sPath.data(), static_cast<int>(sPath.size()), sWide.data(), iLength);
-  return std::filesystem::path(sWide);
+std::filesystem::path ToFileSystemPath(const std::string& sPath) { return std::filesystem::path(Widen(sPath)); }
+
+std::string FromFileSystemPath(const std::filesystem::path& thePath) { return Narrow(thePath.native()); }
+
+std::vector<std::string> GetCommandLineArguments(int, char**) {
+  int iCount = 0;
+  wchar_t** theArguments = CommandLineToArgvW(GetCommandLineW(), &iCount);
+  std::vector<std::string> theTexts;
+  for (int i = 0; theArguments != nullptr && i < iCount; ++i) theTexts.push_back(Narrow(theArguments[i]));
+  LocalFree(theArguments);
+  return theTexts;
+}
+
+std::string ToUtf8FromSystemText(const std::string& sText) {
+  return IsValidUtf8(sText) ? sText : Narrow(Widen(sText, CP_ACP));
 }
 
 bool IsAnyEntryAt(const std::filesystem::path& thePath) {
@@ -113,12 +141,7 @@ std::vector<std::string> ListFileNames(const std::string& sFolder) {
   if (hFind == INVALID_HANDLE_VALUE) return theNames;
   do {
     if ((theFound.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0) continue;
-    // Back into the form ToFileSystemPath reads.
-    const int iLength = WideCharToMultiByte(CP_ACP, 0, theFound.cFileName, -1, nullptr, 0, nullptr, nullptr);
-    std::string sName(static_cast<std::size_t>(iLength > 0 ? iLength : 1), '\0');
-    WideCharToMultiByte(CP_ACP, 0, theFound.cFileName, -1, sName.data(), iLength, nullptr, nullptr);
-    sName.resize(sName.find('\0'));
-    theNames.push_back(sName);
+    theNames.push_back(Narrow(theFound.cFileName));
   } while (FindNextFileW(hFind, &theFound));
   FindClose(hFind);
   return theNames;
@@ -144,6 +167,16 @@ std::error_code RenameWithoutReplacing(const std::string& sFrom, const std::stri
 // errno values and Windows error codes, each in the runtime's or the system's own words.
 std::string DescribeError(const std::error_code& theError) {
   std::string sText = theError.message();
+  // The system's words in UTF-8, as every other text of the plugin (a localized Windows has
+  // its own letters).
+  wchar_t* sWide = nullptr;
+  if (theError.category() == std::system_category() &&
+      FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                     nullptr, static_cast<DWORD>(theError.value()), 0, reinterpret_cast<wchar_t*>(&sWide), 0,
+                     nullptr) != 0) {
+    sText = Narrow(sWide);
+  }
+  LocalFree(sWide);
   while (!sText.empty() &&
          (sText.back() == '\n' || sText.back() == '\r' || sText.back() == ' ' || sText.back() == '.')) {
     sText.pop_back();

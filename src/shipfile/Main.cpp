@@ -37,13 +37,13 @@ std::optional<std::vector<std::string>> ReadShipFile(const std::string& sPath) {
 
 // The game's Data folder when the executable stands in its SFSE\Plugins folder.
 std::string FindDataFolder() {
-  const std::filesystem::path thePlugins = std::filesystem::path(platform::GetExecutablePath()).parent_path();
+  const std::filesystem::path thePlugins = platform::ToFileSystemPath(platform::GetExecutablePath()).parent_path();
   const std::filesystem::path theData = thePlugins.parent_path().parent_path();
   auto IsNamed = [](const std::filesystem::path& thePath, const char* sName) {
-    return ToLowerAscii(thePath.filename().string()) == sName;
+    return ToLowerAscii(platform::FromFileSystemPath(thePath.filename())) == sName;
   };
   return IsNamed(thePlugins, "plugins") && IsNamed(thePlugins.parent_path(), "sfse") && IsNamed(theData, "data")
-             ? theData.string()
+             ? platform::FromFileSystemPath(theData)
              : std::string();
 }
 
@@ -135,8 +135,11 @@ int RunDropped(const std::string& sFile) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 2 && argv[1][0] != '-' && std::filesystem::is_regular_file(platform::ToFileSystemPath(argv[1]))) {
-    return RunDropped(argv[1]);
+  // Paths and names as UTF-8, whatever the system's code page.
+  const std::vector<std::string> theArguments = platform::GetCommandLineArguments(argc, argv);
+  if (theArguments.size() == 2 && theArguments[1].rfind('-', 0) != 0 &&
+      std::filesystem::is_regular_file(platform::ToFileSystemPath(theArguments[1]))) {
+    return RunDropped(theArguments[1]);
   }
   CLI::App theApp(
       "zorvane-shipfile: what the Zorvane imports would do with ship files, without the game.\n"
@@ -180,7 +183,9 @@ int main(int argc, char** argv) {
   theDiff->callback([&] { iStatus = RunDiff(sFile, sOther, bJson); });
 
   try {
-    theApp.parse(argc, argv);
+    std::vector<std::string> theReversed(theArguments.rbegin(), theArguments.rend());
+    if (!theReversed.empty()) theReversed.pop_back();  // the program's own name
+    theApp.parse(theReversed);
   } catch (const CLI::ParseError& theError) {
     const int iExit = theApp.exit(theError);
     return iExit == 0 ? 0 : kUsageError;

@@ -1,5 +1,7 @@
 #include "shipfile/PluginHeaders.h"
 
+#include "platform/Platform.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -55,9 +57,9 @@ PluginCatalog ReadDataFolder(const std::filesystem::path& theFolder) {
   PluginCatalog theCatalog;
   std::error_code theError;
   for (const auto& theEntry : std::filesystem::directory_iterator(theFolder, theError)) {
-    const std::string sExtension = ToLowerAscii(theEntry.path().extension().string());
+    const std::string sExtension = ToLowerAscii(platform::FromFileSystemPath(theEntry.path().extension()));
     if (sExtension != ".esm" && sExtension != ".esp" && sExtension != ".esl") continue;
-    const std::string sName = theEntry.path().filename().string();
+    const std::string sName = platform::FromFileSystemPath(theEntry.path().filename());
     std::string sProblem;
     if (std::optional<PluginKind> eKind = ReadPluginKind(theEntry.path(), sProblem)) {
       theCatalog.theFiles.push_back({sName, *eKind});

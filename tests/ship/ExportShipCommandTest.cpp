@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "platform/Platform.h"
 #include "plugin/commands/ExportShipCommand.h"
 #include "ship/ShipTest.h"
 #include "support/RunCommand.h"
@@ -73,12 +74,15 @@ TEST_F(ExportShipCommandTest, ParameterWordsAreJoinedCutAt150AndAZeroByteAndName
   EXPECT_TRUE(Run(std::string("My\0Ship", 7)));
   EXPECT_TRUE(Run("ship.txt"));
   EXPECT_TRUE(Run(std::string(149, 'a') + "bc"));
+  EXPECT_TRUE(Run(std::string(148, 'c') + "\xE2\x85\xA1"));  // its last character cut: dropped whole
+  EXPECT_TRUE(Run("Caf\xE9"));                               // not UTF-8: the system's code page
   EXPECT_TRUE(Run("100%s %d"));
   EXPECT_TRUE(Run("a;b"));
   EXPECT_FALSE(Run("a?b"));
-  for (const std::string& sFile : std::vector<std::string>{"My Ship.txt", "My.txt", "ship.txt.txt",
-                                                           std::string(149, 'a') + "b.txt", "100%s %d.txt"}) {
-    EXPECT_TRUE(std::filesystem::exists(GetShipFolder() / sFile)) << sFile;
+  for (const std::string& sFile :
+       std::vector<std::string>{"My Ship.txt", "My.txt", "ship.txt.txt", std::string(149, 'a') + "b.txt",
+                                std::string(148, 'c') + ".txt", "Caf\xC3\xA9.txt", "100%s %d.txt"}) {
+    EXPECT_TRUE(std::filesystem::exists(GetShipFolder() / platform::ToFileSystemPath(sFile))) << sFile;
   }
   EXPECT_EQ(GetTimeline().back(),
             "error: DoesFileExistEx returned true | [sFilePath: "

@@ -9,6 +9,7 @@
 #include "game/Commands.h"
 #include "game/Console.h"
 #include "platform/Platform.h"
+#include "platform/TextEncoding.h"
 #include "plugin/Settings.h"
 #include "ship/ShipFileName.h"
 #include "ship/ShipFolder.h"
@@ -75,13 +76,16 @@ std::string ReadParameterText(const uint8_t* theCompiledData) {
     return {};
   }
   std::size_t uLength = theCompiledData[game::kCommandTextLengthOffset];
-  if (uLength > kParameterBufferSize) {
+  const bool bCut = uLength > kParameterBufferSize;
+  if (bCut) {
     uLength = kParameterBufferSize;
   }
   const char* sCharacters = reinterpret_cast<const char*>(theCompiledData + game::kCommandTextOffset);
   // The game's texts end at a zero byte, whatever the length byte says.
   const std::string sText(sCharacters, uLength);
-  return sText.substr(0, sText.find('\0'));
+  const std::size_t uZero = sText.find('\0');
+  // A text cut to the buffer keeps no part of a character.
+  return bCut && uZero == std::string::npos ? platform::DropCutCharacter(sText) : sText.substr(0, uZero);
 }
 
 std::vector<std::string> SplitParameters(const std::string& sText) {
@@ -131,7 +135,9 @@ std::optional<ShipFilePath> ReadExistingShipFilePath(const ShipCommand& theComma
 }
 
 std::optional<ShipFilePath> ReadShipFilePath(const ShipCommand& theCommand, const uint8_t* theCompiledData) {
-  std::vector<std::string> theParameters = SplitParameters(ReadParameterText(theCompiledData));
+  // The player's text is UTF-8 when it reads as such; otherwise it is in the system's code page.
+  std::vector<std::string> theParameters =
+      SplitParameters(platform::ToUtf8FromSystemText(ReadParameterText(theCompiledData)));
   if (theParameters.size() < 1) {
     RefuseShipCommand(theCommand, "no filename specified.", "Paramaters.size() < 1");
     return std::nullopt;

@@ -55,7 +55,8 @@ bool RunShipCommand(const ShipCommand& theCommand, game::TESObjectREFR* thisObj,
                     const SourceLocation& theWhere = SourceLocation::current());
 
 // The text parameter of a command call: a length byte at offset 6, the characters from
-// offset 8, at most kParameterBufferSize of them, up to a zero byte among them.
+// offset 8, at most kParameterBufferSize of them (without the part of a UTF-8 character the
+// cut leaves), up to a zero byte among them.
 std::string ReadParameterText(const uint8_t* theCompiledData);
 // Words separated by blanks, tabs or line breaks; no empty words.
 std::vector<std::string> SplitParameters(const std::string& sText);
