@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "WorldFileJson.h"
-#include "ship/ElementFields.h"
+#include "shipfile/ShipFileSchema.h"
 
 namespace sim::worldfile {
 

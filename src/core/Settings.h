@@ -6,39 +6,29 @@
 
 namespace zorvane {
 
+// The ten skip keys, alike in Export and Import, name decoration kinds by the game's record
+// codes: books, miscellaneous items, furniture, keys, consumables, movable statics,
+// containers, terminals, armour and weapons.
+#define ZV_DECOR_SKIP_KEYS(X) \
+  X(bSkipBOOK)                \
+  X(bSkipMISC) X(bSkipFURN) X(bSkipKEYM) X(bSkipALCH) X(bSkipMSTT) X(bSkipCONT) X(bSkipTERM) X(bSkipARMO) X(bSkipWEAP)
+
+struct DecorSkipSettings {
+#define ZV_SKIP_KEY(key) bool key = false;
+  ZV_DECOR_SKIP_KEYS(ZV_SKIP_KEY)
+#undef ZV_SKIP_KEY
+};
+
 struct PluginSettings {
   struct {
     bool bNoPilotingSkillRequirement = false;
   } Piloting;
-  // The ten skip keys of Export and Import name decoration kinds by the game's record codes:
-  // books, miscellaneous items, furniture, keys, consumables, movable statics, containers,
-  // terminals, armour and weapons.
-  struct {
+  struct ExportSettings : DecorSkipSettings {
     bool bRestrictDecorationExportToBuildModePlacedItems = false;
-    bool bSkipBOOK = false;
-    bool bSkipMISC = false;
-    bool bSkipFURN = false;
-    bool bSkipKEYM = false;
-    bool bSkipALCH = false;
-    bool bSkipMSTT = false;
-    bool bSkipCONT = false;
-    bool bSkipTERM = false;
-    bool bSkipARMO = false;
-    bool bSkipWEAP = false;
   } Export;
-  struct {
+  struct ImportSettings : DecorSkipSettings {
     bool bRestrictDecorationImportToBuildModePlacedItems = true;
     bool bRemoveAlreadyPlacedDecorationItemsBeforeImport = false;
-    bool bSkipBOOK = false;
-    bool bSkipMISC = false;
-    bool bSkipFURN = false;
-    bool bSkipKEYM = false;
-    bool bSkipALCH = false;
-    bool bSkipMSTT = false;
-    bool bSkipCONT = false;
-    bool bSkipTERM = false;
-    bool bSkipARMO = false;
-    bool bSkipWEAP = false;
   } Import;
   struct {
     // On in memory although a newly created file says 0: the first command of the first

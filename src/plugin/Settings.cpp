@@ -29,29 +29,15 @@ struct SettingKey {
 const SettingKey kSettingKeys[] = {
     ZV_SETTING(Piloting, bNoPilotingSkillRequirement, "0"),
     ZV_SETTING(Export, bRestrictDecorationExportToBuildModePlacedItems, "0"),
-    ZV_SETTING(Export, bSkipBOOK, "0"),
-    ZV_SETTING(Export, bSkipMISC, "0"),
-    ZV_SETTING(Export, bSkipFURN, "0"),
-    ZV_SETTING(Export, bSkipKEYM, "0"),
-    ZV_SETTING(Export, bSkipALCH, "0"),
-    ZV_SETTING(Export, bSkipMSTT, "0"),
-    ZV_SETTING(Export, bSkipCONT, "0"),
-    ZV_SETTING(Export, bSkipTERM, "0"),
-    ZV_SETTING(Export, bSkipARMO, "0"),
-    ZV_SETTING(Export, bSkipWEAP, "0"),
-    ZV_SETTING(Import, bRestrictDecorationImportToBuildModePlacedItems, "1"),
+#define ZV_EXPORT_SKIP(key) ZV_SETTING(Export, key, "0"),
+    ZV_DECOR_SKIP_KEYS(ZV_EXPORT_SKIP)
+#undef ZV_EXPORT_SKIP
+        ZV_SETTING(Import, bRestrictDecorationImportToBuildModePlacedItems, "1"),
     ZV_SETTING(Import, bRemoveAlreadyPlacedDecorationItemsBeforeImport, "0"),
-    ZV_SETTING(Import, bSkipBOOK, "0"),
-    ZV_SETTING(Import, bSkipMISC, "0"),
-    ZV_SETTING(Import, bSkipFURN, "0"),
-    ZV_SETTING(Import, bSkipKEYM, "0"),
-    ZV_SETTING(Import, bSkipALCH, "0"),
-    ZV_SETTING(Import, bSkipMSTT, "0"),
-    ZV_SETTING(Import, bSkipCONT, "0"),
-    ZV_SETTING(Import, bSkipTERM, "0"),
-    ZV_SETTING(Import, bSkipARMO, "0"),
-    ZV_SETTING(Import, bSkipWEAP, "0"),
-    ZV_SETTING(Misc, bAlwaysReloadSettingsOnCommand, "0"),
+#define ZV_IMPORT_SKIP(key) ZV_SETTING(Import, key, "0"),
+    ZV_DECOR_SKIP_KEYS(ZV_IMPORT_SKIP)
+#undef ZV_IMPORT_SKIP
+        ZV_SETTING(Misc, bAlwaysReloadSettingsOnCommand, "0"),
     ZV_SETTING(Logging, bVerboseLogging, "0"),
 };
 static_assert(std::size(kSettingKeys) == sizeof(PluginSettings), "every setting is listed once");

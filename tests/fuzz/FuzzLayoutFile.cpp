@@ -1,8 +1,8 @@
 // The layout import's parse of a whole ship file, against the sample world.
 #include "FuzzSupport.h"
-#include "ship/FormSource.h"
-#include "ship/LayoutDispatch.h"
-#include "ship/ShipFileReader.h"
+#include "layout/LayoutDispatch.h"
+#include "shipfile/FormSource.h"
+#include "shipfile/ShipFileReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* theData, std::size_t uSize) {
   using namespace zorvane;

@@ -3,10 +3,10 @@
 // ship file (tests/sessions/export-sample-ship).
 #include <gtest/gtest.h>
 
+#include "export/ExportShipRef.h"
 #include "game/Components.h"
-#include "ship/ExportShipRef.h"
-#include "ship/ShipFolder.h"
 #include "ship/ShipTest.h"
+#include "shipfile/ShipFolder.h"
 
 namespace zorvane::test {
 namespace {

@@ -9,10 +9,10 @@
 #include <sys/resource.h>
 #endif
 
+#include "export/ExportShipRef.h"
 #include "platform/FileFaults.h"
-#include "ship/ExportShipRef.h"
-#include "ship/ShipFolder.h"
 #include "ship/ShipTest.h"
+#include "shipfile/ShipFolder.h"
 
 namespace zorvane::test {
 namespace {

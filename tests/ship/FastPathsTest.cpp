@@ -10,10 +10,10 @@
 #include "core/Log.h"
 #include "forms/FormLookup.h"
 #include "forms/PluginFileIndex.h"
-#include "ship/ElementFields.h"
-#include "ship/LayoutLists.h"
-#include "ship/ShipFileLine.h"
-#include "ship/ShipFileReader.h"
+#include "layout/LayoutLists.h"
+#include "shipfile/ShipFileLine.h"
+#include "shipfile/ShipFileReader.h"
+#include "shipfile/ShipFileSchema.h"
 #include "support/PluginFixture.h"
 
 namespace zorvane::test {

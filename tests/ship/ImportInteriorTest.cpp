@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "game/References.h"
-#include "ship/ImportShipInterior.h"
+#include "interior/ImportShipInterior.h"
 #include "ship/SampleShipTest.h"
 
 namespace zorvane::test {

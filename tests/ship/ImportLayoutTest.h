@@ -3,9 +3,9 @@
 
 #include <map>
 
-#include "ship/ElementFields.h"
-#include "ship/ImportShipLayout.h"
+#include "layout/ImportShipLayout.h"
 #include "ship/SampleShipTest.h"
+#include "shipfile/ShipFileSchema.h"
 
 namespace zorvane::test {
 
@@ -22,7 +22,7 @@ class ImportLayoutTest : public SampleShipTest {
     std::vector<std::string> theLines;
     for (const ElementField& theField : kModuleFields) {
       const auto itValue = theValues.find(theField.sKey);
-      const std::string sValue = itValue != theValues.end()             ? itValue->second
+      const std::string sValue = itValue != theValues.end()           ? itValue->second
                                  : theField.eKind == FieldKind::kForm ? "070001|Starfield.esm"
                                                                       : "0";
       theLines.push_back("Blueprint.data[" + std::to_string(n) + "]." + theField.sKey + " |" + sValue);

@@ -7,8 +7,8 @@
 
 #include "WorldFile.h"
 #include "core/Log.h"
-#include "ship/ExportShipRef.h"
-#include "ship/ShipFolder.h"
+#include "export/ExportShipRef.h"
+#include "shipfile/ShipFolder.h"
 #include "support/PluginFixture.h"
 
 namespace zorvane::test {

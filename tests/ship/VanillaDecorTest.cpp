@@ -1,8 +1,8 @@
 // Telling the decoration a ship's modules bring along from what the player placed.
 #include <gtest/gtest.h>
 
+#include "forms/VanillaDecor.h"
 #include "ship/ShipTest.h"
-#include "ship/VanillaDecor.h"
 
 namespace zorvane::test {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <functional>
 
+#include "interior/WorkshopSearch.h"
 #include "ship/ShipTest.h"
-#include "ship/WorkshopSearch.h"
 
 namespace zorvane::test {
 namespace {

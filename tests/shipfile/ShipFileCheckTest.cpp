@@ -3,10 +3,10 @@
 // files is compared with the imports themselves by compare-with-imports.)
 #include <gtest/gtest.h>
 
-#include "ship/ShipFileReader.h"
-#include "shipfile/Output.h"
-#include "shipfile/ShipFileCheck.h"
-#include "shipfile/ShipFileSummary.h"
+#include "checker/Checker.h"
+#include "checker/Output.h"
+#include "checker/ShipFileSummary.h"
+#include "shipfile/ShipFileReader.h"
 #include "support/Files.h"
 
 namespace zorvane::test {

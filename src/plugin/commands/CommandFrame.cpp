@@ -11,8 +11,8 @@
 #include "platform/Platform.h"
 #include "platform/TextEncoding.h"
 #include "plugin/Settings.h"
-#include "ship/ShipFileName.h"
-#include "ship/ShipFolder.h"
+#include "shipfile/ShipFileName.h"
+#include "shipfile/ShipFolder.h"
 
 namespace zorvane {
 namespace {

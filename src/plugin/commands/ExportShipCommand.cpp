@@ -2,11 +2,11 @@
 
 #include "core/Log.h"
 #include "core/Settings.h"
+#include "export/ExportShipRef.h"
 #include "forms/Helpers.h"
 #include "game/Game.h"
 #include "plugin/commands/CommandFrame.h"
-#include "ship/ExportShipRef.h"
-#include "ship/ShipFileName.h"
+#include "shipfile/ShipFileName.h"
 
 namespace zorvane {
 namespace {

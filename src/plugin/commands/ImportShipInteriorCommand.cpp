@@ -2,9 +2,9 @@
 #include "core/Settings.h"
 #include "forms/Helpers.h"
 #include "game/Game.h"
+#include "interior/ImportShipInterior.h"
 #include "plugin/commands/CommandFrame.h"
 #include "plugin/commands/ImportShipCommands.h"
-#include "ship/ImportShipInterior.h"
 
 namespace zorvane {
 namespace {

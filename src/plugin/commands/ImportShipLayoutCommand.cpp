@@ -1,11 +1,11 @@
 #include "core/Log.h"
 #include "core/Settings.h"
+#include "export/ShipBackup.h"
 #include "forms/Helpers.h"
 #include "game/Game.h"
+#include "layout/ImportShipLayout.h"
 #include "plugin/commands/CommandFrame.h"
 #include "plugin/commands/ImportShipCommands.h"
-#include "ship/ImportShipLayout.h"
-#include "ship/ShipBackup.h"
 
 namespace zorvane {
 namespace {

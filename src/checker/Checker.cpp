@@ -1,0 +1,248 @@
+#include "checker/Checker.h"
+
+#include <algorithm>
+#include <functional>
+#include <regex>
+#include <set>
+
+#include "checker/OfflineGame.h"
+#include "forms/FormLookup.h"
+#include "forms/PluginFileIndex.h"
+#include "interior/DecorDispatch.h"
+#include "layout/LayoutDispatch.h"
+#include "shipfile/ShipFile.h"
+#include "shipfile/ShipFileLine.h"
+#include "shipfile/ShipFileReader.h"
+#include "shipfile/ShipFileSchema.h"
+
+namespace zorvane::shipfile {
+namespace {
+
+// Every key either import reads or passes over on purpose, with list indices written "[n]".
+std::vector<std::string> MakeKnownKeys() {
+  using namespace keys;
+  std::vector<std::string> theKeys = {kAddToInventoryOnDestroyForm,
+                                      kRootAnimGraph,
+                                      kRigFile,
+                                      kAnimPath,
+                                      kResponseFile,
+                                      std::string(kKeywordForm) + "[n]",
+                                      std::string(kAttachParentArray) + "[n]",
+                                      kSpaceshipAIActor,
+                                      kLinkedVoiceType,
+                                      kWeaponSlot1,
+                                      kWeaponSlot2,
+                                      kWeaponSlot3,
+                                      kHullCode,
+                                      kBlueprintUnk08,
+                                      kBlueprintUnk10,
+                                      kBlueprintUnk28,
+                                      kBlueprintUnk30,
+                                      kBlueprintUnk34,
+                                      kBlueprintUnk3C,
+                                      kDisplayName,
+                                      kFullName,
+                                      kModel};
+  auto AddFields = [&theKeys](const std::string& sEntry, std::span<const ElementField> theFields) {
+    for (const ElementField& theField : theFields) theKeys.push_back(sEntry + "." + theField.sKey);
+  };
+  AddFields(std::string(kPropertySheet) + "[n]", kPropertyFields);
+  AddFields(std::string(kTraversals1) + "[n]", kTraversalFields);
+  AddFields(std::string(kTraversals2) + "[n]", kTraversalGroupFields);
+  AddFields(std::string(kTraversals2) + "[n]." + kGroupEntriesKey + "[n]", kTraversalFields);
+  AddFields(std::string(kBlueprintData) + "[n]", kModuleFields);
+  AddFields(std::string(kContainer) + "[n]", kContainerFields);
+  for (const char* sField : kDecorFields) theKeys.push_back(std::string(kDecorItem) + "[n]." + sField);
+  theKeys.push_back(std::string(kDecorItem) + "[n]." + kWorkshopItemFlag);
+  return theKeys;
+}
+
+bool IsKnownLine(std::size_t uLine, const std::string& sLine) {
+  static const std::vector<std::string> kKnownKeys = MakeKnownKeys();
+  static const std::regex kIndex(R"(\[[0-9]+\])");
+  // A line of blanks says nothing (editors leave them where an empty line was).
+  if (ReadShipFileLine(uLine, sLine).bHeader || sLine.find_first_not_of(" \t") == std::string::npos) return true;
+  for (const char* sHeader : {"Export time: ", "Version: "}) {
+    if (sLine.rfind(sHeader, 0) == 0) return true;
+  }
+  const std::string sKeyPart = std::regex_replace(ShipFileLine(sLine).GetKeyPart(), kIndex, "[n]");
+  return std::any_of(kKnownKeys.begin(), kKnownKeys.end(),
+                     [&sKeyPart](const std::string& sKey) { return sKeyPart.find(sKey) != std::string::npos; });
+}
+
+// A failed line as it reads once mended: its value a plain number and, with the offline game's
+// stand-ins on, its form found. Only an index stays as it was.
+std::string MendLine(const std::string& sLine) {
+  const std::size_t uBar = sLine.rfind('|');
+  return (uBar == std::string::npos ? sLine + " |" : sLine.substr(0, uBar + 1)) + "0";
+}
+
+// The list whose record a line names: its key up to the first bracket.
+std::string GetListName(const std::string& sLine) {
+  const std::string sKeyPart = ShipFileLine(sLine).GetKeyPart();
+  return sKeyPart.substr(0, sKeyPart.find('['));
+}
+
+bool IsIndexError(const std::string& sMessage) { return sMessage.rfind("index error |", 0) == 0; }
+
+// The line (from 1) where the entry an "incomplete entry | <entry>: ..." message names begins;
+// 0, the whole file, for any other message.
+int FindEntryLine(const std::vector<std::string>& theLines, const std::string& sMessage) {
+  static const std::string kIncomplete = "incomplete entry | ";
+  if (sMessage.rfind(kIncomplete, 0) != 0) return 0;
+  const std::string sEntry = sMessage.substr(kIncomplete.size(), sMessage.find(": ") - kIncomplete.size()) + ".";
+  for (std::size_t i = 0; i < theLines.size(); ++i) {
+    if (ShipFileLine(theLines[i]).Has(sEntry)) return static_cast<int>(i) + 1;
+  }
+  return 0;
+}
+
+// Runs one import's parse of every line; what it logs becomes the report's findings. The
+// import ends at its first failed check; the checker mends each failed line and goes on, so
+// the records that line would have made are there for the lines below, and every later failed
+// check is one the import would meet once the lines above are mended. A line that cannot be
+// mended names a record that is not there: how the player renumbers it decides which records
+// the lines below it name, so later index errors in its list are counted, not listed.
+void RunParse(const char* sImport, const char* sFunction, const std::vector<std::string>& theLines,
+              OfflineGame& theGame, const std::function<bool(const std::string&)>& Dispatch,
+              const std::function<bool()>& CheckWhole, CheckReport& theReport) {
+  theGame.TakeLogEntries();
+  bool bStopped = false;
+  std::set<std::string> theBrokenLists;
+  for (std::size_t i = 0; i < theLines.size(); ++i) {
+    const ShipFileLineText theText = ReadShipFileLine(i, theLines[i]);
+    const int iLine = static_cast<int>(i) + 1;
+    const std::string sLine(theText.sText);
+    if (theText.bCutAtNul) theReport.theSkipped.push_back({iLine, sImport, kNulByteWarning + sLine, {}});
+    if (sLine.empty() || theText.bHeader) continue;
+    const bool bPassed = Dispatch(sLine);
+    std::vector<std::string> theDetails;
+    std::vector<std::string> theOwn;
+    for (const LogEntry& theEntry : theGame.TakeLogEntries()) {
+      if (theEntry.sFunction == sFunction && theEntry.sLevel != "info") {
+        theOwn.push_back(theEntry.sMessage);
+      } else if (theEntry.sLevel == "error") {
+        // What the form resolution or the value reading found; its notes are left out.
+        theDetails.push_back(theEntry.sMessage);
+      }
+    }
+    if (!bPassed && !theOwn.empty()) {
+      // The check that failed logged last; anything before it on this line was passed over.
+      const std::string sList = GetListName(sLine);
+      if (IsIndexError(theOwn.back()) && theBrokenLists.count(sList) != 0) {
+        ++theReport.theUnlisted[sImport];
+      } else {
+        theReport.theStops.push_back({iLine, sImport, theOwn.back(), theDetails, !bStopped});
+        bStopped = true;
+      }
+      theOwn.pop_back();
+      theDetails.clear();
+      theGame.SetStandInForms(true);
+      if (!Dispatch(MendLine(sLine))) theBrokenLists.insert(sList);
+      theGame.SetStandInForms(false);
+      theGame.TakeLogEntries();
+    }
+    for (const std::string& sMessage : theOwn) theReport.theSkipped.push_back({iLine, sImport, sMessage, {}});
+    for (const std::string& sMessage : theDetails) theReport.theSkipped.push_back({iLine, sImport, sMessage, {}});
+  }
+  // The records as a whole, as the import checks them after its last line.
+  if (CheckWhole()) return;
+  std::vector<std::string> theErrors;
+  for (const LogEntry& theEntry : theGame.TakeLogEntries()) {
+    if (theEntry.sFunction == sFunction && theEntry.sLevel == "error") theErrors.push_back(theEntry.sMessage);
+  }
+  if (theErrors.empty()) return;
+  const std::string sFirst = theErrors.front();
+  theErrors.erase(theErrors.begin());
+  theReport.theStops.push_back({FindEntryLine(theLines, sFirst), sImport, sFirst, theErrors, !bStopped});
+}
+
+// A form ID's significant hexadecimal digits.
+std::size_t CountDigits(const std::string& sHex) {
+  const std::size_t uFirst = sHex.find_first_not_of('0');
+  return uFirst == std::string::npos ? 0 : sHex.size() - uFirst;
+}
+
+void CheckPluginFiles(const std::vector<std::string>& theLines, const PluginCatalog& theData, CheckReport& theReport) {
+  for (const auto& [sPlugin, iCount] : theReport.theNeeds) {
+    if (theData.Find(sPlugin) == nullptr) theReport.theMissing.push_back(sPlugin);
+  }
+  for (std::size_t i = 0; i < theLines.size(); ++i) {
+    const std::string& sLine = theLines[i];
+    const std::size_t uLast = sLine.rfind('|');
+    const std::size_t uBefore =
+        uLast == std::string::npos || uLast == 0 ? std::string::npos : sLine.rfind('|', uLast - 1);
+    if (uBefore == std::string::npos) continue;
+    const PluginFile* theFile = theData.Find(GetPluginNameFromFormRef(sLine));
+    if (theFile == nullptr) continue;
+    const std::string sHex = sLine.substr(uBefore + 1, uLast - uBefore - 1);
+    const std::size_t uLimit = theFile->sName == "Starfield.esm"       ? 8
+                               : theFile->eKind == PluginKind::kSmall  ? 3
+                               : theFile->eKind == PluginKind::kMedium ? 4
+                                                                       : 6;
+    if (CountDigits(sHex) > uLimit) {
+      theReport.theWrongWidth.push_back(
+          {static_cast<int>(i) + 1,
+           "",
+           "the form ID " + sHex + " cannot belong to the " + GetKindName(theFile->eKind) + " file " + theFile->sName +
+               " (at most " + std::to_string(uLimit) + " hexadecimal digits): the game would take another form",
+           {}});
+    }
+  }
+}
+
+}  // namespace
+
+bool CheckReport::IsRefused(const std::string& sImport) const {
+  return std::any_of(theStops.begin(), theStops.end(),
+                     [&sImport](const Finding& theStop) { return theStop.sImport == sImport; });
+}
+
+std::map<std::string, int> CountNeededPlugins(const std::vector<std::string>& theLines) {
+  static const std::regex kFormRef(R"(\|[0-9A-Fa-f]+\|[^|]*$)");
+  std::map<std::string, int> theNeeds;
+  for (const std::string& sLine : theLines) {
+    if (!std::regex_search(sLine, kFormRef)) continue;
+    const std::string sPlugin = GetPluginNameFromFormRef(sLine);
+    if (!sPlugin.empty()) ++theNeeds[sPlugin];
+  }
+  return theNeeds;
+}
+
+CheckReport CheckShipFile(const std::string& sFile, const std::vector<std::string>& theLines,
+                          const PluginCatalog* theData) {
+  CheckReport theReport;
+  theReport.sFile = sFile;
+  theReport.bWithData = theData != nullptr;
+  theReport.theNeeds = CountNeededPlugins(theLines);
+  OfflineGame theGame(theData, theLines);
+  PluginFileIndexScope thePluginFiles;  // as in the imports: one index, not a walk per form
+  const bool bLoneCRLineEnds = theLines.size() == 1 && HasLoneCRLineEnds(theLines[0]);
+  ShipLayoutRecords theRecords;
+  RunParse(
+      kLayout, kImportLayoutFunction, theLines, theGame,
+      [&](const std::string& sLine) { return DispatchLayoutLine(sLine, theRecords, theGame); },
+      [&] { return CheckWholeLayout(theRecords, bLoneCRLineEnds); }, theReport);
+  std::vector<DecorItem> theItems;
+  RunParse(
+      kInterior, kImportInteriorFunction, theLines, theGame,
+      [&](const std::string& sLine) { return DispatchDecorLine(sLine, theItems, theGame); },
+      [&] { return CheckWholeInterior(theItems); }, theReport);
+  theReport.iDecorItems = static_cast<int>(theItems.size());
+  // Each form reference is resolved by the one import that reads its line.
+  theReport.iUncheckedForms = theGame.GetUncheckedForms();
+  for (std::size_t i = 0; i < theLines.size(); ++i) {
+    if (!theLines[i].empty() && !IsKnownLine(i, theLines[i])) {
+      theReport.theUnknown.push_back({static_cast<int>(i) + 1, "", theLines[i], {}});
+    }
+  }
+  if (theData != nullptr) CheckPluginFiles(theLines, *theData, theReport);
+  auto ByLine = [](const Finding& theLeft, const Finding& theRight) {
+    return GetReadingOrder(theLeft) < GetReadingOrder(theRight);
+  };
+  std::stable_sort(theReport.theStops.begin(), theReport.theStops.end(), ByLine);
+  std::stable_sort(theReport.theSkipped.begin(), theReport.theSkipped.end(), ByLine);
+  return theReport;
+}
+
+}  // namespace zorvane::shipfile

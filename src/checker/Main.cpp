@@ -1,0 +1,194 @@
+// zorvane-shipfile: reads ship files without the game and tells what the imports would do
+// with them, which plugin files they need, what they hold, and how two of them differ.
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#if defined(_WIN32)
+#include <conio.h>
+#include <io.h>
+#endif
+
+#include "checker/Output.h"
+#include "core/PluginInfo.h"
+#include "core/Text.h"
+#include "platform/Platform.h"
+#include "shipfile/ShipFileReader.h"
+
+namespace {
+
+using namespace zorvane;
+using namespace zorvane::shipfile;
+
+constexpr int kUsageError = 2;
+
+// The lines of a ship file, read as the imports read them; nothing when it cannot be read.
+std::optional<std::vector<std::string>> ReadShipFile(const std::string& sPath) {
+  std::ifstream theFile(platform::ToFileSystemPath(sPath), std::ios::binary);
+  if (!theFile.is_open()) {
+    std::cerr << "zorvane-shipfile: " << sPath << " cannot be read\n";
+    return std::nullopt;
+  }
+  const std::string sBytes((std::istreambuf_iterator<char>(theFile)), std::istreambuf_iterator<char>());
+  return SplitShipFileLines(sBytes);
+}
+
+// The game's Data folder when the executable stands in its SFSE\Plugins folder.
+std::string FindDataFolder() {
+  const std::filesystem::path thePlugins = platform::ToFileSystemPath(platform::GetExecutablePath()).parent_path();
+  const std::filesystem::path theData = thePlugins.parent_path().parent_path();
+  auto IsNamed = [](const std::filesystem::path& thePath, const char* sName) {
+    return ToLowerAscii(platform::FromFileSystemPath(thePath.filename())) == sName;
+  };
+  return IsNamed(thePlugins, "plugins") && IsNamed(thePlugins.parent_path(), "sfse") && IsNamed(theData, "data")
+             ? platform::FromFileSystemPath(theData)
+             : std::string();
+}
+
+int RunCheck(const std::vector<std::string>& theFiles, const std::string& sData, bool bJson) {
+  std::optional<PluginCatalog> theCatalog;
+  if (!sData.empty()) {
+    if (!std::filesystem::is_directory(platform::ToFileSystemPath(sData))) {
+      std::cerr << "zorvane-shipfile: " << sData << " is not a folder\n";
+      return kUsageError;
+    }
+    theCatalog = ReadDataFolder(platform::ToFileSystemPath(sData));
+    for (const std::string& sProblem : theCatalog->theProblems)
+      std::cerr << "zorvane-shipfile: passed over " << sProblem << "\n";
+  }
+  int iStatus = 0;
+  nlohmann::json theJson = nlohmann::json::array();
+  for (const std::string& sFile : theFiles) {
+    std::optional<std::vector<std::string>> theLines = ReadShipFile(sFile);
+    if (!theLines) {
+      iStatus = kUsageError;
+      continue;
+    }
+    const CheckReport theReport = CheckShipFile(sFile, *theLines, theCatalog ? &*theCatalog : nullptr);
+    if (theReport.IsRefused() && iStatus == 0) iStatus = 1;
+    if (bJson) {
+      theJson.push_back(CheckToJson(theReport));
+    } else {
+      std::cout << FormatCheck(theReport);
+    }
+  }
+  if (bJson) std::cout << FormatJson(theJson);
+  return iStatus;
+}
+
+int RunNeeds(const std::vector<std::string>& theFiles, bool bJson) {
+  int iStatus = 0;
+  nlohmann::json theJson = nlohmann::json::object();
+  for (const std::string& sFile : theFiles) {
+    std::optional<std::vector<std::string>> theLines = ReadShipFile(sFile);
+    if (!theLines) {
+      iStatus = kUsageError;
+      continue;
+    }
+    const std::map<std::string, int> theNeeds = CountNeededPlugins(*theLines);
+    if (bJson) {
+      theJson[sFile] = theNeeds;
+    } else {
+      std::cout << FormatNeeds(sFile, theNeeds);
+    }
+  }
+  if (bJson) std::cout << FormatJson(theJson);
+  return iStatus;
+}
+
+int RunShow(const std::string& sFile, bool bJson) {
+  std::optional<std::vector<std::string>> theLines = ReadShipFile(sFile);
+  if (!theLines) return kUsageError;
+  const ShipSummary theSummary = SummarizeShipFile(*theLines);
+  std::cout << (bJson ? FormatJson(SummaryToJson(theSummary)) : FormatSummary(theSummary));
+  return 0;
+}
+
+int RunDiff(const std::string& sLeft, const std::string& sRight, bool bJson) {
+  std::optional<std::vector<std::string>> theLeft = ReadShipFile(sLeft);
+  std::optional<std::vector<std::string>> theRight = ReadShipFile(sRight);
+  if (!theLeft || !theRight) return kUsageError;
+  const std::vector<KeyDifference> theDifferences = DiffShipFiles(*theLeft, *theRight);
+  std::cout << (bJson ? FormatJson(DiffToJson(theDifferences)) : FormatDiff(theDifferences));
+  return theDifferences.empty() ? 0 : 1;
+}
+
+// A ship file dropped on the executable: checked, with the Data folder beside it when there
+// is one, and the window kept open until a key is pressed.
+int RunDropped(const std::string& sFile) {
+  const int iStatus = RunCheck({sFile}, FindDataFolder(), false);
+#if defined(_WIN32)
+  // The console window Explorer opened closes at any key; piped input still waits for a line.
+  if (_isatty(_fileno(stdin))) {
+    std::cout << "Press any key to close." << std::endl;
+    _getch();
+    return iStatus;
+  }
+#endif
+  std::cout << "Press Enter to close." << std::endl;
+  std::cin.get();
+  return iStatus;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Paths and names as UTF-8, whatever the system's code page.
+  const std::vector<std::string> theArguments = platform::GetCommandLineArguments(argc, argv);
+  if (theArguments.size() == 2 && theArguments[1].rfind('-', 0) != 0 &&
+      std::filesystem::is_regular_file(platform::ToFileSystemPath(theArguments[1]))) {
+    return RunDropped(theArguments[1]);
+  }
+  CLI::App theApp(
+      "zorvane-shipfile: what the Zorvane imports would do with ship files, without the game.\n"
+      "Lines are counted from 1, as text editors show them.");
+  theApp.set_version_flag("--version", std::string("zorvane-shipfile ") + std::to_string(ZORVANE_VERSION_MAJOR) + "." +
+                                           std::to_string(ZORVANE_VERSION_MINOR));
+  theApp.require_subcommand(1);
+  std::vector<std::string> theFiles;
+  std::string sData;
+  bool bJson = false;
+  int iStatus = 0;
+
+  CLI::App* theCheck = theApp.add_subcommand(
+      "check",
+      "what ImportShipLayout and ImportShipInterior would refuse, pass over or not read, line by line; "
+      "exit status 0 when nothing would be refused, 1 when something would, 2 for a usage error or an "
+      "unreadable file");
+  theCheck->add_option("FILE", theFiles, "ship files")->required();
+  theCheck->add_option("--data", sData, "the game's Data folder: report the plugin files the ship needs and lacks");
+  theCheck->add_flag("--json", bJson, "JSON for other tools");
+  theCheck->callback([&] { iStatus = RunCheck(theFiles, sData, bJson); });
+
+  CLI::App* theNeeds = theApp.add_subcommand("needs", "the plugin files a ship file needs, with their references");
+  theNeeds->add_option("FILE", theFiles, "ship files")->required();
+  theNeeds->add_flag("--json", bJson, "JSON for other tools");
+  theNeeds->callback([&] { iStatus = RunNeeds(theFiles, bJson); });
+
+  std::string sFile;
+  CLI::App* theShow = theApp.add_subcommand("show", "a ship file's name, export, modules and decoration");
+  theShow->add_option("FILE", sFile, "a ship file")->required();
+  theShow->add_flag("--json", bJson, "JSON for other tools");
+  theShow->callback([&] { iStatus = RunShow(sFile, bJson); });
+
+  std::string sOther;
+  CLI::App* theDiff = theApp.add_subcommand(
+      "diff",
+      "the differences between two ship files by key, the export time left out; exit status 1 when they differ");
+  theDiff->add_option("A", sFile, "a ship file")->required();
+  theDiff->add_option("B", sOther, "another ship file")->required();
+  theDiff->add_flag("--json", bJson, "JSON for other tools");
+  theDiff->callback([&] { iStatus = RunDiff(sFile, sOther, bJson); });
+
+  try {
+    std::vector<std::string> theReversed(theArguments.rbegin(), theArguments.rend());
+    if (!theReversed.empty()) theReversed.pop_back();  // the program's own name
+    theApp.parse(theReversed);
+  } catch (const CLI::ParseError& theError) {
+    const int iExit = theApp.exit(theError);
+    return iExit == 0 ? 0 : kUsageError;
+  }
+  return iStatus;
+}

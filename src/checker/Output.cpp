@@ -1,0 +1,176 @@
+#include "checker/Output.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace zorvane::shipfile {
+namespace {
+
+std::string FormatCounts(const std::map<std::string, int>& theCounts) {
+  std::string sText;
+  for (const auto& [sName, iCount] : theCounts)
+    sText += (sText.empty() ? "" : ", ") + sName + " " + std::to_string(iCount);
+  return sText;
+}
+
+int Sum(const std::map<std::string, int>& theCounts) {
+  return std::accumulate(theCounts.begin(), theCounts.end(), 0,
+                         [](int iSum, const auto& theEntry) { return iSum + theEntry.second; });
+}
+
+std::string FormatPlace(const Finding& theFinding) {
+  return theFinding.iLine == 0 ? "the whole file" : "line " + std::to_string(theFinding.iLine);
+}
+
+std::string FormatVerdict(const CheckReport& theReport, const char* sImport) {
+  for (const Finding& theStop : theReport.theStops) {
+    if (theStop.sImport == sImport && theStop.bFirst) {
+      return std::string(sImport) + " would refuse it (" + FormatPlace(theStop) + ")";
+    }
+  }
+  return std::string(sImport) + " would import it";
+}
+
+std::string Plural(int iCount, const std::string& sOne, const std::string& sMany) {
+  return std::to_string(iCount) + " " + (iCount == 1 ? sOne : sMany);
+}
+
+// The findings of a file in line order, each with what it means for the import.
+std::string FormatFindings(const CheckReport& theReport) {
+  std::vector<std::pair<int, std::string>> theLines;
+  auto Add = [&theLines](const Finding& theFinding, const std::string& sWhat) {
+    std::string sText = "  " + FormatPlace(theFinding) + ": " + sWhat + theFinding.sMessage + "\n";
+    for (const std::string& sDetail : theFinding.theDetails) sText += "      because: " + sDetail + "\n";
+    theLines.emplace_back(GetReadingOrder(theFinding), sText);
+  };
+  for (const Finding& theStop : theReport.theStops)
+    Add(theStop, theStop.sImport + (theStop.bFirst ? " stops here: " : " would stop here too: "));
+  for (const Finding& theSkip : theReport.theSkipped) Add(theSkip, theSkip.sImport + " passes over: ");
+  for (const Finding& theLine : theReport.theUnknown) Add(theLine, "no import reads this line: ");
+  for (const Finding& theWide : theReport.theWrongWidth) Add(theWide, "");
+  std::stable_sort(theLines.begin(), theLines.end(),
+                   [](const auto& theLeft, const auto& theRight) { return theLeft.first < theRight.first; });
+  std::string sText;
+  for (const auto& [iLine, sLine] : theLines) sText += sLine;
+  for (const char* sImport : {kLayout, kInterior}) {
+    const auto itCount = theReport.theUnlisted.find(sImport);
+    if (itCount == theReport.theUnlisted.end()) continue;
+    const int iCount = itCount->second;
+    sText += "  " + Plural(iCount, "later index error", "later index errors") + " of " + sImport +
+             " not listed: a failed line above broke the numbering of " + (iCount == 1 ? "its" : "their") +
+             " list; mend that line and check again\n";
+  }
+  return sText;
+}
+
+// `bStops`: each entry tells whether its import ends there ("first") or meets it once mended.
+nlohmann::json FindingsToJson(const std::vector<Finding>& theFindings, bool bStops = false) {
+  nlohmann::json theList = nlohmann::json::array();
+  for (const Finding& theFinding : theFindings) {
+    nlohmann::json theEntry = {
+        {"line", theFinding.iLine == 0 ? nlohmann::json(nullptr) : nlohmann::json(theFinding.iLine)},
+        {"message", theFinding.sMessage}};
+    if (bStops) theEntry["first"] = theFinding.bFirst;
+    if (!theFinding.sImport.empty()) theEntry["import"] = theFinding.sImport;
+    if (!theFinding.theDetails.empty()) theEntry["details"] = theFinding.theDetails;
+    theList.push_back(theEntry);
+  }
+  return theList;
+}
+
+}  // namespace
+
+std::string FormatJson(const nlohmann::json& theJson) {
+  return theJson.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+}
+
+std::string FormatCheck(const CheckReport& theReport) {
+  std::string sText = theReport.sFile + ": " + FormatVerdict(theReport, kLayout) + "; " +
+                      FormatVerdict(theReport, kInterior) +
+                      (theReport.IsRefused(kInterior)
+                           ? ".\n"
+                           : " (" + Plural(theReport.iDecorItems, "decoration item", "decoration items") + ").\n");
+  sText += FormatFindings(theReport);
+  sText += "  plugin files needed: " + (theReport.theNeeds.empty() ? "none" : FormatCounts(theReport.theNeeds)) + "\n";
+  if (!theReport.bWithData) {
+    sText += "  plugin files not looked for: give --data with the game's Data folder\n";
+  } else if (!theReport.theMissing.empty()) {
+    std::string sMissing;
+    for (const std::string& sName : theReport.theMissing) sMissing += (sMissing.empty() ? "" : ", ") + sName;
+    sText += "  missing from the Data folder: " + sMissing + "\n";
+  }
+  if (theReport.iUncheckedForms > 0) {
+    sText += "  forms only the game can check (that each is in its plugin file and of the kind its line needs): " +
+             std::to_string(theReport.iUncheckedForms) + "\n";
+  }
+  return sText;
+}
+
+nlohmann::json CheckToJson(const CheckReport& theReport) {
+  nlohmann::json theJson = {
+      {"file", theReport.sFile},
+      {"refused", theReport.IsRefused()},
+      {"layoutRefused", theReport.IsRefused(kLayout)},
+      {"interiorRefused", theReport.IsRefused(kInterior)},
+      {"decorItems", theReport.iDecorItems},
+      {"stops", FindingsToJson(theReport.theStops, true)},
+      {"unlistedIndexErrors", theReport.theUnlisted},
+      {"skipped", FindingsToJson(theReport.theSkipped)},
+      {"unknownLines", FindingsToJson(theReport.theUnknown)},
+      {"needs", theReport.theNeeds},
+      {"uncheckedForms", theReport.iUncheckedForms},
+  };
+  theJson["missing"] = theReport.bWithData ? nlohmann::json(theReport.theMissing) : nlohmann::json(nullptr);
+  theJson["wrongWidth"] = FindingsToJson(theReport.theWrongWidth);
+  return theJson;
+}
+
+std::string FormatNeeds(const std::string& sFile, const std::map<std::string, int>& theNeeds) {
+  std::string sText = sFile + " needs " + std::to_string(theNeeds.size()) + " plugin files:\n";
+  for (const auto& [sName, iCount] : theNeeds) {
+    sText += "  " + sName + " (" + std::to_string(iCount) + (iCount == 1 ? " reference)\n" : " references)\n");
+  }
+  return sText;
+}
+
+std::string FormatSummary(const ShipSummary& theSummary) {
+  return "Ship: " + theSummary.sShipName + "\nDisplay name: " + theSummary.sDisplayName +
+         "\nExported: " + theSummary.sExportTime + " (version " + theSummary.sVersion +
+         ")\nModules: " + std::to_string(Sum(theSummary.theModulesByPlugin)) + " (" +
+         FormatCounts(theSummary.theModulesByPlugin) +
+         ")\nDecoration items: " + std::to_string(Sum(theSummary.theDecorByPlugin)) + " (" +
+         FormatCounts(theSummary.theDecorByPlugin) + "); " + std::to_string(theSummary.iBuildModeItems) +
+         " placed in build mode, " + std::to_string(theSummary.iNamedItems) + " with a name of their own\n";
+}
+
+nlohmann::json SummaryToJson(const ShipSummary& theSummary) {
+  return {{"shipName", theSummary.sShipName},
+          {"displayName", theSummary.sDisplayName},
+          {"exportTime", theSummary.sExportTime},
+          {"version", theSummary.sVersion},
+          {"modules", theSummary.theModulesByPlugin},
+          {"decorItems", theSummary.theDecorByPlugin},
+          {"buildModeItems", theSummary.iBuildModeItems},
+          {"namedItems", theSummary.iNamedItems}};
+}
+
+std::string FormatDiff(const std::vector<KeyDifference>& theDifferences) {
+  std::string sText;
+  for (const KeyDifference& theDifference : theDifferences) {
+    if (theDifference.sLeft) sText += "< " + theDifference.sKey + " |" + *theDifference.sLeft + "\n";
+    if (theDifference.sRight) sText += "> " + theDifference.sKey + " |" + *theDifference.sRight + "\n";
+  }
+  return sText;
+}
+
+nlohmann::json DiffToJson(const std::vector<KeyDifference>& theDifferences) {
+  nlohmann::json theList = nlohmann::json::array();
+  for (const KeyDifference& theDifference : theDifferences) {
+    theList.push_back({{"key", theDifference.sKey},
+                       {"a", theDifference.sLeft ? nlohmann::json(*theDifference.sLeft) : nlohmann::json(nullptr)},
+                       {"b", theDifference.sRight ? nlohmann::json(*theDifference.sRight) : nlohmann::json(nullptr)}});
+  }
+  return theList;
+}
+
+}  // namespace zorvane::shipfile

@@ -1,0 +1,30 @@
+#pragma once
+// The checker's reports, as text a player reads or as JSON for other tools.
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "checker/Checker.h"
+#include "checker/ShipFileSummary.h"
+
+namespace zorvane::shipfile {
+
+// JSON text as the tool prints it. Ship files are bytes, not always UTF-8: a byte that is not
+// becomes U+FFFD rather than ending the tool.
+std::string FormatJson(const nlohmann::json& theJson);
+
+std::string FormatCheck(const CheckReport& theReport);
+nlohmann::json CheckToJson(const CheckReport& theReport);
+
+std::string FormatNeeds(const std::string& sFile, const std::map<std::string, int>& theNeeds);
+
+std::string FormatSummary(const ShipSummary& theSummary);
+nlohmann::json SummaryToJson(const ShipSummary& theSummary);
+
+std::string FormatDiff(const std::vector<KeyDifference>& theDifferences);
+nlohmann::json DiffToJson(const std::vector<KeyDifference>& theDifferences);
+
+}  // namespace zorvane::shipfile

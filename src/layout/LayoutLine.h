@@ -1,0 +1,81 @@
+#pragma once
+// Reading one layout line: its key part, its values and its indices, each with the failed
+// check it can give (one error line naming the problem and the line; the import then ends).
+// Shared by the dispatch groups of the layout import.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "forms/ValueParsing.h"
+#include "game/Types.h"
+#include "layout/LayoutDispatch.h"
+#include "layout/LayoutRecords.h"
+#include "shipfile/FormSource.h"
+#include "shipfile/ShipFileLine.h"
+
+namespace zorvane::layout {
+
+using Line = ShipFileLine;
+
+// A failed check: its one error line, `sMessage` followed by the line. Always false.
+bool Fail(const std::string& sMessage, const Line& theLine);
+
+// --- Value readers: false after a failed check. ---
+
+struct FormCheck {
+  const char* sNullMessage;
+  std::optional<uint8_t> uType = std::nullopt;  // the type code the form must have
+  const char* sTypeMessage = nullptr;
+  bool bBound = false;  // cast to a bound object
+};
+
+bool ReadForm(const Line& theLine, FormSource& theForms, const FormCheck& theCheck, game::TESForm*& theForm);
+
+template <typename T>
+bool ReadNumber(const Line& theLine, bool (*GetValue)(const std::string&, T&), T& theValue) {
+  return GetValue(theLine.sLine, theValue) || Fail("bGot is false | sLine: ", theLine);
+}
+
+// Whole-number fields the file writes as floats: a whole number is taken exactly (through a
+// float, 4294967295 would come back as 0); any other value is read as a float and truncated
+// as the x86 conversion does.
+bool ReadFloatAsUInt32(const Line& theLine, uint32_t& uValue);
+bool ReadFloatAsUInt8(const Line& theLine, uint8_t& uValue);
+
+// --- Index checks. ---
+
+std::string IndexError(int32_t iIndex, std::size_t uSize);
+
+// The index of the key part's first bracket pair, checked against the list (null after the
+// failed check); with `bCreate` an index equal to the list's size first appends a new zero
+// entry.
+template <typename T>
+T* FindEntry(const Line& theLine, std::vector<T>& theList, bool bCreate = false) {
+  const int32_t iIndex = GetIndex(theLine.sKeyPart);
+  if (bCreate && iIndex >= 0 && static_cast<std::size_t>(iIndex) == theList.size()) theList.push_back(T{});
+  if (iIndex < 0 || static_cast<std::size_t>(iIndex) >= theList.size()) {
+    Fail(IndexError(iIndex, theList.size()), theLine);
+    return nullptr;
+  }
+  return &theList[static_cast<std::size_t>(iIndex)];
+}
+
+// Marks the field line of the entry the line's index names, when that entry exists. Handlers
+// mark before they read a value, and again once the entry is made: a line whose value does not
+// convert keeps the field as it was, after the group's error line, but it is there.
+inline void MarkGivenLine(const Line& theLine, std::size_t uListSize, std::vector<FieldLines>& theLines,
+                          std::size_t uField) {
+  if (const auto uIndex = FindIndexBelow(theLine.sKeyPart, uListSize)) MarkFieldLine(theLines, *uIndex, uField);
+}
+
+// The same, but an index out of range ends the handling of the line without a message.
+template <typename T>
+T* FindEntryQuietly(const Line& theLine, std::vector<T>& theList) {
+  const int32_t iIndex = GetIndex(theLine.sKeyPart);
+  return iIndex >= 0 && static_cast<std::size_t>(iIndex) < theList.size() ? &theList[static_cast<std::size_t>(iIndex)]
+                                                                          : nullptr;
+}
+
+}  // namespace zorvane::layout
