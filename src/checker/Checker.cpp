@@ -21,39 +21,16 @@ namespace {
 // Every key either import reads or passes over on purpose, with list indices written "[n]".
 std::vector<std::string> MakeKnownKeys() {
   using namespace keys;
-  std::vector<std::string> theKeys = {kAddToInventoryOnDestroyForm,
-                                      kRootAnimGraph,
-                                      kRigFile,
-                                      kAnimPath,
-                                      kResponseFile,
-                                      std::string(kKeywordForm) + "[n]",
-                                      std::string(kAttachParentArray) + "[n]",
-                                      kSpaceshipAIActor,
-                                      kLinkedVoiceType,
-                                      kWeaponSlot1,
-                                      kWeaponSlot2,
-                                      kWeaponSlot3,
-                                      kHullCode,
-                                      kBlueprintUnk08,
-                                      kBlueprintUnk10,
-                                      kBlueprintUnk28,
-                                      kBlueprintUnk30,
-                                      kBlueprintUnk34,
-                                      kBlueprintUnk3C,
-                                      kDisplayName,
-                                      kFullName,
-                                      kModel};
+  std::vector<std::string> theKeys(std::begin(kSingleValueKeys), std::end(kSingleValueKeys));
+  const std::string sIndex = std::string(1, kIndexOpen) + "n" + kIndexClose;
+  for (const char* sList : kFormListKeys) theKeys.push_back(sList + sIndex);
   auto AddFields = [&theKeys](const std::string& sEntry, std::span<const ElementField> theFields) {
-    for (const ElementField& theField : theFields) theKeys.push_back(sEntry + "." + theField.sKey);
+    for (const ElementField& theField : theFields) theKeys.push_back(sEntry + kFieldSeparator + theField.sKey);
   };
-  AddFields(std::string(kPropertySheet) + "[n]", kPropertyFields);
-  AddFields(std::string(kTraversals1) + "[n]", kTraversalFields);
-  AddFields(std::string(kTraversals2) + "[n]", kTraversalGroupFields);
-  AddFields(std::string(kTraversals2) + "[n]." + kGroupEntriesKey + "[n]", kTraversalFields);
-  AddFields(std::string(kBlueprintData) + "[n]", kModuleFields);
-  AddFields(std::string(kContainer) + "[n]", kContainerFields);
-  for (const char* sField : kDecorFields) theKeys.push_back(std::string(kDecorItem) + "[n]." + sField);
-  theKeys.push_back(std::string(kDecorItem) + "[n]." + kWorkshopItemFlag);
+  for (const ElementList& theList : kElementLists) AddFields(theList.sKey + sIndex, theList.theFields);
+  AddFields(kTraversals2 + sIndex + kFieldSeparator + kGroupEntriesKey + sIndex, kTraversalFields);
+  for (const DecorField& theField : kDecorFields)
+    theKeys.push_back(kDecorItem + sIndex + kFieldSeparator + theField.sKey);
   return theKeys;
 }
 
@@ -62,7 +39,7 @@ bool IsKnownLine(std::size_t uLine, const std::string& sLine) {
   static const std::regex kIndex(R"(\[[0-9]+\])");
   // A line of blanks says nothing (editors leave them where an empty line was).
   if (ReadShipFileLine(uLine, sLine).bHeader || sLine.find_first_not_of(" \t") == std::string::npos) return true;
-  for (const char* sHeader : {"Export time: ", "Version: "}) {
+  for (const char* sHeader : {kExportTimeStart, kVersionStart}) {
     if (sLine.rfind(sHeader, 0) == 0) return true;
   }
   const std::string sKeyPart = std::regex_replace(ShipFileLine(sLine).GetKeyPart(), kIndex, "[n]");
@@ -74,7 +51,7 @@ bool IsKnownLine(std::size_t uLine, const std::string& sLine) {
 // stand-ins on, its form found. Only an index stays as it was.
 std::string MendLine(const std::string& sLine) {
   const std::size_t uBar = sLine.rfind('|');
-  return (uBar == std::string::npos ? sLine + " |" : sLine.substr(0, uBar + 1)) + "0";
+  return (uBar == std::string::npos ? sLine + kValueSeparator : sLine.substr(0, uBar + 1)) + "0";
 }
 
 // The list whose record a line names: its key up to the first bracket.

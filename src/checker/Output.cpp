@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <numeric>
 
+#include "shipfile/ShipFile.h"
+
 namespace zorvane::shipfile {
 namespace {
 
@@ -157,8 +159,8 @@ nlohmann::json SummaryToJson(const ShipSummary& theSummary) {
 std::string FormatDiff(const std::vector<KeyDifference>& theDifferences) {
   std::string sText;
   for (const KeyDifference& theDifference : theDifferences) {
-    if (theDifference.sLeft) sText += "< " + theDifference.sKey + " |" + *theDifference.sLeft + "\n";
-    if (theDifference.sRight) sText += "> " + theDifference.sKey + " |" + *theDifference.sRight + "\n";
+    if (theDifference.sLeft) sText += "< " + theDifference.sKey + kValueSeparator + *theDifference.sLeft + "\n";
+    if (theDifference.sRight) sText += "> " + theDifference.sKey + kValueSeparator + *theDifference.sRight + "\n";
   }
   return sText;
 }

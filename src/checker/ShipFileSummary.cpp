@@ -1,41 +1,65 @@
 #include "checker/ShipFileSummary.h"
 
-#include <regex>
+#include <algorithm>
+#include <string_view>
 #include <utility>
 
 #include "forms/ValueParsing.h"
+#include "shipfile/ShipFile.h"
+#include "shipfile/ShipFileSchema.h"
 
 namespace zorvane::shipfile {
 namespace {
 
 // A line's key (the text before " |", or the whole line) and value.
 std::pair<std::string, std::string> SplitLine(const std::string& sLine) {
-  const std::size_t uBar = sLine.find(" |");
+  const std::size_t uBar = sLine.find(kValueSeparator);
   if (uBar == std::string::npos) return {sLine, ""};
-  return {sLine.substr(0, uBar), sLine.substr(uBar + 2)};
+  return {sLine.substr(0, uBar), sLine.substr(uBar + std::string_view(kValueSeparator).size())};
+}
+
+bool StartsWith(const std::string& sLine, std::string_view sStart) { return sLine.rfind(sStart, 0) == 0; }
+
+// "].key": how a field's key follows its entry's index.
+std::string AfterIndex(const char* sKey) { return std::string(1, kIndexClose) + kFieldSeparator + sKey; }
+
+const DecorField& FindDecorField(bool (*Is)(const DecorField&)) {
+  return *std::find_if(std::begin(kDecorFields), std::end(kDecorFields), Is);
 }
 
 }  // namespace
 
 ShipSummary SummarizeShipFile(const std::vector<std::string>& theLines) {
-  static const std::regex kShip(R"(^Ship: (.*) \[FormID: [^\]]*\] \[EditorID: [^\]]*\] $)");
+  static const std::string kModuleItem =
+      AfterIndex(std::find_if(std::begin(kModuleFields), std::end(kModuleFields),
+                              [](const ElementField& f) { return f.eKind == FieldKind::kForm; })
+                     ->sKey) +
+      kValueSeparator;
+  static const std::string kModules = keys::kBlueprintData + std::string(1, kIndexOpen);
+  static const std::string kItems = keys::kDecorItem + std::string(1, kIndexOpen);
+  static const std::string kBase =
+      AfterIndex(FindDecorField([](const DecorField& f) { return f.bCreates; }).sKey) + kValueSeparator;
+  static const std::string kBuildMode = AfterIndex(FindDecorField([](const DecorField& f) { return f.bFlag; }).sKey);
+  static const std::string kName =
+      AfterIndex(FindDecorField([](const DecorField& f) { return f.eKind == FieldKind::kString && !f.bFlag; }).sKey) +
+      kValueSeparator;
+  static const std::string kDisplayName = keys::kDisplayName + std::string(kValueSeparator);
   ShipSummary theSummary;
-  std::smatch theMatch;
   for (const std::string& sLine : theLines) {
-    if (std::regex_match(sLine, theMatch, kShip)) {
-      theSummary.sShipName = theMatch[1].str();
-    } else if (sLine.rfind("Export time: ", 0) == 0) {
-      theSummary.sExportTime = sLine.substr(13);
-    } else if (sLine.rfind("Version: ", 0) == 0) {
-      theSummary.sVersion = sLine.substr(9);
-    } else if (sLine.rfind("DisplayName |", 0) == 0) {
+    if (const std::optional<std::string> sName = ReadShipHeaderName(sLine)) {
+      theSummary.sShipName = *sName;
+    } else if (StartsWith(sLine, kExportTimeStart)) {
+      theSummary.sExportTime = sLine.substr(std::string_view(kExportTimeStart).size());
+    } else if (StartsWith(sLine, kVersionStart)) {
+      theSummary.sVersion = sLine.substr(std::string_view(kVersionStart).size());
+    } else if (StartsWith(sLine, kDisplayName)) {
       theSummary.sDisplayName = GetValueText(sLine);
-    } else if (sLine.rfind("Blueprint.data[", 0) == 0 && sLine.find("].item |") != std::string::npos) {
+    } else if (StartsWith(sLine, kModules) && sLine.find(kModuleItem) != std::string::npos) {
       ++theSummary.theModulesByPlugin[GetValueText(sLine)];
-    } else if (sLine.rfind("DecorItem[", 0) == 0) {
-      if (sLine.find("].base |") != std::string::npos) ++theSummary.theDecorByPlugin[GetValueText(sLine)];
-      if (sLine.find("].bWorkshopItem") != std::string::npos) ++theSummary.iBuildModeItems;
-      if (sLine.find("].overrideName |") != std::string::npos) ++theSummary.iNamedItems;
+    } else if (StartsWith(sLine, kItems)) {
+      if (sLine.find(kBase) != std::string::npos) ++theSummary.theDecorByPlugin[GetValueText(sLine)];
+      if (sLine.find(kBuildMode) != std::string::npos) ++theSummary.iBuildModeItems;
+      if (sLine.find(kName) != std::string::npos) ++theSummary.iNamedItems;
     }
   }
   return theSummary;
@@ -46,9 +70,11 @@ std::vector<KeyDifference> DiffShipFiles(const std::vector<std::string>& theLeft
   auto Collect = [](const std::vector<std::string>& theLines) {
     std::vector<std::pair<std::string, std::string>> theValues;
     for (const std::string& sLine : theLines) {
-      if (sLine.empty() || sLine.rfind("Export time: ", 0) == 0) continue;
-      theValues.push_back(sLine.rfind("Ship: ", 0) == 0 ? std::make_pair(std::string("Ship"), sLine.substr(6))
-                                                        : SplitLine(sLine));
+      if (sLine.empty() || StartsWith(sLine, kExportTimeStart)) continue;
+      theValues.push_back(
+          StartsWith(sLine, kShipHeaderStart)
+              ? std::make_pair(std::string("Ship"), sLine.substr(std::string_view(kShipHeaderStart).size()))
+              : SplitLine(sLine));
     }
     return theValues;
   };

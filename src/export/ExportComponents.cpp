@@ -174,21 +174,21 @@ struct ComponentGroup {
 };
 
 const ComponentGroup kComponentGroups[] = {
-    {"BGSAddToInventoryOnDestroy", &ExportAddToInventoryOnDestroy},
-    {"BGSAnimationGraphComponent", &ExportAnimationGraph},
-    {"BGSKeywordForm", &ExportKeywords},
-    {"BGSAttachParentArray", &ExportAttachParents},
-    {"BGSPropertySheet", &ExportPropertySheet},
-    {"BGSSpaceshipAIActor", &ExportAIActor},
-    {"BGSLinkedVoiceType", &ExportVoiceType},
-    {"BGSSpaceshipWeaponBinding", &ExportWeaponBindings},
-    {"BGSSpaceshipHullCode", &ExportHullCode},
-    {"BGSStoredTraversalData", &ExportStoredTraversals},
-    {"Blueprint", &ExportBlueprint},
-    {"TESContainer", &ExportContainer},
+    {groups::kAddToInventoryOnDestroy, &ExportAddToInventoryOnDestroy},
+    {groups::kAnimationGraph, &ExportAnimationGraph},
+    {groups::kKeywordForm, &ExportKeywords},
+    {groups::kAttachParentArray, &ExportAttachParents},
+    {groups::kPropertySheet, &ExportPropertySheet},
+    {groups::kSpaceshipAIActor, &ExportAIActor},
+    {groups::kLinkedVoiceType, &ExportVoiceType},
+    {groups::kWeaponBinding, &ExportWeaponBindings},
+    {groups::kHullCode, &ExportHullCode},
+    {groups::kStoredTraversalData, &ExportStoredTraversals},
+    {groups::kBlueprint, &ExportBlueprint},
+    {groups::kContainer, &ExportContainer},
     {nullptr, nullptr},
-    {"TESFullName", &ExportFullName},
-    {"TESModel", &ExportModel},
+    {groups::kFullName, &ExportFullName},
+    {groups::kModel, &ExportModel},
 };
 
 }  // namespace

@@ -53,9 +53,8 @@ bool ExportDecorItem(ShipFileWriter& theWriter, game::TESObjectREFR* theRef, std
     return false;
   }
   const std::string sEntryKey = FormatIndexedKey(keys::kDecorItem, uIndex);
-  auto Key = [&sEntryKey](std::size_t i) { return FormatFieldKey(sEntryKey, keys::kDecorFields[i]); };
-  theWriter.WriteForm(Key(0), theBase);
   const std::array<float, 3> fPosition = game::GetRefPosition(theRef);
+  // The float lines in the schema's order: position, rotation in degrees, scale.
   const float fPlacement[] = {fPosition[0],
                               fPosition[1],
                               fPosition[2],
@@ -63,10 +62,20 @@ bool ExportDecorItem(ShipFileWriter& theWriter, game::TESObjectREFR* theRef, std
                               GetAngle(theRef, 'y'),
                               GetAngle(theRef, 'z'),
                               static_cast<float>(game::GetRefScale(theRef)) / 100.0f};
-  for (std::size_t i = 0; i < 7; ++i) theWriter.WriteFloat(Key(1 + i), fPlacement[i]);
   const std::string sOverrideName = GetOverrideName(theRef);
-  if (!sOverrideName.empty()) theWriter.WriteValue(Key(8), sOverrideName);
-  if (IsWorkshopItem(theRef)) theWriter.WriteLine(FormatFieldKey(sEntryKey, keys::kWorkshopItemFlag));
+  std::size_t uFloat = 0;
+  for (const DecorField& theField : kDecorFields) {
+    const std::string sKey = FormatFieldKey(sEntryKey, theField.sKey);
+    if (theField.bFlag) {
+      if (IsWorkshopItem(theRef)) theWriter.WriteLine(sKey);
+    } else if (theField.eKind == FieldKind::kForm) {
+      theWriter.WriteForm(sKey, theBase);
+    } else if (theField.eKind == FieldKind::kFloat) {
+      theWriter.WriteFloat(sKey, fPlacement[uFloat++]);
+    } else if (!sOverrideName.empty()) {
+      theWriter.WriteValue(sKey, sOverrideName);
+    }
+  }
   return true;
 }
 

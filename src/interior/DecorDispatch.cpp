@@ -1,5 +1,7 @@
 #include "interior/DecorDispatch.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "core/Guard.h"
@@ -7,6 +9,7 @@
 #include "forms/ValueParsing.h"
 #include "shipfile/ShipFile.h"
 #include "shipfile/ShipFileLine.h"
+#include "shipfile/ShipFileSchema.h"
 
 namespace zorvane {
 namespace {
@@ -39,51 +42,66 @@ bool HandleBase(const ShipFileLine& theLine, std::vector<DecorItem>& theItems, F
   return true;
 }
 
-struct FloatField {
-  const char* sKey;
-  float DecorItem::*fField;
-};
 // The largest scale the game's 16-bit percentage holds.
 constexpr float kMaxScale = 655.35f;
 
-const FloatField kFloatFields[] = {
-    {".fPosX", &DecorItem::fPosX},   {".fPosY", &DecorItem::fPosY}, {".fPosZ", &DecorItem::fPosZ},
-    {".fRotX", &DecorItem::fRotX},   {".fRotY", &DecorItem::fRotY}, {".fRotZ", &DecorItem::fRotZ},
-    {".fScale", &DecorItem::fScale},
-};
+// The members of a record that take the float lines, in the order of the schema's float fields.
+float DecorItem::*const kFloatMembers[] = {&DecorItem::fPosX, &DecorItem::fPosY, &DecorItem::fPosZ, &DecorItem::fRotX,
+                                           &DecorItem::fRotY, &DecorItem::fRotZ, &DecorItem::fScale};
+static_assert(std::ssize(kFloatMembers) ==
+              std::count_if(std::begin(kDecorFields), std::end(kDecorFields),
+                            [](const DecorField& f) { return f.eKind == FieldKind::kFloat; }));
 
-// The keys in the order they are tried; the first one the key part holds decides.
+// What a line's key part is searched for: "DecorItem[", and each field's key after its point.
+const std::string kItemKey = std::string(keys::kDecorItem) + kIndexOpen;
+const auto kFieldKeys = [] {
+  std::array<std::string, std::size(kDecorFields)> theKeys;
+  for (std::size_t i = 0; i < theKeys.size(); ++i) theKeys[i] = kFieldSeparator + std::string(kDecorFields[i].sKey);
+  return theKeys;
+}();
+
+bool HandleFloat(const ShipFileLine& theLine, std::vector<DecorItem>& theItems, std::size_t uField,
+                 float DecorItem::*fMember) {
+  // The line is there even when its value does not convert and the field keeps its value.
+  if (const auto uIndex = FindIndexBelow(theLine.sKeyPart, theItems.size())) {
+    theItems[*uIndex].uFieldLines |= uint32_t{1} << uField;
+  }
+  float fValue = 0.0f;
+  if (!GetFloat(theLine.sLine, fValue)) return Fail("bGot is false", theLine);
+  if (fMember == &DecorItem::fScale && !(std::isfinite(fValue) && fValue > 0.0f && fValue <= kMaxScale)) {
+    LOG_WARNING_IN(kImportInteriorFunction, "fScale out of range, 1.0 used | sLine: " + theLine.sLine);
+    fValue = 1.0f;
+  }
+  DecorItem* theItem = FindItem(theLine, theItems);
+  if (theItem == nullptr) return false;
+  theItem->*fMember = fValue;
+  return true;
+}
+
+// The keys in the schema's order; the first one the key part holds decides.
 bool HandleLine(const ShipFileLine& theLine, std::vector<DecorItem>& theItems, FormSource& theForms) {
-  if (!theLine.Has("DecorItem[")) return true;
-  if (theLine.Has(".base")) return HandleBase(theLine, theItems, theForms);
-  for (const FloatField& theField : kFloatFields) {
-    if (!theLine.Has(theField.sKey)) continue;
-    // The line is there even when its value does not convert and the field keeps its value.
-    const uint32_t uBit = uint32_t{1} << (&theField - kFloatFields);
-    if (const auto uIndex = FindIndexBelow(theLine.sKeyPart, theItems.size())) theItems[*uIndex].uNumberLines |= uBit;
-    float fValue = 0.0f;
-    if (!GetFloat(theLine.sLine, fValue)) return Fail("bGot is false", theLine);
-    if (theField.fField == &DecorItem::fScale && !(std::isfinite(fValue) && fValue > 0.0f && fValue <= kMaxScale)) {
-      LOG_WARNING_IN(kImportInteriorFunction, "fScale out of range, 1.0 used | sLine: " + theLine.sLine);
-      fValue = 1.0f;
+  if (!theLine.Has(kItemKey)) return true;
+  std::size_t uFloat = 0;
+  for (std::size_t i = 0; i < std::size(kDecorFields); ++i) {
+    const DecorField& theField = kDecorFields[i];
+    const bool bFloat = theField.eKind == FieldKind::kFloat;
+    if (!theLine.Has(kFieldKeys[i])) {
+      uFloat += bFloat;
+      continue;
     }
+    if (theField.bCreates) return HandleBase(theLine, theItems, theForms);
+    if (bFloat) return HandleFloat(theLine, theItems, i, kFloatMembers[uFloat]);
+    // An empty name is no name, whatever its index.
+    const std::string sName = theField.bFlag ? std::string() : GetValueText(theLine.sLine);
+    if (!theField.bFlag && sName.empty()) return true;
     DecorItem* theItem = FindItem(theLine, theItems);
     if (theItem == nullptr) return false;
-    theItem->*theField.fField = fValue;
+    if (theField.bFlag) {
+      theItem->bWorkshopItem = true;
+    } else {
+      theItem->overrideName = sName;
+    }
     return true;
-  }
-  if (theLine.Has(".overrideName")) {
-    const std::string sName = GetValueText(theLine.sLine);
-    if (sName.empty()) return true;
-    DecorItem* theItem = FindItem(theLine, theItems);
-    if (theItem == nullptr) return false;
-    theItem->overrideName = sName;
-    return true;
-  }
-  if (theLine.Has(".bWorkshopItem")) {
-    DecorItem* theItem = FindItem(theLine, theItems);
-    if (theItem == nullptr) return false;
-    theItem->bWorkshopItem = true;
   }
   return true;
 }
@@ -95,12 +113,13 @@ bool CheckWholeInterior(const std::vector<DecorItem>& theItems) {
     LOG_ERROR_IN(kImportInteriorFunction, "no decoration items in the ship file: nothing was removed");
     return false;
   }
-  constexpr std::size_t kPositionLines = 3;  // fPosX, fPosY, fPosZ lead kFloatFields
   for (std::size_t uItem = 0; uItem < theItems.size(); ++uItem) {
-    for (std::size_t uField = 0; uField < kPositionLines; ++uField) {
-      if ((theItems[uItem].uNumberLines >> uField & 1) != 0) continue;
+    for (std::size_t uField = 0; uField < std::size(kDecorFields); ++uField) {
+      // An item exists only through its creating line.
+      if (!kDecorFields[uField].bRequired || kDecorFields[uField].bCreates) continue;
+      if ((theItems[uItem].uFieldLines >> uField & 1) != 0) continue;
       LOG_ERROR_IN(kImportInteriorFunction, "incomplete entry | " + FormatIndexedKey(keys::kDecorItem, uItem) +
-                                                ": no " + kFloatFields[uField].sKey + " line");
+                                                ": no " + kFieldKeys[uField] + " line");
       return false;
     }
   }
@@ -109,7 +128,7 @@ bool CheckWholeInterior(const std::vector<DecorItem>& theItems) {
 
 bool DispatchDecorLine(const std::string& sLine, std::vector<DecorItem>& theItems, FormSource& theForms) {
   // A line without the text anywhere has no decoration key in its key part either.
-  if (sLine.find("DecorItem[") == std::string::npos) return true;
+  if (sLine.find(kItemKey) == std::string::npos) return true;
   bool bPassed = true;
   RunGuarded(
       kImportInteriorFunction, [&sLine](const char*) { return "exception while parsing DecorItems | sLine: " + sLine; },

@@ -28,9 +28,9 @@ struct DecorItem {
   float fScale = 1.0f;
   std::string overrideName;  // empty: none
   bool bWorkshopItem = false;
-  // The number lines the file gave the item, bit i for the i-th of fPosX to fScale in their
-  // order: an item without its position is refused before anything changes.
-  uint32_t uNumberLines = 0;
+  // The lines the file gave the item, bit i for the i-th of the schema's kDecorFields: an item
+  // without its position is refused before anything changes.
+  uint32_t uFieldLines = 0;
 };
 
 // Handles one non-empty line; lines without a decoration key pass. False after a stopping

@@ -1,5 +1,7 @@
 #include "layout/LayoutApply.h"
 
+#include "shipfile/ShipFile.h"
+
 #include <algorithm>
 
 #include "core/Guard.h"
@@ -144,20 +146,20 @@ struct Step {
 };
 
 const Step kSteps[] = {
-    {"BGSAddToInventoryOnDestroy", &ApplyAddToInventory},
-    {"BGSAnimationGraphComponent", &ApplyAnimationGraph},
-    {"BGSKeywordForm", &ApplyKeywords},
-    {"BGSAttachParentArray", &ApplyAttachParents},
-    {"BGSPropertySheet", &ApplyPropertySheet},
-    {"BGSSpaceshipAIActor", &ApplyAIActor},
-    {"BGSLinkedVoiceType", &ApplyVoiceType},
-    {"BGSSpaceshipWeaponBinding", &ApplyWeaponBindings},
-    {"BGSStoredTraversalData", &ApplyStoredTraversals},
-    {"Blueprint", &ApplyBlueprint},
-    {"TESContainer", &ApplyContainer},
-    {"TESFullName", &ApplyFullName},
+    {groups::kAddToInventoryOnDestroy, &ApplyAddToInventory},
+    {groups::kAnimationGraph, &ApplyAnimationGraph},
+    {groups::kKeywordForm, &ApplyKeywords},
+    {groups::kAttachParentArray, &ApplyAttachParents},
+    {groups::kPropertySheet, &ApplyPropertySheet},
+    {groups::kSpaceshipAIActor, &ApplyAIActor},
+    {groups::kLinkedVoiceType, &ApplyVoiceType},
+    {groups::kWeaponBinding, &ApplyWeaponBindings},
+    {groups::kStoredTraversalData, &ApplyStoredTraversals},
+    {groups::kBlueprint, &ApplyBlueprint},
+    {groups::kContainer, &ApplyContainer},
+    {groups::kFullName, &ApplyFullName},
     {nullptr, nullptr},
-    {"TESModel", &ApplyModel},
+    {groups::kModel, &ApplyModel},
 };
 
 }  // namespace

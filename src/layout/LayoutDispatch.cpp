@@ -1,8 +1,10 @@
 #include "layout/LayoutDispatch.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "core/Guard.h"
 #include "core/Log.h"
-#include "game/Codes.h"
 #include "game/Forms.h"
 #include "layout/LayoutLine.h"
 #include "layout/LayoutLists.h"
@@ -16,22 +18,28 @@ using namespace layout;
 
 // --- The fourteen groups. ---
 
-// The keys that are a list's name and its opening bracket, made once.
-const std::string kKeywordPrefix = std::string(keys::kKeywordForm) + "[";
-const std::string kAttachParentPrefix = std::string(keys::kAttachParentArray) + "[";
-const std::string kPropertySheetPrefix = std::string(keys::kPropertySheet) + "[";
-const std::string kTraversals1Prefix = std::string(keys::kTraversals1) + "[";
-const std::string kTraversals2Prefix = std::string(keys::kTraversals2) + "[";
-const std::string kContainerPrefix = std::string(keys::kContainer) + "[";
-const std::string kDisplayNameKey = std::string(keys::kDisplayName) + " |";
+// A list's name and its opening bracket: what every line of its entries holds.
+std::string ListPart(const char* sList) { return sList + std::string(1, kIndexOpen); }
+// A field's key as an entry's line holds it, after the point.
+std::string FieldPart(const ElementField& theField) { return kFieldSeparator + std::string(theField.sKey); }
+
+const std::string kKeywordPart = ListPart(keys::kKeywordForm);
+const std::string kAttachParentPart = ListPart(keys::kAttachParentArray);
+const std::string kPropertySheetPart = ListPart(keys::kPropertySheet);
+const std::string kTraversals1Part = ListPart(keys::kTraversals1);
+const std::string kTraversals2Part = ListPart(keys::kTraversals2);
+const std::string kContainerPart = ListPart(keys::kContainer);
+const std::string kDisplayNameKey = std::string(keys::kDisplayName) + kValueSeparator;
+// ".data[": what a module line holds after the blueprint's component part.
+const std::string kModulesPart =
+    ListPart(keys::kBlueprintData).substr(GetComponentPart(keys::kBlueprintData).size() - 1);
 
 bool HandleAddToInventory(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
   if (!theLine.Has(keys::kAddToInventoryOnDestroyForm)) return true;
-  return ReadForm(theLine, theForms, {"form is nullptr | sLine: ", std::nullopt, nullptr, true}, theRecords.form);
+  return ReadForm(theLine, theForms, kAddToInventoryCheck, theRecords.form);
 }
 
 bool HandleAnimationGraph(const Line& theLine, ShipLayoutRecords& theRecords, FormSource&) {
-  if (!theLine.Has("BGSAnimationGraphComponent.")) return true;  // what the four keys share
   // An empty text is stored as it is: the export writes the game's text even when empty.
   if (theLine.Has(keys::kRootAnimGraph)) theRecords.rootAnimGraph = GetValueText(theLine.sLine);
   if (theLine.Has(keys::kRigFile)) theRecords.rigFile = GetValueText(theLine.sLine);
@@ -40,11 +48,8 @@ bool HandleAnimationGraph(const Line& theLine, ShipLayoutRecords& theRecords, Fo
   return true;
 }
 
-const FormCheck kKeywordCheck = {"keywordform is nullptr | sLine: ", game::kFormTypeKeyword,
-                                 "keywordform is not BGSKeyword | sLine: "};
-
 bool HandleKeywords(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
-  if (!theLine.Has(kKeywordPrefix)) return true;
+  if (!theLine.Has(kKeywordPart)) return true;
   game::TESForm* theKeyword = nullptr;
   if (!ReadForm(theLine, theForms, kKeywordCheck, theKeyword)) return false;
   theRecords.keywords.push_back(theKeyword);
@@ -52,50 +57,48 @@ bool HandleKeywords(const Line& theLine, ShipLayoutRecords& theRecords, FormSour
 }
 
 bool HandleAttachParents(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
-  if (!theLine.Has(kAttachParentPrefix)) return true;
+  if (!theLine.Has(kAttachParentPart)) return true;
   game::TESForm* theKeyword = nullptr;
   if (!ReadForm(theLine, theForms, kKeywordCheck, theKeyword)) return false;
   theRecords.attachParentKeywords.push_back(theKeyword);
   return true;
 }
 
+// The creating field appends an entry in the file's order (its bracket number is not read);
+// the others find theirs quietly: an index out of range drops the line, as does a second form
+// that resolves to nothing.
 bool HandlePropertySheet(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
-  if (!theLine.Has(kPropertySheetPrefix)) return true;
-  if (theLine.Has(".first")) {
-    // Entries follow the file's order; the bracket number is not read.
-    game::TESForm* theForm = nullptr;
-    if (!ReadForm(theLine, theForms, {"first is nullptr | sLine: "}, theForm)) return false;
-    theRecords.properties.push_back({theForm, nullptr, 0.0f});
-  } else if (theLine.Has(".second")) {
-    PropertyRecord* theEntry = FindEntryQuietly(theLine, theRecords.properties);
-    // A second form that resolves to nothing is dropped.
-    if (theEntry != nullptr) {
-      if (game::TESForm* theForm = theForms.ResolveFormRef(theLine.sLine)) theEntry->second = theForm;
+  if (!theLine.Has(kPropertySheetPart)) return true;
+  for (const ElementField& theField : kPropertyFields) {
+    if (!theLine.Has(FieldPart(theField))) continue;
+    if (theField.bCreates) {
+      PropertyRecord theEntry = {};
+      if (!ReadFieldValue(theLine, theForms, theField, &theEntry)) return false;
+      theRecords.properties.push_back(theEntry);
+      return true;
     }
-  } else if (theLine.Has(".third")) {
     PropertyRecord* theEntry = FindEntryQuietly(theLine, theRecords.properties);
-    if (theEntry != nullptr && !ReadNumber(theLine, GetFloat, theEntry->third)) return false;
+    if (theEntry == nullptr) return true;
+    if (theField.eKind == FieldKind::kFloat) return ReadFieldValue(theLine, theForms, theField, theEntry);
+    if (game::TESForm* theForm = theForms.ResolveFormRef(theLine.sLine)) {
+      std::memcpy(reinterpret_cast<char*>(theEntry) + theField.uOffset, &theForm, sizeof(theForm));
+    }
+    return true;
   }
   return true;
 }
 
 bool HandleAIActor(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
   if (!theLine.Has(keys::kSpaceshipAIActor)) return true;
-  return ReadForm(theLine, theForms,
-                  {"actorform is nullptr | sLine: ", game::kFormTypeNPC, "actorform is not TESNPC | sLine: "},
-                  theRecords.actor);
+  return ReadForm(theLine, theForms, kActorCheck, theRecords.actor);
 }
 
 bool HandleVoiceType(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
   if (!theLine.Has(keys::kLinkedVoiceType)) return true;
-  return ReadForm(
-      theLine, theForms,
-      {"voicetypeform is nullptr | sLine: ", game::kFormTypeVoiceType, "voicetypeform is not BGSVoiceType | sLine: "},
-      theRecords.voice);
+  return ReadForm(theLine, theForms, kVoiceCheck, theRecords.voice);
 }
 
 bool HandleWeaponBindings(const Line& theLine, ShipLayoutRecords& theRecords, FormSource&) {
-  if (!theLine.Has("BGSSpaceshipWeaponBinding.weaponSlot")) return true;  // what the three keys share
   if (theLine.Has(keys::kWeaponSlot1)) return ReadNumber(theLine, GetUInt32, theRecords.weaponSlot1);
   if (theLine.Has(keys::kWeaponSlot2)) return ReadNumber(theLine, GetUInt32, theRecords.weaponSlot2);
   if (theLine.Has(keys::kWeaponSlot3)) return ReadNumber(theLine, GetUInt32, theRecords.weaponSlot3);
@@ -103,17 +106,16 @@ bool HandleWeaponBindings(const Line& theLine, ShipLayoutRecords& theRecords, Fo
 }
 
 bool HandleStoredTraversals(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
-  if (theLine.Has(kTraversals1Prefix)) {
+  if (theLine.Has(kTraversals1Part)) {
     return HandleFirstList(theLine, theRecords.traversals1, theRecords.traversals1Lines, theForms);
   }
-  if (theLine.Has(kTraversals2Prefix)) {
+  if (theLine.Has(kTraversals2Part)) {
     return HandleSecondList(theLine, theRecords.traversals2, theForms);
   }
   return true;
 }
 
 bool HandleBlueprint(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
-  if (!theLine.Has("Blueprint.")) return true;
   if (theLine.Has(keys::kBlueprintUnk08)) {
     // An empty text is passed over.
     return GetValueText(theLine.sLine).empty() || ReadNumber(theLine, GetUInt64, theRecords.unk08);
@@ -123,38 +125,26 @@ bool HandleBlueprint(const Line& theLine, ShipLayoutRecords& theRecords, FormSou
     if (!sText.empty()) theRecords.unk10 = sText;
     return true;
   }
-  if (theLine.Has(".data[")) return HandleBlueprintData(theLine, theRecords.data, theRecords.dataLines, theForms);
+  if (theLine.Has(kModulesPart)) return HandleBlueprintData(theLine, theRecords.data, theRecords.dataLines, theForms);
   return true;
 }
 
-// The places of the container fields the import reads in their table.
-constexpr std::size_t kCountField = 0;
-constexpr std::size_t kObjField = 2;
-static_assert(std::string_view(kContainerFields[kCountField].sKey) == "count" &&
-              std::string_view(kContainerFields[kObjField].sKey) == "obj");
-
+// Every field the import reads reads its value first, then the index; the creating one makes
+// the entry.
 bool HandleContainer(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
-  if (!theLine.Has(kContainerPrefix)) return true;
-  ContainerRecord* theEntry = nullptr;
-  std::size_t uField = kCountField;
-  if (theLine.Has(".count")) {
-    MarkGivenLine(theLine, theRecords.containers.size(), theRecords.containerLines, kCountField);
-    int32_t iCount = 0;
-    if (!ReadNumber(theLine, GetInt32, iCount)) return false;
-    theEntry = FindEntry(theLine, theRecords.containers, true);
+  if (!theLine.Has(kContainerPart)) return true;
+  for (std::size_t i = 0; i < std::size(kContainerFields); ++i) {
+    const ElementField& theField = kContainerFields[i];
+    if (theField.eReadBack == ReadBack::kNotRead || !theLine.Has(FieldPart(theField))) continue;
+    MarkGivenLine(theLine, theRecords.containers.size(), theRecords.containerLines, i);
+    ContainerRecord theValue = {};
+    if (!ReadFieldValue(theLine, theForms, theField, &theValue)) return false;
+    ContainerRecord* theEntry = FindEntry(theLine, theRecords.containers, theField.bCreates);
     if (theEntry == nullptr) return false;
-    theEntry->count = iCount;
-  } else if (theLine.Has(".obj")) {
-    game::TESForm* theForm = nullptr;
-    if (!ReadForm(theLine, theForms, {"form is false | sLine: ", std::nullopt, nullptr, true}, theForm)) return false;
-    theEntry = FindEntry(theLine, theRecords.containers);
-    if (theEntry == nullptr) return false;
-    theEntry->obj = theForm;
-    uField = kObjField;
-  } else {
+    CopyField(*theEntry, theValue, theField);
+    MarkGivenLine(theLine, theRecords.containers.size(), theRecords.containerLines, i);
     return true;
   }
-  MarkFieldLine(theRecords.containerLines, static_cast<std::size_t>(theEntry - theRecords.containers.data()), uField);
   return true;
 }
 
@@ -181,36 +171,41 @@ bool HandleModel(const Line& theLine, ShipLayoutRecords& theRecords, FormSource&
 
 struct Group {
   const char* sName;
+  // What every key of the group holds: a line without it is not the group's.
+  std::string sPart;
   bool (*Handle)(const Line& theLine, ShipLayoutRecords& theRecords, FormSource& theForms);
 };
 
 const Group kGroups[] = {
-    {"BGSAddToInventoryOnDestroy", &HandleAddToInventory},
-    {"BGSAnimationGraphComponent", &HandleAnimationGraph},
-    {"BGSKeywordForm", &HandleKeywords},
-    {"BGSAttachParentArray", &HandleAttachParents},
-    {"BGSPropertySheet", &HandlePropertySheet},
-    {"BGSSpaceshipAIActor", &HandleAIActor},
-    {"BGSLinkedVoiceType", &HandleVoiceType},
-    {"BGSSpaceshipWeaponBinding", &HandleWeaponBindings},
-    {"BGSStoredTraversalData", &HandleStoredTraversals},
-    {"Blueprint", &HandleBlueprint},
-    {"TESContainer", &HandleContainer},
-    {"DisplayName", &HandleDisplayName},
-    {"TESFullName", &HandleFullName},
-    {"TESModel", &HandleModel},
+    {groups::kAddToInventoryOnDestroy, std::string(GetComponentPart(keys::kAddToInventoryOnDestroyForm)),
+     &HandleAddToInventory},
+    {groups::kAnimationGraph, std::string(GetComponentPart(keys::kRootAnimGraph)), &HandleAnimationGraph},
+    {groups::kKeywordForm, kKeywordPart, &HandleKeywords},
+    {groups::kAttachParentArray, kAttachParentPart, &HandleAttachParents},
+    {groups::kPropertySheet, kPropertySheetPart, &HandlePropertySheet},
+    {groups::kSpaceshipAIActor, std::string(GetComponentPart(keys::kSpaceshipAIActor)), &HandleAIActor},
+    {groups::kLinkedVoiceType, std::string(GetComponentPart(keys::kLinkedVoiceType)), &HandleVoiceType},
+    {groups::kWeaponBinding, std::string(GetComponentPart(keys::kWeaponSlot1)), &HandleWeaponBindings},
+    {groups::kStoredTraversalData, std::string(GetComponentPart(keys::kTraversals1)), &HandleStoredTraversals},
+    {groups::kBlueprint, std::string(GetComponentPart(keys::kBlueprintData)), &HandleBlueprint},
+    {groups::kContainer, kContainerPart, &HandleContainer},
+    {groups::kDisplayName, kDisplayNameKey, &HandleDisplayName},
+    {groups::kFullName, std::string(GetComponentPart(keys::kFullName)), &HandleFullName},
+    {groups::kModel, std::string(GetComponentPart(keys::kModel)), &HandleModel},
 };
 
 }  // namespace
 
 bool DispatchLayoutLine(const std::string& sLine, ShipLayoutRecords& theRecords, FormSource& theForms) {
   const Line theLine(sLine);
-  // Every key of every group holds one of these texts: a line without any (a decoration line,
-  // say) is passed over at once, as the groups would each pass it over.
-  if (!theLine.Has("BGS") && !theLine.Has("Blueprint.") && !theLine.Has("TES") && !theLine.Has("DisplayName |")) {
+  // A line no group's keys fit (a decoration line, say) is passed over at once, as the groups
+  // would each pass it over.
+  if (std::none_of(std::begin(kGroups), std::end(kGroups),
+                   [&theLine](const Group& theGroup) { return theLine.Has(theGroup.sPart); })) {
     return true;
   }
   for (const Group& theGroup : kGroups) {
+    if (!theLine.Has(theGroup.sPart)) continue;
     bool bPassed = true;
     RunGuarded(
         kImportLayoutFunction,

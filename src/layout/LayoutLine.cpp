@@ -1,5 +1,7 @@
 #include "layout/LayoutLine.h"
 
+#include <cstring>
+
 #include "core/Log.h"
 #include "forms/NumberConversion.h"
 
@@ -21,6 +23,11 @@ std::optional<int64_t> ReadWholeNumber(const std::string& sValue) {
     iValue = iValue * 10 + (sValue[uPos] - '0');
   }
   return bNegative ? -iValue : iValue;
+}
+
+template <typename T>
+void StoreField(void* theElement, const ElementField& theField, T theValue) {
+  std::memcpy(static_cast<char*>(theElement) + theField.uOffset, &theValue, sizeof(T));
 }
 
 }  // namespace
@@ -69,6 +76,44 @@ bool ReadFloatAsUInt8(const Line& theLine, uint8_t& uValue) {
 
 std::string IndexError(int32_t iIndex, std::size_t uSize) {
   return "index error | index: " + std::to_string(iIndex) + " | size: " + std::to_string(uSize) + " | sLine: ";
+}
+
+bool ReadFieldValue(const Line& theLine, FormSource& theForms, const ElementField& theField, void* theElement) {
+  const bool bTruncated = theField.eReadBack == ReadBack::kFloatTruncated;
+  switch (theField.eKind) {
+    case FieldKind::kFloat: {
+      float fValue = 0.0f;
+      if (!ReadNumber(theLine, GetFloat, fValue)) return false;
+      StoreField(theElement, theField, fValue);
+      return true;
+    }
+    case FieldKind::kUInt8: {
+      uint8_t uValue = 0;
+      if (!ReadFloatAsUInt8(theLine, uValue)) return false;
+      StoreField(theElement, theField, uValue);
+      return true;
+    }
+    case FieldKind::kInt32: {
+      int32_t iValue = 0;
+      if (!ReadNumber(theLine, GetInt32, iValue)) return false;
+      StoreField(theElement, theField, iValue);
+      return true;
+    }
+    case FieldKind::kUInt32: {
+      uint32_t uValue = 0;
+      if (!(bTruncated ? ReadFloatAsUInt32(theLine, uValue) : ReadNumber(theLine, GetUInt32, uValue))) return false;
+      StoreField(theElement, theField, uValue);
+      return true;
+    }
+    case FieldKind::kByteBlock:
+      return !GetValueText(theLine.sLine).empty() || Fail("sText is empty | sLine: ", theLine);
+    default: {
+      game::TESForm* theForm = nullptr;
+      if (!ReadForm(theLine, theForms, *theField.theCheck, theForm)) return false;
+      StoreField(theElement, theField, theForm);
+      return true;
+    }
+  }
 }
 
 }  // namespace zorvane::layout

@@ -4,6 +4,7 @@
 // Shared by the dispatch groups of the layout import.
 
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "layout/LayoutRecords.h"
 #include "shipfile/FormSource.h"
 #include "shipfile/ShipFileLine.h"
+#include "shipfile/ShipFileSchema.h"
 
 namespace zorvane::layout {
 
@@ -23,13 +25,6 @@ using Line = ShipFileLine;
 bool Fail(const std::string& sMessage, const Line& theLine);
 
 // --- Value readers: false after a failed check. ---
-
-struct FormCheck {
-  const char* sNullMessage;
-  std::optional<uint8_t> uType = std::nullopt;  // the type code the form must have
-  const char* sTypeMessage = nullptr;
-  bool bBound = false;  // cast to a bound object
-};
 
 bool ReadForm(const Line& theLine, FormSource& theForms, const FormCheck& theCheck, game::TESForm*& theForm);
 
@@ -43,6 +38,18 @@ bool ReadNumber(const Line& theLine, bool (*GetValue)(const std::string&, T&), T
 // as the x86 conversion does.
 bool ReadFloatAsUInt32(const Line& theLine, uint32_t& uValue);
 bool ReadFloatAsUInt8(const Line& theLine, uint8_t& uValue);
+
+// Reads the line's value as its field's table says (kind, read-back rule, form check) into
+// `theElement`, an element of the field's type; false after a failed check. A text only
+// checked (the module byte block) stores nothing.
+bool ReadFieldValue(const Line& theLine, FormSource& theForms, const ElementField& theField, void* theElement);
+
+// Copies one field from an element read apart into the list's element.
+template <typename T>
+void CopyField(T& theTarget, const T& theSource, const ElementField& theField) {
+  std::memcpy(reinterpret_cast<char*>(&theTarget) + theField.uOffset,
+              reinterpret_cast<const char*>(&theSource) + theField.uOffset, GetFieldSize(theField.eKind));
+}
 
 // --- Index checks. ---
 

@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "game/Codes.h"
+#include "shipfile/ShipFile.h"
 #include "shipfile/ShipFileSchema.h"
 
 namespace zorvane::layout {
@@ -39,67 +39,29 @@ void MarkGivenGroupEntryLine(const Line& theLine, std::vector<StoredTraversalGro
   if (uEntry) MarkFieldLine(theGroup.theEntryLines, *uEntry, uField);
 }
 
-// --- Element fields, through the field tables. ---
-
-template <typename T>
-void StoreField(void* theElement, const ElementField& theField, T theValue) {
-  std::memcpy(static_cast<char*>(theElement) + theField.uOffset, &theValue, sizeof(T));
-}
-
-// Copies one field from an element read apart into the list's element.
-template <typename T>
-void CopyField(T& theTarget, const T& theSource, const ElementField& theField) {
-  std::memcpy(reinterpret_cast<char*>(&theTarget) + theField.uOffset,
-              reinterpret_cast<const char*>(&theSource) + theField.uOffset, GetFieldSize(theField.eKind));
-}
-
-const FormCheck kTraversalCheck = {"traversalform is nullptr | sLine: ", game::kFormTypeTraversal,
-                                   "traversalform is not BGSTraversal | sLine: "};
-
-// Reads the value of a plain traversal field (a float or an unsigned number) into the entry.
-bool ReadTraversalValue(const Line& theLine, FormSource& theForms, const ElementField& theField, void* theEntry) {
-  switch (theField.eKind) {
-    case FieldKind::kFloat: {
-      float fValue = 0.0f;
-      if (!ReadNumber(theLine, GetFloat, fValue)) return false;
-      StoreField(theEntry, theField, fValue);
-      return true;
-    }
-    case FieldKind::kUInt32: {
-      uint32_t uValue = 0;
-      if (!ReadNumber(theLine, GetUInt32, uValue)) return false;
-      StoreField(theEntry, theField, uValue);
-      return true;
-    }
-    default: {
-      game::TESForm* theForm = nullptr;
-      if (!ReadForm(theLine, theForms, kTraversalCheck, theForm)) return false;
-      StoreField(theEntry, theField, theForm);
-      return true;
-    }
-  }
-}
-
 // The texts a line's key part is searched for, one per field, made once: the field's key
-// after `sBefore`.
+// after its entry's closing bracket and the point ("].unk04"), or after the point alone.
 template <std::size_t N>
-std::array<std::string, N> MakeKeys(const ElementField (&theFields)[N], const char* sBefore) {
+std::array<std::string, N> MakeKeys(const ElementField (&theFields)[N], bool bAfterBracket) {
   std::array<std::string, N> theKeys;
-  for (std::size_t i = 0; i < N; ++i) theKeys[i] = sBefore + std::string(theFields[i].sKey);
+  for (std::size_t i = 0; i < N; ++i) {
+    theKeys[i] = (bAfterBracket ? std::string(1, kIndexClose) : std::string()) + kFieldSeparator + theFields[i].sKey;
+  }
   return theKeys;
 }
-const auto kTraversalKeys = MakeKeys(kTraversalFields, "].");
-const auto kGroupKeys = MakeKeys(kTraversalGroupFields, "].");
-const auto kModuleKeys = MakeKeys(kModuleFields, ".");
-// The entries of a second-list group: their first field and their form have keys of their own.
+const auto kTraversalKeys = MakeKeys(kTraversalFields, true);
+const auto kGroupKeys = MakeKeys(kTraversalGroupFields, true);
+const auto kModuleKeys = MakeKeys(kModuleFields, false);
+// The entries of a second-list group: some fields are found by keys of their own.
 const auto kGroupEntryKeys = [] {
   auto theKeys = kTraversalKeys;
   for (std::size_t i = 0; i < theKeys.size(); ++i) {
-    if (std::strcmp(kTraversalFields[i].sKey, "unk00") == 0) theKeys[i] = ".unk00";
-    if (kTraversalFields[i].eKind == FieldKind::kForm) theKeys[i] = "].traversal |";
+    if (kTraversalFields[i].sGroupEntryKey != nullptr) theKeys[i] = kTraversalFields[i].sGroupEntryKey;
   }
   return theKeys;
 }();
+// What every line of an entry of a second-list group holds: "].traversals".
+const std::string kGroupEntriesPart = std::string(1, kIndexClose) + kFieldSeparator + kGroupEntriesKey;
 
 }  // namespace
 
@@ -117,8 +79,8 @@ std::size_t FindModuleKey(std::string_view sKeyPart) {
     return theSizes;
   }();
   std::size_t uFirst = std::string_view::npos;
-  for (std::size_t uPoint = sKeyPart.find('.'); uPoint != std::string_view::npos;
-       uPoint = sKeyPart.find('.', uPoint + 1)) {
+  for (std::size_t uPoint = sKeyPart.find(kFieldSeparator); uPoint != std::string_view::npos;
+       uPoint = sKeyPart.find(kFieldSeparator, uPoint + 1)) {
     for (std::size_t uLength : theLengths) {
       if (uPoint + uLength > sKeyPart.size()) break;
       const auto itKey = theKeys.find(sKeyPart.substr(uPoint, uLength));
@@ -128,27 +90,25 @@ std::size_t FindModuleKey(std::string_view sKeyPart) {
   return uFirst;
 }
 
-// A line of the first list: each key but the first checks the index before the value.
+// A line of the first list: each key but the creating one checks the index before the value.
 bool HandleFirstList(const Line& theLine, std::vector<StoredTraversal>& theList, std::vector<FieldLines>& theLines,
                      FormSource& theForms) {
   for (std::size_t i = 0; i < kTraversalKeys.size(); ++i) {
     if (!theLine.Has(kTraversalKeys[i])) continue;
     const ElementField& theField = kTraversalFields[i];
-    const bool bFirst = std::strcmp(theField.sKey, "unk00") == 0;
     StoredTraversal* theEntry = nullptr;
-    if (bFirst) {
+    if (theField.bCreates) {
       // The entry's first line: the value is read before the entry is made, and again after.
-      float fValue = 0.0f;
-      if (!ReadNumber(theLine, GetFloat, fValue)) return false;
+      StoredTraversal theValue = {};
+      if (!ReadFieldValue(theLine, theForms, theField, &theValue)) return false;
       theEntry = FindEntry(theLine, theList, true);
-      if (theEntry == nullptr || !ReadNumber(theLine, GetFloat, fValue)) return false;
-      theEntry->unk00 = fValue;
+      if (theEntry == nullptr || !ReadFieldValue(theLine, theForms, theField, theEntry)) return false;
     } else {
       theEntry = FindEntry(theLine, theList);
       if (theEntry == nullptr) return false;
     }
     MarkFieldLine(theLines, static_cast<std::size_t>(theEntry - theList.data()), i);
-    return bFirst || ReadTraversalValue(theLine, theForms, theField, theEntry);
+    return theField.bCreates || ReadFieldValue(theLine, theForms, theField, theEntry);
   }
   return true;
 }
@@ -156,19 +116,19 @@ bool HandleFirstList(const Line& theLine, std::vector<StoredTraversal>& theList,
 // A line of the second list: a group's own field, or a field of an entry of the group. Every
 // key reads its value first.
 bool HandleSecondList(const Line& theLine, std::vector<StoredTraversalGroup>& theGroups, FormSource& theForms) {
-  if (!theLine.Has("].traversals")) {
+  if (!theLine.Has(kGroupEntriesPart)) {
     for (std::size_t i = 0; i < kGroupKeys.size(); ++i) {
       if (!theLine.Has(kGroupKeys[i])) continue;
       const ElementField& theField = kTraversalGroupFields[i];
       if (const auto uGroup = FindIndexBelow(theLine.sKeyPart, theGroups.size())) {
         theGroups[*uGroup].uFieldLines |= FieldLines{1} << i;
       }
-      float fValue = 0.0f;
-      if (!ReadNumber(theLine, GetFloat, fValue)) return false;
+      game::TraversalGroup theValue = {};
+      if (!ReadFieldValue(theLine, theForms, theField, &theValue)) return false;
       // A group without entries is made by its own first field, so every exported ship reads.
       StoredTraversalGroup* theGroup = FindEntry(theLine, theGroups, true);
       if (theGroup == nullptr) return false;
-      StoreField(&theGroup->theFields, theField, fValue);
+      CopyField(theGroup->theFields, theValue, theField);
       theGroup->uFieldLines |= FieldLines{1} << i;
       return true;
     }
@@ -177,12 +137,12 @@ bool HandleSecondList(const Line& theLine, std::vector<StoredTraversalGroup>& th
   for (std::size_t i = 0; i < kGroupEntryKeys.size(); ++i) {
     if (!theLine.Has(kGroupEntryKeys[i])) continue;
     const ElementField& theField = kTraversalFields[i];
-    const bool bFirst = std::strcmp(theField.sKey, "unk00") == 0;
     MarkGivenGroupEntryLine(theLine, theGroups, i);
     StoredTraversal theValue = {};
-    if (!ReadTraversalValue(theLine, theForms, theField, &theValue)) return false;
-    StoredTraversalGroup* theGroup = FindEntry(theLine, theGroups, bFirst);
-    StoredTraversal* theEntry = theGroup != nullptr ? FindGroupEntry(theLine, theGroups, *theGroup, bFirst) : nullptr;
+    if (!ReadFieldValue(theLine, theForms, theField, &theValue)) return false;
+    StoredTraversalGroup* theGroup = FindEntry(theLine, theGroups, theField.bCreates);
+    StoredTraversal* theEntry =
+        theGroup != nullptr ? FindGroupEntry(theLine, theGroups, *theGroup, theField.bCreates) : nullptr;
     if (theEntry == nullptr) return false;
     CopyField(*theEntry, theValue, theField);
     MarkGivenGroupEntryLine(theLine, theGroups, i);
@@ -194,53 +154,17 @@ bool HandleSecondList(const Line& theLine, std::vector<StoredTraversalGroup>& th
 // A blueprint data line: every key reads its value first, then the index.
 bool HandleBlueprintData(const Line& theLine, std::vector<BlueprintDataEntry>& theList,
                          std::vector<FieldLines>& theLines, FormSource& theForms) {
-  static const FormCheck kItemCheck = {"form is nullptr | sLine: ", game::kFormTypeGenericBaseForm,
-                                       "form is not BGSGenericBaseForm | sLine: "};
   const std::size_t uKey = FindModuleKey(theLine.sKeyPart);
-  if (uKey != std::string_view::npos) {
-    const ElementField& theField = kModuleFields[uKey];
-    MarkGivenLine(theLine, theList.size(), theLines, uKey);
-    BlueprintDataEntry theValue = {};
-    void* theTarget = &theValue;
-    bool bRead = false;
-    switch (theField.eKind) {
-      case FieldKind::kFloat: {
-        float fValue = 0.0f;
-        bRead = ReadNumber(theLine, GetFloat, fValue);
-        StoreField(theTarget, theField, fValue);
-        break;
-      }
-      case FieldKind::kUInt8: {
-        uint8_t uValue = 0;
-        bRead = ReadFloatAsUInt8(theLine, uValue);
-        StoreField(theTarget, theField, uValue);
-        break;
-      }
-      case FieldKind::kUInt32: {
-        // The part ID and unk40, unk44 are read as floats; unkA0 and unkA4 as whole numbers.
-        uint32_t uValue = 0;
-        bRead = theField.sKey[3] == 'A' ? ReadNumber(theLine, GetUInt32, uValue) : ReadFloatAsUInt32(theLine, uValue);
-        StoreField(theTarget, theField, uValue);
-        break;
-      }
-      case FieldKind::kByteBlock:
-        // Checked, not decoded: the block of an entry the import makes stays zero.
-        bRead = !GetValueText(theLine.sLine).empty() || Fail("sText is empty | sLine: ", theLine);
-        break;
-      default: {
-        game::TESForm* theForm = nullptr;
-        bRead = ReadForm(theLine, theForms, kItemCheck, theForm);
-        StoreField(theTarget, theField, theForm);
-        break;
-      }
-    }
-    if (!bRead) return false;
-    BlueprintDataEntry* theEntry = FindEntry(theLine, theList, std::strcmp(theField.sKey, "fPosX") == 0);
-    if (theEntry == nullptr) return false;
-    if (theField.eKind != FieldKind::kByteBlock) CopyField(*theEntry, theValue, theField);
-    MarkGivenLine(theLine, theList.size(), theLines, uKey);
-    return true;
-  }
+  if (uKey == std::string_view::npos) return true;
+  const ElementField& theField = kModuleFields[uKey];
+  MarkGivenLine(theLine, theList.size(), theLines, uKey);
+  BlueprintDataEntry theValue = {};
+  if (!ReadFieldValue(theLine, theForms, theField, &theValue)) return false;
+  BlueprintDataEntry* theEntry = FindEntry(theLine, theList, theField.bCreates);
+  if (theEntry == nullptr) return false;
+  // A text only checked is not decoded: the block of an entry the import makes stays zero.
+  if (theField.eReadBack != ReadBack::kCheckedOnly) CopyField(*theEntry, theValue, theField);
+  MarkGivenLine(theLine, theList.size(), theLines, uKey);
   return true;
 }
 

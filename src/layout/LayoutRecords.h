@@ -35,10 +35,8 @@ struct StoredTraversalGroup {
   FieldLines uFieldLines = 0;             // of the group's own fields
 };
 
-struct ContainerRecord {
-  int32_t count = 0;
-  game::TESForm* obj = nullptr;
-};
+// A container entry as the game holds it; the import gives it no extra data.
+using ContainerRecord = game::ContainerEntry;
 
 struct ShipLayoutRecords {
   game::TESForm* form = nullptr;  // add to inventory on destroy, a bound object

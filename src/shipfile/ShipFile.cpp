@@ -2,23 +2,48 @@
 
 #include <cinttypes>
 #include <cstdio>
+#include <regex>
 
 #include "core/Log.h"
 #include "forms/Helpers.h"
 
 namespace zorvane {
 
+namespace {
+
+constexpr const char* kFormIDStart = " [FormID: ";
+constexpr const char* kEditorIDStart = "] [EditorID: ";
+constexpr const char* kHeaderEnd = "] ";
+
+}  // namespace
+
 std::string FormatShipHeader(const std::string& sShipName, const std::string& sFormID, const std::string& sEditorID) {
-  return kShipHeaderStart + sShipName + " [FormID: " + sFormID + "] [EditorID: " + sEditorID + "] ";
+  return kShipHeaderStart + sShipName + kFormIDStart + sFormID + kEditorIDStart + sEditorID + kHeaderEnd;
 }
 
-std::string FormatExportTimeLine() { return "Export time: " + GetTimestamp(); }
+std::optional<std::string> ReadShipHeaderName(const std::string& sLine) {
+  // The name may hold anything, brackets too: the form ID and editor ID are the last ones.
+  static const std::regex kHeader("^" + std::string(kShipHeaderStart) +
+                                  R"((.*) \[FormID: [^\]]*\] \[EditorID: [^\]]*\] $)");
+  std::smatch theMatch;
+  if (!std::regex_match(sLine, theMatch, kHeader)) return std::nullopt;
+  return theMatch[1].str();
+}
+
+std::string FormatExportTimeLine() { return kExportTimeStart + GetTimestamp(); }
 
 std::string FormatIndexedKey(const std::string& sPrefix, std::size_t uIndex) {
-  return sPrefix + "[" + std::to_string(uIndex) + "]";
+  return sPrefix + kIndexOpen + std::to_string(uIndex) + kIndexClose;
 }
 
-std::string FormatFieldKey(const std::string& sEntryKey, const char* sField) { return sEntryKey + "." + sField; }
+std::string_view GetComponentPart(std::string_view sKey) {
+  const std::size_t uPoint = sKey.find(kFieldSeparator);
+  return uPoint == std::string_view::npos ? sKey : sKey.substr(0, uPoint + 1);
+}
+
+std::string FormatFieldKey(const std::string& sEntryKey, const char* sField) {
+  return sEntryKey + kFieldSeparator + sField;
+}
 
 std::string FormatUInt32(uint32_t uValue) { return std::to_string(uValue); }
 std::string FormatInt32(int32_t iValue) { return std::to_string(iValue); }

@@ -67,7 +67,7 @@ void ShipFileWriter::NoteError(int iErrno) {
 void ShipFileWriter::WriteLine(const std::string& sLine) { WritePieces({sLine}); }
 
 void ShipFileWriter::WriteValue(const std::string& sKey, const std::string& sValue) {
-  WritePieces({sKey, " |", sValue});
+  WritePieces({sKey, kValueSeparator, sValue});
 }
 
 // One line made of the pieces, straight into the stream. A game text never breaks a line: a
