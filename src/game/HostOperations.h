@@ -3,8 +3,8 @@
 // plugin reaches is an entry here, so a reader sees in this file every way the plugin touches
 // the game. From this list are made the table's struct with an offset check per entry
 // (Host.h), the plugin's calls through the bound table (HostCalls.h) and the simulated
-// game's table (sim/HostTable.cpp): an operation the simulated game does not provide is a
-// compile error there, and a table that leaves an entry empty is refused at binding.
+// game's table (sim/host/HostTable.cpp): an operation the simulated game does not provide is
+// a compile error there, and a table that leaves an entry empty is refused at binding.
 //
 // An entry: X(offset in the table, result, name, (parameters), (arguments)).
 // Reads of objects answer "nothing" (null, no text, 0) for what the game does not have;
