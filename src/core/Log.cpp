@@ -63,6 +63,11 @@ void WriteLogAt(const char* sLevelPrefix, const SourceLocation& theWhere, const 
       BuildLogLine(sLevelPrefix, theWhere.file_name(), static_cast<unsigned>(theWhere.line()), sFunction, sMessage));
 }
 
+bool Refuse(const char* sFunction, const std::string& sMessage, const SourceLocation& theWhere) {
+  WriteLogAt(kLogError, theWhere, sFunction, sMessage);
+  return false;
+}
+
 void OpenLog() {
   // A log opened earlier in this process is given up, so a Documents failure leaves no path
   // (its box names the empty one) and every later line is dropped.

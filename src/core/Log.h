@@ -62,6 +62,11 @@ std::string BuildLogLine(const char* sLevelPrefix, const char* sSourcePath, unsi
 void WriteLogAt(const char* sLevelPrefix, const SourceLocation& theWhere, const char* sFunction,
                 const std::string& sMessage);
 
+// The error line of a check that ends the work of `sFunction`, written at the caller's call
+// site; false, so that a check reads `return Refuse(kFunction, "why")`.
+bool Refuse(const char* sFunction, const std::string& sMessage,
+            const SourceLocation& theWhere = SourceLocation::current());
+
 }  // namespace zorvane
 
 // Log lines carry the calling function's own name as their function field.

@@ -38,27 +38,21 @@ std::string GetShipEditorID(game::TESObjectREFR* theShipRef, game::TESForm* theB
   return sEditorID;
 }
 
-// The one error line of a precondition that fails; the command then tells the player to read
-// the log.
-bool RefuseExport(const std::string& sWhy) {
-  LOG_ERROR_IN(kExportFunction, sWhy);
-  return false;
-}
-
 // The decoration filters' keywords; false, after the error line, when one is missing.
 bool FindDecorKeywords(DecorKeywords& theKeywords) {
   theKeywords = {FindKeyword(game::kExcludedDecorRefKeywordID), FindKeyword(game::kExcludedDecorBaseKeywordID)};
   if (theKeywords.theExcludedRefKeyword == nullptr) {
-    return RefuseExport("ExcludedDecorRefKeyword [" + GetHexValue(game::kExcludedDecorRefKeywordID) +
-                        "] is missing or not a keyword");
+    return Refuse(kExportFunction, "ExcludedDecorRefKeyword [" + GetHexValue(game::kExcludedDecorRefKeywordID) +
+                                       "] is missing or not a keyword");
   }
   if (theKeywords.theExcludedBaseKeyword == nullptr) {
-    return RefuseExport("ExcludedDecorBaseKeyword [" + GetHexValue(game::kExcludedDecorBaseKeywordID) +
-                        "] is missing or not a keyword");
+    return Refuse(kExportFunction, "ExcludedDecorBaseKeyword [" + GetHexValue(game::kExcludedDecorBaseKeywordID) +
+                                       "] is missing or not a keyword");
   }
   if (!IsKeyword(game::GetWorkshopLinkKeyword()))
-    return RefuseExport("WorkshopLinkKeyword is missing or not a keyword");
-  if (!IsKeyword(game::GetWorkshopKeyword())) return RefuseExport("WorkshopKeyword is missing or not a keyword");
+    return Refuse(kExportFunction, "WorkshopLinkKeyword is missing or not a keyword");
+  if (!IsKeyword(game::GetWorkshopKeyword()))
+    return Refuse(kExportFunction, "WorkshopKeyword is missing or not a keyword");
   return true;
 }
 
@@ -69,7 +63,8 @@ bool MakeShipFolder(const std::string& sFolder) {
   if (!sFolder.empty()) std::filesystem::create_directories(platform::ToFileSystemPath(sFolder), theError);
   if (!theError) return true;
   LOG_ERROR_IN(kExportFunction, "std::ofstream error: !log.is_open()");
-  return RefuseExport("the ship folder [" + sFolder + "] couldn't be made: " + platform::DescribeError(theError));
+  return Refuse(kExportFunction,
+                "the ship folder [" + sFolder + "] couldn't be made: " + platform::DescribeError(theError));
 }
 
 // Writes the whole file and gives it its name; false, after the error lines, when it could
@@ -92,13 +87,13 @@ bool WriteAndNameShipFile(ShipFileWriter& theWriter, const std::string& sPath, g
     case ShipFileWriter::CommitResult::kWriteFailed:
       // A full disk or a failed write must not pass for a written ship file.
       LOG_ERROR_IN(kExportFunction, "std::ofstream error: log.fail()");
-      return RefuseExport("the ship file [" + sPath +
-                          "] couldn't be written: " + platform::DescribeError(theWriter.GetError()));
+      return Refuse(kExportFunction, "the ship file [" + sPath +
+                                         "] couldn't be written: " + platform::DescribeError(theWriter.GetError()));
     case ShipFileWriter::CommitResult::kNameTaken:
-      return RefuseExport("file already exists at [" + sPath + "], it is not extended");
+      return Refuse(kExportFunction, "file already exists at [" + sPath + "], it is not extended");
     case ShipFileWriter::CommitResult::kRenameFailed:
-      return RefuseExport("the ship file [" + sPath +
-                          "] couldn't be given its name: " + platform::DescribeError(theWriter.GetError()));
+      return Refuse(kExportFunction, "the ship file [" + sPath + "] couldn't be given its name: " +
+                                         platform::DescribeError(theWriter.GetError()));
   }
   return false;
 }
@@ -106,19 +101,21 @@ bool WriteAndNameShipFile(ShipFileWriter& theWriter, const std::string& sPath, g
 // The export itself; ExportShipRef keeps whatever it raises from the game's thread.
 bool WriteShipFile(game::TESObjectREFR* shipRef, game::TESObjectCELL* interiorCell, std::string folder,
                    std::string fileName, const PluginSettings* settings) {
-  if (settings == nullptr) return RefuseExport("settings is nullptr");
-  if (shipRef == nullptr) return RefuseExport("shipRef is nullptr");
+  if (settings == nullptr) return Refuse(kExportFunction, "settings is nullptr");
+  if (shipRef == nullptr) return Refuse(kExportFunction, "shipRef is nullptr");
   game::TESForm* theBase = game::GetRefBaseForm(shipRef);
-  if (theBase == nullptr) return RefuseExport("ShipBase is nullptr");
+  if (theBase == nullptr) return Refuse(kExportFunction, "ShipBase is nullptr");
   if (game::CastToGenericBaseForm(theBase) == nullptr || game::GetFormType(theBase) != game::kFormTypeGenericBaseForm) {
-    return RefuseExport("ShipBase is not BGSGenericBaseForm | FormType: " + std::to_string(game::GetFormType(theBase)));
+    return Refuse(kExportFunction,
+                  "ShipBase is not BGSGenericBaseForm | FormType: " + std::to_string(game::GetFormType(theBase)));
   }
   DecorKeywords theKeywords;
   if (!FindDecorKeywords(theKeywords)) return false;
 
   if (interiorCell != nullptr && !game::IsCellInterior(interiorCell)) {
-    return RefuseExport("theInteriorCell " + GetFormDescription(game::AsForm(interiorCell), true, true, true, true) +
-                        " is not interior");
+    return Refuse(kExportFunction, "theInteriorCell " +
+                                       GetFormDescription(game::AsForm(interiorCell), true, true, true, true) +
+                                       " is not interior");
   }
   if (interiorCell == nullptr) {
     LOG_WARNING_IN(kExportFunction, "theInteriorCell is nullptr, DecorItems won't be exported");
@@ -130,22 +127,22 @@ bool WriteShipFile(game::TESObjectREFR* shipRef, game::TESObjectCELL* interiorCe
     sPath = "Ship_" + GetHexFormID(game::AsForm(shipRef)) + ".txt";
   }
   // A ship file is never extended, nor anything else that stands under its name replaced.
-  if (IsAnyEntryAt(sPath)) return RefuseExport("file already exists at [" + sPath + "], it is not extended");
+  if (IsAnyEntryAt(sPath)) return Refuse(kExportFunction, "file already exists at [" + sPath + "], it is not extended");
   if (!MakeShipFolder(folder)) return false;
 
   ShipFileWriter theWriter(sPath);
   const std::string sCreateFailed = "the ship file [" + sPath + "] couldn't be created: ";
   if (!theWriter.GetStream().is_open()) {
     LOG_ERROR_IN(kExportFunction, "std::ofstream error: !log.is_open()");
-    return RefuseExport(sCreateFailed + platform::DescribeError(theWriter.GetError()));
+    return Refuse(kExportFunction, sCreateFailed + platform::DescribeError(theWriter.GetError()));
   }
   if (theWriter.GetStream().fail()) {
     LOG_ERROR_IN(kExportFunction, "std::ofstream error: log.fail()");
-    return RefuseExport(sCreateFailed + platform::DescribeError(theWriter.GetError()));
+    return Refuse(kExportFunction, sCreateFailed + platform::DescribeError(theWriter.GetError()));
   }
   if (theWriter.GetStream().bad()) {
     LOG_ERROR_IN(kExportFunction, "std::ofstream error: log.bad()");
-    return RefuseExport(sCreateFailed + platform::DescribeError(theWriter.GetError()));
+    return Refuse(kExportFunction, sCreateFailed + platform::DescribeError(theWriter.GetError()));
   }
   return WriteAndNameShipFile(theWriter, sPath, shipRef, interiorCell, theKeywords, *settings);
 }

@@ -8,11 +8,14 @@ namespace game {
 
 // One parameter descriptor of a command.
 struct CommandParam {
-  const char* sTypeName;  // 00
-  uint32_t uTypeID;       // 08
-  uint32_t bOptional;     // 0C
+  const char* sTypeName;
+  uint32_t uTypeID;
+  uint32_t bOptional;
 };
 static_assert(sizeof(CommandParam) == 0x10);
+static_assert(offsetof(CommandParam, sTypeName) == 0x00);
+static_assert(offsetof(CommandParam, uTypeID) == 0x08);
+static_assert(offsetof(CommandParam, bOptional) == 0x0C);
 
 // The compiled parameters of one command call: the single text parameter of the plugin's
 // commands is a length byte at offset 6 followed by its characters from offset 8.
@@ -25,18 +28,18 @@ using CommandExecuteFn = bool (*)(const CommandParam* theParams, const uint8_t* 
                                   uint32_t* theOpcodeOffset);
 
 struct CommandEntry {
-  const char* sLongName;        // 00
-  const char* sShortName;       // 08
-  uint32_t uOpcode;             // 10
-  const char* sHelpText;        // 18
-  uint8_t bNeedsParent;         // 20
-  uint16_t uParamCount;         // 22
-  CommandParam* theParams;      // 28
-  CommandExecuteFn theExecute;  // 30
-  void* theParse;               // 38 the game's own parse function
-  void* theEvaluate;            // 40 the game's own condition function
-  uint32_t uFlags;              // 48 the first of the flag bytes, which run to 0x51
-  uint8_t unk4C[0x0C];          // 4C the other flag bytes, then padding
+  const char* sLongName;
+  const char* sShortName;
+  uint32_t uOpcode;
+  const char* sHelpText;
+  uint8_t bNeedsParent;
+  uint16_t uParamCount;
+  CommandParam* theParams;
+  CommandExecuteFn theExecute;
+  void* theParse;       // the game's own parse function
+  void* theEvaluate;    // the game's own condition function
+  uint32_t uFlags;      // the first of the flag bytes, which run to 0x51
+  uint8_t unk4C[0x0C];  // the other flag bytes, then padding
 };
 static_assert(sizeof(CommandEntry) == 0x58);
 static_assert(offsetof(CommandEntry, sLongName) == 0x00);
@@ -50,6 +53,7 @@ static_assert(offsetof(CommandEntry, theExecute) == 0x30);
 static_assert(offsetof(CommandEntry, theParse) == 0x38);
 static_assert(offsetof(CommandEntry, theEvaluate) == 0x40);
 static_assert(offsetof(CommandEntry, uFlags) == 0x48);
+static_assert(offsetof(CommandEntry, unk4C) == 0x4C);
 
 // A table's scan ends at the first entry whose opcode is at or above its bound.
 inline constexpr uint32_t kConsoleCommandBound = 0x345;

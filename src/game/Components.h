@@ -12,156 +12,156 @@ namespace game {
 
 struct AddToInventoryOnDestroyComponent {
   static constexpr const char* kTypeName = "BGSAddToInventoryOnDestroy_Component";
-  TESForm* theForm;  // 00 null: not set
+  TESForm* theForm;  // null: not set
 };
 
 struct AnimationGraphComponent {
   static constexpr const char* kTypeName = "BGSAnimationGraph_Component";
-  BSFixedString rootAnimGraph;  // 00
-  BSFixedString rigFile;        // 08
-  BSFixedString animPath;       // 10
-  BSFixedString responseFile;   // 18
+  BSFixedString rootAnimGraph;
+  BSFixedString rigFile;
+  BSFixedString animPath;
+  BSFixedString responseFile;
 };
 
 struct KeywordFormComponent {
   static constexpr const char* kTypeName = "BGSKeywordForm_Component";
-  uint8_t unk00[0x20];              // 00 the game's own, never read or written
-  GameArray<TESForm*> theKeywords;  // 20 slots; an empty slot is null
+  uint8_t unk00[0x20];              // the game's own, never read or written
+  GameArray<TESForm*> theKeywords;  // slots; an empty slot is null
 };
 
 struct AttachParentArrayComponent {
   static constexpr const char* kTypeName = "BGSAttachParentArray_Component";
-  GameArray<TESForm*> theParents;  // 00 keywords; the list ends at the first entry that is not one
+  GameArray<TESForm*> theParents;  // keywords; the list ends at the first entry that is not one
 };
 
 struct PropertyEntry {
-  TESForm* first;   // 00
-  TESForm* second;  // 08 null: none
-  float third;      // 10
+  TESForm* first;
+  TESForm* second;  // null: none
+  float third;
 };
 
 struct PropertySheetComponent {
   static constexpr const char* kTypeName = "BGSPropertySheet_Component";
-  GameArray<PropertyEntry>* theProperties;  // 00 null: no property list
+  GameArray<PropertyEntry>* theProperties;  // null: no property list
 };
 
 struct SpaceshipAIActorComponent {
   static constexpr const char* kTypeName = "BGSSpaceshipAIActor_Component";
-  TESForm* theActor;  // 00
+  TESForm* theActor;
 };
 
 struct LinkedVoiceTypeComponent {
   static constexpr const char* kTypeName = "BGSLinkedVoiceType_Component";
-  TESForm* theVoice;  // 00 null: not set
+  TESForm* theVoice;  // null: not set
 };
 
 struct SpaceshipWeaponBindingsComponent {
   static constexpr const char* kTypeName = "BGSSpaceshipWeaponBindings_Component";
-  uint32_t weaponSlot1;  // 00
-  uint32_t weaponSlot2;  // 04
-  uint32_t weaponSlot3;  // 08
+  uint32_t weaponSlot1;
+  uint32_t weaponSlot2;
+  uint32_t weaponSlot3;
 };
 
 struct SpaceshipHullCodeComponent {
   static constexpr const char* kTypeName = "BGSSpaceshipHullCode_Component";
-  BSFixedString hullCode;  // 00
+  BSFixedString hullCode;
 };
 
 struct TraversalEntry {
-  float unk00;          // 00
-  float unk04;          // 04
-  float unk08;          // 08
-  uint32_t unk0C;       // 0C
-  TESForm* traversal;   // 10 a BGSTraversal
-  float fFromX;         // 18
-  float fFromY;         // 1C
-  float fFromZ;         // 20
-  float fToX;           // 24
-  float fToY;           // 28
-  float fToZ;           // 2C
-  float fUnknown30;     // 30
-  float fUnknown34;     // 34
-  uint32_t uUnknown38;  // 38
-  uint32_t uUnknown3C;  // 3C
-  uint32_t unk40;       // 40
+  float unk00;
+  float unk04;
+  float unk08;
+  uint32_t unk0C;
+  TESForm* traversal;  // a BGSTraversal
+  float fFromX;
+  float fFromY;
+  float fFromZ;
+  float fToX;
+  float fToY;
+  float fToZ;
+  float fUnknown30;
+  float fUnknown34;
+  uint32_t uUnknown38;
+  uint32_t uUnknown3C;
+  uint32_t unk40;
 };
 
 struct TraversalGroup {
-  GameArray<TraversalEntry> traversals;  // 00
-  uint32_t unk10;                        // 10 not carried by ship files; 0 in a group the plugin makes
-  float unk14;                           // 14
-  float unk18;                           // 18
-  float unk1C;                           // 1C
-  float unk20;                           // 20
-  float unk24;                           // 24
+  GameArray<TraversalEntry> traversals;
+  uint32_t unk10;  // not carried by ship files; 0 in a group the plugin makes
+  float unk14;
+  float unk18;
+  float unk1C;
+  float unk20;
+  float unk24;
 };
 
 struct StoredTraversalsComponent {
   static constexpr const char* kTypeName = "BGSStoredTraversals_Component";
-  GameArray<TraversalEntry> traversals1;  // 00
-  GameArray<TraversalGroup> traversals2;  // 10
+  GameArray<TraversalEntry> traversals1;
+  GameArray<TraversalGroup> traversals2;
 };
 
 struct BlueprintModule {
-  float fPosX;           // 00
-  float fPosY;           // 04
-  float fPosZ;           // 08
-  float fRotX;           // 0C
-  float fRotY;           // 10
-  float fRotZ;           // 14
-  uint32_t partID;       // 18
-  float unk1C;           // 1C
-  float unk20;           // 20
-  float unk24;           // 24
-  float unk28;           // 28
-  float unk2C;           // 2C
-  float unk30;           // 30
-  float unk34;           // 34
-  uint8_t unk38;         // 38
-  uint8_t unk39;         // 39
-  uint8_t unk3A;         // 3A
-  uint8_t unk3B;         // 3B
-  uint8_t unk3C;         // 3C
-  uint32_t unk40;        // 40
-  uint32_t unk44;        // 44
-  uint8_t unk48_98[80];  // 48
-  TESForm* item;         // 98 the module's form, a BGSGenericBaseForm
-  uint32_t unkA0;        // A0
-  uint32_t unkA4;        // A4
+  float fPosX;
+  float fPosY;
+  float fPosZ;
+  float fRotX;
+  float fRotY;
+  float fRotZ;
+  uint32_t partID;
+  float unk1C;
+  float unk20;
+  float unk24;
+  float unk28;
+  float unk2C;
+  float unk30;
+  float unk34;
+  uint8_t unk38;
+  uint8_t unk39;
+  uint8_t unk3A;
+  uint8_t unk3B;
+  uint8_t unk3C;
+  uint32_t unk40;
+  uint32_t unk44;
+  uint8_t unk48_98[80];
+  TESForm* item;  // the module's form, a BGSGenericBaseForm
+  uint32_t unkA0;
+  uint32_t unkA4;
 };
 
 struct BlueprintComponent {
   static constexpr const char* kTypeName = "Blueprint_Component";
-  uint64_t unk08;                   // 00
-  BSFixedString unk10;              // 08
-  GameArray<BlueprintModule> data;  // 10 the module placements
-  uint64_t unk28;                   // 20
-  uint64_t unk30;                   // 28
-  uint32_t unk34;                   // 30
-  uint32_t unk3C;                   // 34
+  uint64_t unk08;
+  BSFixedString unk10;
+  GameArray<BlueprintModule> data;  // the module placements
+  uint64_t unk28;
+  uint64_t unk30;
+  uint32_t unk34;
+  uint32_t unk3C;
 };
 
 struct ContainerItemExtra;  // opaque: only its address is written
 
 struct ContainerEntry {
-  int32_t count;                  // 00
-  TESForm* obj;                   // 08
-  ContainerItemExtra* itemExtra;  // 10 null: none
+  int32_t count;
+  TESForm* obj;
+  ContainerItemExtra* itemExtra;  // null: none
 };
 
 struct ContainerComponent {
   static constexpr const char* kTypeName = "TESContainer_Component";
-  GameArray<ContainerEntry*> theEntries;  // 00
+  GameArray<ContainerEntry*> theEntries;
 };
 
 struct FullNameComponent {
   static constexpr const char* kTypeName = "TESFullName_Component";
-  BSFixedString fullName;  // 00
+  BSFixedString fullName;
 };
 
 struct ModelComponent {
   static constexpr const char* kTypeName = "TESModel_Component";
-  BSFixedString model;  // 00
+  BSFixedString model;
 };
 
 // The layouts, pinned: a wrong size or offset fails here, not in a player's save.
@@ -174,6 +174,7 @@ ZV_AT(AnimationGraphComponent, rigFile, 0x08);
 ZV_AT(AnimationGraphComponent, animPath, 0x10);
 ZV_AT(AnimationGraphComponent, responseFile, 0x18);
 static_assert(sizeof(KeywordFormComponent) == 0x30);
+ZV_AT(KeywordFormComponent, unk00, 0x00);
 ZV_AT(KeywordFormComponent, theKeywords, 0x20);
 static_assert(sizeof(AttachParentArrayComponent) == 0x10);
 ZV_AT(AttachParentArrayComponent, theParents, 0x00);

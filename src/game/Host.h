@@ -18,12 +18,14 @@ namespace game {
 extern "C" {
 
 struct Host {
-  uint32_t uVersion;  // 00 kHostVersion
-  uint32_t uSize;     // 04 sizeof(Host) as the game built it
+  uint32_t uVersion;  // kHostVersion
+  uint32_t uSize;     // sizeof(Host) as the game built it
 #define ZV_HOST_ENTRY(uOffset, Result, Name, Parameters, Arguments) Result(*Name) Parameters;
   ZV_HOST_OPERATIONS(ZV_HOST_ENTRY)
 #undef ZV_HOST_ENTRY
 };
+static_assert(offsetof(Host, uVersion) == 0x00);
+static_assert(offsetof(Host, uSize) == 0x04);
 
 }  // extern "C"
 

@@ -30,16 +30,17 @@ inline TESForm* AsForm(TESObjectCELL* theCell) { return reinterpret_cast<TESForm
 // The game's interned string handle: null or a pool entry, whose text the game reads
 // (Host::GetStringText).
 struct BSFixedString {
-  StringPoolEntry* theEntry;  // 00
+  StringPoolEntry* theEntry;
 };
 static_assert(sizeof(BSFixedString) == 8);
+static_assert(offsetof(BSFixedString, theEntry) == 0x00);
 
 // The game's dynamic array: count, capacity, and storage from the game heap.
 template <typename T>
 struct GameArray {
-  uint32_t uCount;     // 00
-  uint32_t uCapacity;  // 04
-  T* theData;          // 08
+  uint32_t uCount;
+  uint32_t uCapacity;
+  T* theData;
 };
 static_assert(sizeof(GameArray<int>) == 16);
 static_assert(offsetof(GameArray<int>, uCount) == 0x00);

@@ -14,18 +14,14 @@
 namespace zorvane {
 namespace {
 
-bool Fail(const std::string& sMessage, const ShipFileLine& theLine) {
-  LOG_ERROR_IN(kImportInteriorFunction, sMessage + " | sLine: " + theLine.sLine);
-  return false;
-}
-
 // The record the line's index names; with `bCreate` an index equal to the number of records
 // first appends a new one. Null after the index error.
 DecorItem* FindItem(const ShipFileLine& theLine, std::vector<DecorItem>& theItems, bool bCreate = false) {
   const int32_t iIndex = GetIndex(theLine.sKeyPart);
   if (bCreate && iIndex >= 0 && static_cast<std::size_t>(iIndex) == theItems.size()) theItems.emplace_back();
   if (iIndex < 0 || static_cast<std::size_t>(iIndex) >= theItems.size()) {
-    Fail("index error | index: " + std::to_string(iIndex) + " | size: " + std::to_string(theItems.size()), theLine);
+    Refuse(kImportInteriorFunction, "index error | index: " + std::to_string(iIndex) +
+                                        " | size: " + std::to_string(theItems.size()) + " | sLine: " + theLine.sLine);
     return nullptr;
   }
   return &theItems[static_cast<std::size_t>(iIndex)];
@@ -33,11 +29,11 @@ DecorItem* FindItem(const ShipFileLine& theLine, std::vector<DecorItem>& theItem
 
 bool HandleBase(const ShipFileLine& theLine, std::vector<DecorItem>& theItems, FormSource& theForms) {
   game::TESForm* theForm = theForms.ResolveFormRef(theLine.sLine);
-  if (theForm == nullptr) return Fail("form is nullptr", theLine);
+  if (theForm == nullptr) return Refuse(kImportInteriorFunction, "form is nullptr | sLine: " + theLine.sLine);
   DecorItem* theItem = FindItem(theLine, theItems, true);
   if (theItem == nullptr) return false;
   game::TESForm* theBound = theForms.CastToBoundObject(theForm);
-  if (theBound == nullptr) return Fail("boundObject is nullptr", theLine);
+  if (theBound == nullptr) return Refuse(kImportInteriorFunction, "boundObject is nullptr | sLine: " + theLine.sLine);
   theItem->base = theBound;
   return true;
 }
@@ -67,7 +63,8 @@ bool HandleFloat(const ShipFileLine& theLine, std::vector<DecorItem>& theItems, 
     theItems[*uIndex].uFieldLines |= uint32_t{1} << uField;
   }
   float fValue = 0.0f;
-  if (!GetFloat(theLine.sLine, fValue)) return Fail("bGot is false", theLine);
+  if (!GetFloat(theLine.sLine, fValue))
+    return Refuse(kImportInteriorFunction, "bGot is false | sLine: " + theLine.sLine);
   if (fMember == &DecorItem::fScale && !(std::isfinite(fValue) && fValue > 0.0f && fValue <= kMaxScale)) {
     LOG_WARNING_IN(kImportInteriorFunction, "fScale out of range, 1.0 used | sLine: " + theLine.sLine);
     fValue = 1.0f;

@@ -12,26 +12,22 @@ namespace {
 
 std::string DescribeBase(game::TESForm* theBase) { return GetFormDescription(theBase, true, false, false, false); }
 
-bool Fail(const std::string& sMessage) {
-  LOG_ERROR_IN(kImportInteriorFunction, sMessage);
-  return false;
-}
-
 // Places one item; false when the game could not make its reference.
 bool PlaceDecorItem(const DecorItem& theItem, game::TESObjectCELL* theCell, game::TESObjectREFR* theWorkshop,
                     game::TESObjectREFR* thePlayer, game::TESWorldSpace* theWorldspace, bool bVerbose) {
   game::NewRefRequestPtr theRequest = game::MakeNewRefRequest();
-  if (!theRequest) return Fail("NewREFRData is nullptr");
+  if (!theRequest) return Refuse(kImportInteriorFunction, "NewREFRData is nullptr");
   game::FillNewRefRequest(
       theRequest.get(), theItem.base, {theItem.fPosX, theItem.fPosY, theItem.fPosZ},
       {theItem.fRotX * kRadiansPerDegree, theItem.fRotY * kRadiansPerDegree, theItem.fRotZ * kRadiansPerDegree},
       theWorldspace != nullptr ? nullptr : theCell, theWorldspace);
   const uint32_t uHandle = game::CreateRefFromRequest(theRequest.get());
   theRequest.reset();
-  if (uHandle == 0) return Fail("handle is 0");
+  if (uHandle == 0) return Refuse(kImportInteriorFunction, "handle is 0");
   game::TESObjectREFR* theRef = game::LookupRefByHandle(uHandle);
   if (theRef == nullptr) {
-    return Fail("CreatedRef is nullptr of base " + GetFormDescription(theItem.base, true, true, false, false));
+    return Refuse(kImportInteriorFunction,
+                  "CreatedRef is nullptr of base " + GetFormDescription(theItem.base, true, true, false, false));
   }
   const std::string sRef = GetReferenceDescription(theRef);
   LOG_INFO_IN(kImportInteriorFunction,

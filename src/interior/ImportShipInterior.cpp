@@ -12,23 +12,18 @@
 #include "shipfile/ImportFile.h"
 
 namespace zorvane {
-namespace {
-
-bool Refuse(const std::string& sWhy) {
-  LOG_ERROR_IN(kImportInteriorFunction, sWhy);
-  return false;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 bool ImportShipInteriorToCell(game::TESObjectCELL* theInteriorCell, std::string sFilePath, std::string sFileName,
                               PluginSettings settings) {
-  if (theInteriorCell == nullptr) return Refuse("theInteriorCell is nullptr");
-  if (!game::IsCellInterior(theInteriorCell)) return Refuse("theInteriorCell is not interior");
-  if (!IsKeyword(game::GetWorkshopKeyword())) return Refuse("WorkshopKeyword is missing or not a keyword");
-  if (!IsKeyword(game::GetWorkshopLinkKeyword())) return Refuse("WorkshopLinkKeyword is missing or not a keyword");
+  if (theInteriorCell == nullptr) return Refuse(kImportInteriorFunction, "theInteriorCell is nullptr");
+  if (!game::IsCellInterior(theInteriorCell)) return Refuse(kImportInteriorFunction, "theInteriorCell is not interior");
+  if (!IsKeyword(game::GetWorkshopKeyword()))
+    return Refuse(kImportInteriorFunction, "WorkshopKeyword is missing or not a keyword");
+  if (!IsKeyword(game::GetWorkshopLinkKeyword()))
+    return Refuse(kImportInteriorFunction, "WorkshopLinkKeyword is missing or not a keyword");
   game::TESObjectREFR* theWorkshop = GetClosestWorkshopRef(game::GetWorkshopKeyword());
-  if (theWorkshop == nullptr) return Refuse("ClosestWorkshopRef is nullptr");
+  if (theWorkshop == nullptr) return Refuse(kImportInteriorFunction, "ClosestWorkshopRef is nullptr");
   ImportFile theFile;
   if (!theFile.Open(kImportInteriorFunction, sFilePath, sFileName)) return false;
 

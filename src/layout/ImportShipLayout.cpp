@@ -8,22 +8,16 @@
 #include "shipfile/ImportFile.h"
 
 namespace zorvane {
-namespace {
-
-bool RefuseImport(const std::string& sWhy) {
-  LOG_ERROR_IN(kImportLayoutFunction, sWhy);
-  return false;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 bool ImportShipLayoutToBaseOfRef(game::TESObjectREFR* theShipRef, std::string sFilePath, std::string sFileName,
                                  const PluginSettings* settings, const std::function<bool()>& BeforeChanging) {
-  if (theShipRef == nullptr) return RefuseImport("theShipRef is nullptr");
+  if (theShipRef == nullptr) return Refuse(kImportLayoutFunction, "theShipRef is nullptr");
   game::TESForm* theBase = game::CastToBoundObject(game::GetRefBaseForm(theShipRef));
-  if (theBase == nullptr) return RefuseImport("ShipBase is nullptr or not a bound object");
+  if (theBase == nullptr) return Refuse(kImportLayoutFunction, "ShipBase is nullptr or not a bound object");
   if (game::GetFormType(theBase) != game::kFormTypeGenericBaseForm) {
-    return RefuseImport("ShipBase is not BGSGenericBaseForm | FormType: " + std::to_string(game::GetFormType(theBase)));
+    return Refuse(kImportLayoutFunction,
+                  "ShipBase is not BGSGenericBaseForm | FormType: " + std::to_string(game::GetFormType(theBase)));
   }
   ImportFile theFile;
   if (!theFile.Open(kImportLayoutFunction, sFilePath, sFileName)) return false;

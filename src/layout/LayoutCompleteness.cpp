@@ -13,8 +13,7 @@ namespace zorvane {
 namespace {
 
 bool RefuseIncompleteEntry(const std::string& sEntry, const ElementField& theField) {
-  LOG_ERROR_IN(kImportLayoutFunction, "incomplete entry | " + sEntry + ": no ." + theField.sKey + " line");
-  return false;
+  return Refuse(kImportLayoutFunction, "incomplete entry | " + sEntry + ": no ." + theField.sKey + " line");
 }
 
 // False after the error when the entry lacks a field line of its table; a field the import

@@ -32,21 +32,16 @@ void StoreField(void* theElement, const ElementField& theField, T theValue) {
 
 }  // namespace
 
-bool Fail(const std::string& sMessage, const Line& theLine) {
-  LOG_ERROR_IN(kImportLayoutFunction, sMessage + theLine.sLine);
-  return false;
-}
-
 bool ReadForm(const Line& theLine, FormSource& theForms, const FormCheck& theCheck, game::TESForm*& theForm) {
   theForm = theForms.ResolveFormRef(theLine.sLine);
-  if (theForm == nullptr) return Fail(theCheck.sNullMessage, theLine);
+  if (theForm == nullptr) return Refuse(kImportLayoutFunction, theCheck.sNullMessage + theLine.sLine);
   if (theCheck.uType) {
     const std::optional<uint8_t> uType = theForms.GetFormType(theForm);
-    if (uType && *uType != *theCheck.uType) return Fail(theCheck.sTypeMessage, theLine);
+    if (uType && *uType != *theCheck.uType) return Refuse(kImportLayoutFunction, theCheck.sTypeMessage + theLine.sLine);
   }
   if (theCheck.bBound) {
     theForm = theForms.CastToBoundObject(theForm);
-    if (theForm == nullptr) return Fail("boundObject is nullptr | sLine: ", theLine);
+    if (theForm == nullptr) return Refuse(kImportLayoutFunction, "boundObject is nullptr | sLine: " + theLine.sLine);
   }
   return true;
 }
@@ -106,7 +101,8 @@ bool ReadFieldValue(const Line& theLine, FormSource& theForms, const ElementFiel
       return true;
     }
     case FieldKind::kByteBlock:
-      return !GetValueText(theLine.sLine).empty() || Fail("sText is empty | sLine: ", theLine);
+      return !GetValueText(theLine.sLine).empty() ||
+             Refuse(kImportLayoutFunction, "sText is empty | sLine: " + theLine.sLine);
     default: {
       game::TESForm* theForm = nullptr;
       if (!ReadForm(theLine, theForms, *theField.theCheck, theForm)) return false;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Log.h"
 #include "forms/ValueParsing.h"
 #include "game/Types.h"
 #include "layout/LayoutDispatch.h"
@@ -21,16 +22,13 @@ namespace zorvane::layout {
 
 using Line = ShipFileLine;
 
-// A failed check: its one error line, `sMessage` followed by the line. Always false.
-bool Fail(const std::string& sMessage, const Line& theLine);
-
 // --- Value readers: false after a failed check. ---
 
 bool ReadForm(const Line& theLine, FormSource& theForms, const FormCheck& theCheck, game::TESForm*& theForm);
 
 template <typename T>
 bool ReadNumber(const Line& theLine, bool (*GetValue)(const std::string&, T&), T& theValue) {
-  return GetValue(theLine.sLine, theValue) || Fail("bGot is false | sLine: ", theLine);
+  return GetValue(theLine.sLine, theValue) || Refuse(kImportLayoutFunction, "bGot is false | sLine: " + theLine.sLine);
 }
 
 // Whole-number fields the file writes as floats: a whole number is taken exactly (through a
@@ -63,7 +61,7 @@ T* FindEntry(const Line& theLine, std::vector<T>& theList, bool bCreate = false)
   const int32_t iIndex = GetIndex(theLine.sKeyPart);
   if (bCreate && iIndex >= 0 && static_cast<std::size_t>(iIndex) == theList.size()) theList.push_back(T{});
   if (iIndex < 0 || static_cast<std::size_t>(iIndex) >= theList.size()) {
-    Fail(IndexError(iIndex, theList.size()), theLine);
+    Refuse(kImportLayoutFunction, IndexError(iIndex, theList.size()) + theLine.sLine);
     return nullptr;
   }
   return &theList[static_cast<std::size_t>(iIndex)];

@@ -22,9 +22,9 @@ StoredTraversal* FindGroupEntry(const Line& theLine, std::vector<StoredTraversal
   std::vector<StoredTraversal>& theList = theGroup.traversals;
   if (bCreate && iInner >= 0 && static_cast<std::size_t>(iInner) == theList.size()) theList.push_back({});
   if (iInner < 0 || static_cast<std::size_t>(iInner) >= theList.size()) {
-    Fail("index error | index: " + std::to_string(iIndex) + " | index2: " + std::to_string(iInner) + " | size: " +
-             std::to_string(theGroups.size()) + " | size2: " + std::to_string(theList.size()) + " | sLine: ",
-         theLine);
+    Refuse(kImportLayoutFunction, "index error | index: " + std::to_string(iIndex) + " | index2: " +
+                                      std::to_string(iInner) + " | size: " + std::to_string(theGroups.size()) +
+                                      " | size2: " + std::to_string(theList.size()) + " | sLine: " + theLine.sLine);
     return nullptr;
   }
   return &theList[static_cast<std::size_t>(iInner)];

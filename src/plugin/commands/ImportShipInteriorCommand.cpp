@@ -19,7 +19,7 @@ const ShipCommand kImportShipInterior = {
     "ship interior couldn't be imported. Please check the .log for details.",
 };
 
-CommandOutcome Refuse(const std::string& sConsoleText, const std::string& sLogMessage) {
+CommandOutcome RefuseCommand(const std::string& sConsoleText, const std::string& sLogMessage) {
   RefuseShipCommand(kImportShipInterior, sConsoleText, sLogMessage);
   return CommandOutcome::kRefused;
 }
@@ -28,9 +28,9 @@ CommandOutcome Refuse(const std::string& sConsoleText, const std::string& sLogMe
 CommandOutcome ImportShipInteriorSteps(const uint8_t* theCompiledData) {
   game::TESObjectREFR* thePlayer = game::GetPlayer();
   game::TESObjectREFR* theShipRef = game::GetShipAboard(thePlayer);
-  if (theShipRef == nullptr) return Refuse("Player is not in the ship.", "ShipRef is nullptr");
+  if (theShipRef == nullptr) return RefuseCommand("Player is not in the ship.", "ShipRef is nullptr");
   game::TESObjectCELL* theCell = game::GetRefParentCell(thePlayer);
-  if (theCell == nullptr) return Refuse("ParentCell is nullptr", "ParentCell is nullptr");
+  if (theCell == nullptr) return RefuseCommand("ParentCell is nullptr", "ParentCell is nullptr");
   std::optional<ShipFilePath> thePath = ReadExistingShipFilePath(kImportShipInterior, theCompiledData);
   if (!thePath) return CommandOutcome::kRefused;
   LOG_INFO_IN(kImportShipInterior.sFunction, "attempting to import ship interior from [sFilePath: " + thePath->sFolder +

@@ -28,7 +28,8 @@ game::TESForm* FindKeyword(uint32_t uFormID) {
   return game::GetFormType(theForm) == game::kFormTypeKeyword ? theForm : nullptr;
 }
 
-CommandOutcome Refuse(const std::string& sConsoleText, const std::string& sLogMessage, const char* sLevel = "ERROR") {
+CommandOutcome RefuseCommand(const std::string& sConsoleText, const std::string& sLogMessage,
+                             const char* sLevel = "ERROR") {
   RefuseShipCommand(kImportShipLayout, sConsoleText, sLogMessage, sLevel);
   return CommandOutcome::kRefused;
 }
@@ -38,27 +39,29 @@ CommandOutcome Refuse(const std::string& sConsoleText, const std::string& sLogMe
 // is saved as a backup (`theBackup`); an import whose backup cannot be written is refused.
 CommandOutcome ImportShipLayoutSteps(const uint8_t* theCompiledData, std::optional<ShipBackup>& theBackup) {
   game::TESObjectREFR* theHomeShip = game::GetPlayerHomeShip();
-  if (theHomeShip == nullptr) return Refuse("Homeship ref is nullptr.", "Homeship is nullptr");
+  if (theHomeShip == nullptr) return RefuseCommand("Homeship ref is nullptr.", "Homeship is nullptr");
   game::TESForm* theUnmodifiable = FindKeyword(game::kCannotBeModifiedShipKeywordID);
-  if (theUnmodifiable == nullptr) return Refuse("01.", "CannotBeModifiedShipKeyword is nullptr", "INTERNAL ERROR");
+  if (theUnmodifiable == nullptr)
+    return RefuseCommand("01.", "CannotBeModifiedShipKeyword is nullptr", "INTERNAL ERROR");
   game::TESForm* theStarborn = FindKeyword(game::kShipTypeStarbornKeywordID);
-  if (theStarborn == nullptr) return Refuse("02.", "ShipTypeStarborn is nullptr", "INTERNAL ERROR");
+  if (theStarborn == nullptr) return RefuseCommand("02.", "ShipTypeStarborn is nullptr", "INTERNAL ERROR");
   if (game::HasKeyword(game::AsForm(theHomeShip), theUnmodifiable)) {
-    return Refuse("Homeship is not modifiable. Please select another ship as homeship.",
-                  "has CannotBeModifiedShipKeyword");
+    return RefuseCommand("Homeship is not modifiable. Please select another ship as homeship.",
+                         "has CannotBeModifiedShipKeyword");
   }
   if (game::HasKeyword(game::AsForm(theHomeShip), theStarborn)) {
-    return Refuse("Homeship is a Starborn ship. Please select another ship as homeship.", "has ShipTypeStarborn");
+    return RefuseCommand("Homeship is a Starborn ship. Please select another ship as homeship.",
+                         "has ShipTypeStarborn");
   }
   game::TESForm* theBase = game::GetRefBaseForm(theHomeShip);
-  if (theBase == nullptr) return Refuse("Homeship base is nullptr.", "ShipBase is nullptr");
+  if (theBase == nullptr) return RefuseCommand("Homeship base is nullptr.", "ShipBase is nullptr");
   const uint8_t uFormType = game::GetFormType(theBase);
   if (uFormType != game::kFormTypeGenericBaseForm) {
-    return Refuse("Homeship base is not BGSGenericBaseForm. | FormType: " + std::to_string(uFormType),
-                  "ShipBase is not BGSGenericBaseForm | FormType: " + std::to_string(uFormType));
+    return RefuseCommand("Homeship base is not BGSGenericBaseForm. | FormType: " + std::to_string(uFormType),
+                         "ShipBase is not BGSGenericBaseForm | FormType: " + std::to_string(uFormType));
   }
   if (!IsRuntimeCreatedForm(theBase)) {
-    return Refuse(
+    return RefuseCommand(
         "Homeship base is not runtime created. Modify the Homeship at a Ship Services Technician first to allow "
         "importing a ship layout to it (any kind of modification will do).",
         "ShipBase is not runtime created");
@@ -66,7 +69,7 @@ CommandOutcome ImportShipLayoutSteps(const uint8_t* theCompiledData, std::option
   game::TESObjectREFR* theShipAboard = game::GetShipAboard(game::GetPlayer());
   if (theShipAboard != nullptr &&
       game::GetFormID(game::AsForm(theShipAboard)) == game::GetFormID(game::AsForm(theHomeShip))) {
-    return Refuse("Player is currently in the Homeship.", "ShipRef == Homeship");
+    return RefuseCommand("Player is currently in the Homeship.", "ShipRef == Homeship");
   }
   std::optional<ShipFilePath> thePath = ReadExistingShipFilePath(kImportShipLayout, theCompiledData);
   if (!thePath) return CommandOutcome::kRefused;
