@@ -35,13 +35,11 @@ void PrintOutput(const std::string& sLine) {
 
 void PrintConsoleOutput(const std::string& sText) { PrintOutput("console: " + sText); }
 
-// Paths are UTF-8 texts, as the plugin's are; on Windows a file-system path is wide.
+// Paths are UTF-8 texts, as the plugin's are; on Windows a file-system path is wide, and the
+// library converts UTF-8 to it and back. Elsewhere a path is its bytes.
 std::filesystem::path ToPath(const std::string& sPath) {
 #if defined(_WIN32)
-  const int iLength = MultiByteToWideChar(CP_UTF8, 0, sPath.data(), static_cast<int>(sPath.size()), nullptr, 0);
-  std::wstring sWide(static_cast<std::size_t>(iLength), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, sPath.data(), static_cast<int>(sPath.size()), sWide.data(), iLength);
-  return std::filesystem::path(sWide);
+  return std::filesystem::path(std::u8string(sPath.begin(), sPath.end()));
 #else
   return std::filesystem::path(sPath);
 #endif
@@ -49,13 +47,8 @@ std::filesystem::path ToPath(const std::string& sPath) {
 
 std::string FromPath(const std::filesystem::path& thePath) {
 #if defined(_WIN32)
-  const std::wstring& sWide = thePath.native();
-  const int iLength =
-      WideCharToMultiByte(CP_UTF8, 0, sWide.data(), static_cast<int>(sWide.size()), nullptr, 0, nullptr, nullptr);
-  std::string sText(static_cast<std::size_t>(iLength), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, sWide.data(), static_cast<int>(sWide.size()), sText.data(), iLength, nullptr,
-                      nullptr);
-  return sText;
+  const std::u8string sText = thePath.u8string();
+  return std::string(sText.begin(), sText.end());
 #else
   return thePath.string();
 #endif

@@ -1,7 +1,6 @@
 #include "Intercept.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,6 +10,8 @@
 #include <windows.h>
 // windows.h first: shlobj.h needs it.
 #include <shlobj.h>
+#else
+#include <sys/time.h>
 #endif
 
 namespace sim {
@@ -227,15 +228,13 @@ extern "C" __attribute__((visibility("default"))) int MessageBoxA(void*, const c
 
 extern "C" __attribute__((visibility("default"))) void GetLocalTime(uint16_t* theTime) {
   if (sim::GetFixedClock(theTime)) return;
-  const auto theNow = std::chrono::system_clock::now();
-  const std::time_t theSecond = std::chrono::system_clock::to_time_t(theNow);
+  timeval theNow = {};
+  gettimeofday(&theNow, nullptr);
   std::tm theLocal = {};
-  localtime_r(&theSecond, &theLocal);
-  const auto iMilliseconds =
-      std::chrono::duration_cast<std::chrono::milliseconds>(theNow.time_since_epoch()).count() % 1000;
+  localtime_r(&theNow.tv_sec, &theLocal);
   const int theFields[8] = {
       theLocal.tm_year + 1900, theLocal.tm_mon + 1, theLocal.tm_wday, theLocal.tm_mday,
-      theLocal.tm_hour,        theLocal.tm_min,     theLocal.tm_sec,  static_cast<int>(iMilliseconds)};
+      theLocal.tm_hour,        theLocal.tm_min,     theLocal.tm_sec,  static_cast<int>(theNow.tv_usec / 1000)};
   for (int i = 0; i < 8; ++i) theTime[i] = static_cast<uint16_t>(theFields[i]);
 }
 

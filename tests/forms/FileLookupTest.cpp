@@ -15,21 +15,23 @@ std::string LookupLine(const std::string& sLevel, const std::string& sMessage) {
   return MakeLogLine(sLevel, "FormLookup.cpp", "LookupTESFileByName", sMessage);
 }
 
+void ExpectFound(const char* sName, game::TESFile* theFile, uint32_t uExpectedType) {
+  uint32_t uType = 0;
+  EXPECT_EQ(LookupTESFileByName(sName, &uType), theFile) << sName;
+  EXPECT_EQ(uType, uExpectedType) << sName;
+}
+
 TEST_F(FileLookupTest, NameMatchesIgnoringLetterCaseOnly) {
   game::TESFile* theMaster = AddFile(game::kFullFiles, "Starfield.esm", 0);
   AddFile(game::kFullFiles, "@.esm", 1);
   game::TESFile* theSmall = AddFile(game::kSmallFiles, "Small.esm", 0xFE, 1);
   game::TESFile* theMedium = AddFile(game::kMediumFiles, "Medium.esm", 0xFD, 1);
-  uint32_t uType = 0;
-  EXPECT_EQ(LookupTESFileByName("STARFIELD.esm", &uType), theMaster);
-  EXPECT_EQ(uType, kPluginTypeFull);
-  EXPECT_EQ(LookupTESFileByName("small.ESM", &uType), theSmall);
-  EXPECT_EQ(uType, kPluginTypeSmall);
-  EXPECT_EQ(LookupTESFileByName("mEDIUM.esm", &uType), theMedium);
-  EXPECT_EQ(uType, kPluginTypeMedium);
+  ExpectFound("STARFIELD.esm", theMaster, kPluginTypeFull);
+  ExpectFound("small.ESM", theSmall, kPluginTypeSmall);
+  ExpectFound("mEDIUM.esm", theMedium, kPluginTypeMedium);
   EXPECT_EQ(ReadFormsLog(), "");
 
-  uType = 77;
+  uint32_t uType = 77;
   for (const char* sName : {"`.esm", "Starfield.es", "Starfield.esm ", ""}) {
     EXPECT_EQ(LookupTESFileByName(sName, &uType), nullptr) << sName;
   }
@@ -48,13 +50,9 @@ TEST_F(FileLookupTest, FullThenSmallThenMediumAndLowestIndexWin) {
   AddFile(game::kSmallFiles, "Dup.esm", 0xFE, 1);
   AddFile(game::kMediumFiles, "Twice.esm", 0xFD, 0);
   game::TESFile* theMedium = AddFile(game::kMediumFiles, "Last.esm", 0xFD, 1);
-  uint32_t uType = 0;
-  EXPECT_EQ(LookupTESFileByName("Dup.esm", &uType), theFirst);
-  EXPECT_EQ(uType, kPluginTypeFull);
-  EXPECT_EQ(LookupTESFileByName("Twice.esm", &uType), theSmall);
-  EXPECT_EQ(uType, kPluginTypeSmall);
-  EXPECT_EQ(LookupTESFileByName("Last.esm", &uType), theMedium);
-  EXPECT_EQ(uType, kPluginTypeMedium);
+  ExpectFound("Dup.esm", theFirst, kPluginTypeFull);
+  ExpectFound("Twice.esm", theSmall, kPluginTypeSmall);
+  ExpectFound("Last.esm", theMedium, kPluginTypeMedium);
   const std::string sSlot = LookupLine("error", "loopFile at (0) is nullptr, skipping plugin file");
   EXPECT_EQ(ReadFormsLog(), sSlot + sSlot + sSlot);
 }

@@ -21,7 +21,7 @@ std::string MakeHeader(uint32_t uFlags) {
   return sBytes + "more of the record";
 }
 
-TEST(ShipFileCheckTest, PluginFilesAreKnownByTheirHeaders) {
+TEST(CheckerTest, PluginFilesAreKnownByTheirHeaders) {
   TempFolder theData;
   WriteFileBytes(theData.GetPath() / "Full.esm", MakeHeader(0x1 | 0x200));
   WriteFileBytes(theData.GetPath() / "Small.esp", MakeHeader(0x100));
@@ -42,7 +42,7 @@ TEST(ShipFileCheckTest, PluginFilesAreKnownByTheirHeaders) {
 
 // The golden ship file passes both imports; with the Data folder its plugin files are looked
 // for, and form IDs too wide for their file are found.
-TEST(ShipFileCheckTest, TheExportedShipPassesAndItsPluginFilesAreLookedFor) {
+TEST(CheckerTest, TheExportedShipPassesAndItsPluginFilesAreLookedFor) {
   std::vector<std::string> theLines = SplitShipFileLines(ReadFileBytes(ZORVANE_GOLDEN_SHIP));
   CheckReport theReport = CheckShipFile("My Ship.txt", theLines, nullptr);
   EXPECT_FALSE(theReport.IsRefused());
@@ -76,7 +76,7 @@ TEST(ShipFileCheckTest, TheExportedShipPassesAndItsPluginFilesAreLookedFor) {
 
 // Both missing plugin files stop the layout import, and so would the lack of a module; the line
 // after an item out of turn is counted.
-TEST(ShipFileCheckTest, EveryStopIsReportedAndIndexErrorsOfABrokenListAreCounted) {
+TEST(CheckerTest, EveryStopIsReportedAndIndexErrorsOfABrokenListAreCounted) {
   const PluginCatalog theData = {{{"Starfield.esm", PluginKind::kFull}}, {}};
   const CheckReport theReport = CheckShipFile(
       "several-stops.txt", SplitShipFileLines(ReadFileBytes(ZORVANE_SHIP_FILES "/several-stops.txt")), &theData);
@@ -101,7 +101,7 @@ TEST(ShipFileCheckTest, EveryStopIsReportedAndIndexErrorsOfABrokenListAreCounted
   EXPECT_EQ(CheckToJson(theReport)["unlistedIndexErrors"], (nlohmann::json{{"ImportShipInterior", 1}}));
 }
 
-TEST(ShipFileCheckTest, DifferencesAreByKeyWithoutTheExportTime) {
+TEST(CheckerTest, DifferencesAreByKeyWithoutTheExportTime) {
   const std::vector<KeyDifference> theDifferences = DiffShipFiles(
       {"Ship: A [FormID: ] [EditorID: ] ", "Export time: 1", "TESModel.model |a.nif", "DecorItem[0].bWorkshopItem"},
       {"Ship: A [FormID: ] [EditorID: ] ", "Export time: 2", "TESModel.model |b.nif", "DisplayName |B"});
