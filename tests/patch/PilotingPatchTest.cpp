@@ -1,13 +1,21 @@
 // The branch trampoline against memory maps made up here: where the pool goes, what it says
-// when it cannot, the thunk and call bytes, and the misuse that ends the process.
+// when it cannot, the thunk and call bytes, and the misuse that ends the process; and the
+// piloting patch's installation over it. (Every settings load applying the setting to the
+// perk pointer, Func answering by the live setting, and the patch at work are shown by the
+// piloting-patch, piloting-off-at-startup and piloting-perk-restore sessions.)
 #include "patch/BranchTrampoline.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <vector>
+
+#include "core/Log.h"
+#include "patch/PilotingSkill.h"
+#include "support/PluginFixture.h"
 
 #if defined(_WIN32)
 #include <io.h>
@@ -194,6 +202,47 @@ TEST_F(ThunkDeathTest, MisuseEndsTheProcess) {
   const uintptr_t uFar = reinterpret_cast<uintptr_t>(thePool) + 0x100000000;
   EXPECT_DEATH((dup2(2, 1), theTrampoline.WriteCallToThunk(uFar, 0)),
                sWhere + "\\(trampolineDispl >= _I32_MIN\\) && \\(trampolineDispl <= _I32_MAX\\)");
+}
+
+class PilotingInstallDeathTest : public PluginFixture {
+ protected:
+  void SetUp() override {
+    PluginFixture::SetUp();
+    OpenLog();
+  }
+};
+
+// A memory without room for the pool, or a call site that cannot be made writable: the game
+// ends at the box after the error line, and the perk pointer is not touched.
+TEST_F(PilotingInstallDeathTest, AnInstallationThatCannotBeMadeEndsTheGame) {
+  OnBoxShown = [this](const Box& theBox) {
+    std::fprintf(stderr, "%s | box: %s\n", ReadLogMessages().back().c_str(), theBox.sText.c_str());
+  };
+  theInterceptors.OnExit = [](int iCode) { std::_Exit(iCode); };
+  game::TESForm* thePerk = theWorld->thePilotingPerk;
+  alignas(16) static uint8_t thePool[BranchTrampoline::kPoolSize];  // within reach of the game's call site
+  FakeMemory theFull(kBase, {{0x1000, false}});
+  FakeMemory theLocked(kBase, {{0x1000, true}});
+  theLocked.theBacking = thePool;
+  theLocked.bProtectable = false;
+  for (FakeMemory* theMemory : {&theFull, &theLocked}) {
+    BranchTrampoline theTrampoline(*theMemory);
+    EXPECT_EXIT(InstallNoPilotingSkillRequirement(theTrampoline), ::testing::ExitedWithCode(0),
+                std::string(theMemory == &theFull ? "alloc error" : "write error") + " \\| box: INSTALLATION ERROR");
+  }
+  EXPECT_EQ(theWorld->thePilotingPerk, thePerk);
+}
+
+// A made installation clears the perk pointer itself, whatever a settings load did before it.
+// (Run apart: the game's call site stays redirected.)
+TEST_F(PilotingInstallDeathTest, AMadeInstallationClearsThePerkPointer) {
+  EXPECT_EXIT(
+      {
+        InstallNoPilotingSkillRequirement(GetBranchTrampoline());
+        const bool bDone = theWorld->thePilotingPerk == nullptr && ReadLogMessages().back() == "complete";
+        std::_Exit(bDone ? 3 : 1);
+      },
+      ::testing::ExitedWithCode(3), "");
 }
 
 }  // namespace
