@@ -1,12 +1,10 @@
 // The game's operation table is bound whole or not at all: a table that lacks any one
-// operation is refused, at binding and so at load, with the box the player sees.
+// operation, or of another version or size, is refused (what the player then sees is the
+// game-interface-incomplete session).
 #include "game/Binding.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/Platform.h"
-#include "plugin/Main.h"
-#include "support/LogText.h"
 #include "support/PluginFixture.h"
 
 namespace zorvane::test {
@@ -33,22 +31,6 @@ TEST_F(BindingTest, TableWithoutAnyOneOperationIsRefused) {
   theShorter.uSize -= 8;
   EXPECT_FALSE(game::BindHost(&theShorter));
   EXPECT_TRUE(game::BindHost(&sim::GetHostTable()));
-}
-
-TEST_F(BindingTest, LoadRefusesAGameThatLacksAnOperation) {
-  sim::RemoveHostOperation("ReleaseString");
-  sfse::Interface theInterface = {
-      0, sfse::kRuntime_1_14_74, 1, [](uint32_t) -> void* { return nullptr; }, []() -> uint32_t { return 1; }, nullptr};
-
-  const bool bLoaded = LoadPlugin(&theInterface, &platform::GetGameImageBase);
-  sim::RestoreHostOperations();
-
-  EXPECT_FALSE(bLoaded);
-  EXPECT_EQ(theBoxes, (std::vector<Box>{{kCaption, "Installation error: game interface couldn't be bound"}}));
-  EXPECT_EQ(ReadLog(), MakeLogLine("info", "Log.cpp", "OpenLog", "Zorvane - SFSE Plugin by Pelloquin v1.0") +
-                           MakeLogLine("error", "Main.cpp", "SFSEPlugin_Load",
-                                       "game interface couldn't be bound, shutting down (what a binding to this game "
-                                       "build must provide is listed in docs/real-game.md of the Zorvane project)"));
 }
 
 }  // namespace
