@@ -101,6 +101,51 @@ TEST(CheckerTest, EveryStopIsReportedAndIndexErrorsOfABrokenListAreCounted) {
   EXPECT_EQ(CheckToJson(theReport)["unlistedIndexErrors"], (nlohmann::json{{"ImportShipInterior", 1}}));
 }
 
+// A failed line is run again mended, its value a plain number and its form a stand-in, so the
+// record it makes is there for the lines below: they pass, and only real failures are listed.
+TEST(CheckerTest, AFailedLineIsMendedForTheLinesBelowIt) {
+  const PluginCatalog theData = {{{"Starfield.esm", PluginKind::kFull}}, {}};
+  const CheckReport theReport =
+      CheckShipFile("mended.txt",
+                    {"Blueprint.data[0].fPosX |", "Blueprint.data[0].fPosY |1.0", "Blueprint.data[1].fPosX |1.0",
+                     "Blueprint.data[1].item |0042|Gone.esm", "Blueprint.data[1].fPosY |2.0",
+                     "DecorItem[0].base |0042|Gone.esm", "DecorItem[0].fPosX |1.0"},
+                    &theData);
+  EXPECT_EQ(FormatCheck(theReport),
+            R"(mended.txt: ImportShipLayout would refuse it (line 1); ImportShipInterior would refuse it (line 6).
+  line 1: ImportShipLayout stops here: bGot is false | sLine: Blueprint.data[0].fPosX |
+  line 1: ImportShipLayout would stop here too: incomplete entry | Blueprint.data[0]: no .fPosZ line
+  line 4: ImportShipLayout would stop here too: form is nullptr | sLine: Blueprint.data[1].item |0042|Gone.esm
+      because: no TESFile could be found with name: Gone.esm
+      because: no PluginFile could be found with the name [Gone.esm]. Returning nullptr.
+  line 6: ImportShipInterior stops here: form is nullptr | sLine: DecorItem[0].base |0042|Gone.esm
+      because: no TESFile could be found with name: Gone.esm
+      because: no PluginFile could be found with the name [Gone.esm]. Returning nullptr.
+  line 6: ImportShipInterior would stop here too: incomplete entry | DecorItem[0]: no .fPosY line
+  plugin files needed: Gone.esm 2
+  missing from the Data folder: Gone.esm
+)");
+}
+
+// Only a form ID's significant digits count against its file's width: leading zeros are padding.
+TEST(CheckerTest, FormIDsWiderThanTheirFileAreFoundAndZeroPaddingIsNot) {
+  const PluginCatalog theData = {{{"Small.esm", PluginKind::kSmall}, {"Medium.esm", PluginKind::kMedium}}, {}};
+  const CheckReport theReport =
+      CheckShipFile("widths.txt",
+                    {"DecorItem[0].base |00000FFF|Small.esm", "DecorItem[1].base |0000FFFF|Medium.esm",
+                     "DecorItem[2].base |1000|Small.esm", "DecorItem[3].base |010000|Medium.esm"},
+                    &theData);
+  std::vector<std::string> theFound;
+  for (const Finding& theWide : theReport.theWrongWidth) {
+    theFound.push_back(std::to_string(theWide.iLine) + ": " + theWide.sMessage);
+  }
+  EXPECT_EQ(theFound,
+            (std::vector<std::string>{"3: the form ID 1000 cannot belong to the small file Small.esm (at most 3 "
+                                      "hexadecimal digits): the game would take another form",
+                                      "4: the form ID 010000 cannot belong to the medium file Medium.esm (at most 4 "
+                                      "hexadecimal digits): the game would take another form"}));
+}
+
 TEST(CheckerTest, DifferencesAreByKeyWithoutTheExportTime) {
   const std::vector<KeyDifference> theDifferences = DiffShipFiles(
       {"Ship: A [FormID: ] [EditorID: ] ", "Export time: 1", "TESModel.model |a.nif", "DecorItem[0].bWorkshopItem"},
