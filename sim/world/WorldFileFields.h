@@ -1,7 +1,7 @@
 #pragma once
 // The fields of game structures as world files name them: each field is read from the
 // member of its name into the structure's memory at its offset, and written back the same
-// way. Element fields come from the ship file's field tables (ship/ElementFields.h), so a
+// way. Element fields come from the ship file's field tables (shipfile/ShipFileSchema.h), so a
 // world file names every field exactly as a ship file does.
 
 #include <span>

@@ -17,7 +17,7 @@ using StoredTraversal = game::TraversalEntry;
 using BlueprintDataEntry = game::BlueprintModule;
 
 // The field lines the file gave an entry: bit i for field i of the entry's field table
-// (ElementFields.h). An entry that lacks one, as in a cut or damaged file, is refused before
+// (shipfile/ShipFileSchema.h). An entry that lacks one, as in a cut or damaged file, is refused before
 // anything changes.
 using FieldLines = uint32_t;
 
