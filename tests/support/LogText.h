@@ -3,7 +3,6 @@
 // replaced by fixed marks so that whole files can be compared.
 
 #include <string>
-#include <vector>
 
 namespace zorvane::test {
 
@@ -13,10 +12,5 @@ std::string MaskTimestamps(const std::string& sText);
 // One expected line as the log stores it, timestamp and line number masked, CR LF at the end.
 std::string MakeLogLine(const std::string& sLevel, const std::string& sFileName, const std::string& sFunction,
                         const std::string& sMessage);
-
-// The message of every well-formed line of a log text, in file order.
-std::vector<std::string> GetLogMessages(const std::string& sText);
-// The same as "<level>: <message>".
-std::vector<std::string> GetLogLevelsAndMessages(const std::string& sText);
 
 }  // namespace zorvane::test

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <regex>
+#include <sstream>
 
 #include "WorldFile.h"
 #include "core/SettingsStore.h"
@@ -12,6 +13,20 @@ namespace zorvane::test {
 namespace {
 
 PluginFixture* gRunning = nullptr;
+
+// The level and the message of every well-formed line of a log text, in file order.
+std::vector<std::pair<std::string, std::string>> GetLogLines(const std::string& sText) {
+  static const std::regex kLine(R"(^\[[^\]]*\] \[SFSE\] \[([a-z]+)\] \[[^\]]*\] \[[^\]]*\] (.*)$)");
+  std::vector<std::pair<std::string, std::string>> theLines;
+  std::istringstream theText(sText);
+  std::string sLine;
+  while (std::getline(theText, sLine)) {
+    if (!sLine.empty() && sLine.back() == '\r') sLine.pop_back();
+    std::smatch theMatch;
+    if (std::regex_match(sLine, theMatch, kLine)) theLines.emplace_back(theMatch[1].str(), theMatch[2].str());
+  }
+  return theLines;
+}
 
 }  // namespace
 
@@ -85,16 +100,21 @@ std::string PluginFixture::ReadLog() const {
   return std::regex_replace(MaskTimestamps(ReadFileBytes(GetLogFile())), kLineNumber, "] [$1:N] [");
 }
 
-std::vector<std::string> PluginFixture::ReadLogMessages() const { return GetLogMessages(ReadFileBytes(GetLogFile())); }
+std::vector<std::string> PluginFixture::ReadLogMessages() const {
+  std::vector<std::string> theMessages;
+  for (const auto& [sLevel, sMessage] : GetLogLines(ReadFileBytes(GetLogFile()))) theMessages.push_back(sMessage);
+  return theMessages;
+}
 
 std::vector<std::string> PluginFixture::GetTimeline() const {
   static const std::regex kAddress(R"(\[[0-9A-F]+ \| )");
-  std::vector<std::string> theLogLines = GetLogLevelsAndMessages(ReadFileBytes(GetLogFile()));
+  const auto theLogLines = GetLogLines(ReadFileBytes(GetLogFile()));
   std::vector<std::string> theTimeline;
   std::size_t uLogLine = 1;  // after OpenLog's line
   auto AddLogLinesUpTo = [&](std::size_t uEnd) {
     for (; uLogLine < std::min(uEnd, theLogLines.size()); ++uLogLine) {
-      theTimeline.push_back(std::regex_replace(theLogLines[uLogLine], kAddress, "[ADDR | "));
+      const auto& [sLevel, sMessage] = theLogLines[uLogLine];
+      theTimeline.push_back(sLevel + ": " + std::regex_replace(sMessage, kAddress, "[ADDR | "));
     }
   };
   for (const auto& [sLine, uLogLinesBefore] : theConsoleLines) {
