@@ -77,11 +77,12 @@ TEST_F(ExportShipCommandTest, ParameterWordsAreJoinedCutAt150AndAZeroByteAndName
   EXPECT_TRUE(Run(std::string(148, 'c') + "\xE2\x85\xA1"));  // its last character cut: dropped whole
   EXPECT_TRUE(Run("Caf\xE9"));                               // not UTF-8: the system's code page
   EXPECT_TRUE(Run("100%s %d"));
+  EXPECT_TRUE(Run("q\"s*t<u>v/w\\x|y?"));  // characters Windows cannot hold in a name
   EXPECT_TRUE(Run("a;b"));
   EXPECT_FALSE(Run("a?b"));
-  for (const std::string& sFile :
-       std::vector<std::string>{"My Ship.txt", "My.txt", "ship.txt.txt", std::string(149, 'a') + "b.txt",
-                                std::string(148, 'c') + ".txt", "Caf\xC3\xA9.txt", "100%s %d.txt"}) {
+  for (const std::string& sFile : std::vector<std::string>{
+           "My Ship.txt", "My.txt", "ship.txt.txt", std::string(149, 'a') + "b.txt", std::string(148, 'c') + ".txt",
+           "Caf\xC3\xA9.txt", "100%s %d.txt", "q;s;t;u;v;w;x;y;.txt"}) {
     EXPECT_TRUE(std::filesystem::exists(GetShipFolder() / platform::ToFileSystemPath(sFile))) << sFile;
   }
   EXPECT_EQ(GetTimeline().back(),

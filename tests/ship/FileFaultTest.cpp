@@ -42,12 +42,6 @@ class FileFaultTest : public SampleShipTest {
     platform::SetFileFaultHook({});
     return iOperations;
   }
-  void BoardHomeShip() {
-    game::TESObjectREFR* thePlayer = theWorld->thePlayer;
-    std::erase(thePlayer->theParentCell->theRefs, thePlayer);
-    thePlayer->theParentCell = Cell(kHomeCellID);
-    thePlayer->theShipAboard = theHome;
-  }
   std::string GetLastConsoleLine() const {
     const std::vector<std::string> theTimeline = GetTimeline();
     return theTimeline.empty() ? std::string() : theTimeline.back();

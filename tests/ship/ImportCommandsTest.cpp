@@ -1,9 +1,8 @@
 // The ImportShipLayout and ImportShipInterior commands: their refusals in their order, each
-// with its console text and log line, and the outcome of the import.
+// with its console text and log line. (Their outcomes, the layout import's backup and its undo
+// are the sessions layout-round-trip, layout-undo and interior-import.)
 #include <gtest/gtest.h>
 
-#include "game/References.h"
-#include "plugin/commands/ExportShipCommand.h"
 #include "plugin/commands/ImportShipCommands.h"
 #include "ship/SampleShipTest.h"
 #include "support/RunCommand.h"
@@ -93,25 +92,6 @@ TEST_F(ImportCommandsTest, LayoutRefusalsComeInTheirOrder) {
           "console: ImportShipLayout: ERROR: no file exists at [" + sFolder + "Kestrel.txt]",
           "error: DoesFileExistEx returned false | [sFilePath: " + sFolder + "] [sFileName: Kestrel.txt]",
       }));
-}
-
-// The home ship is saved before the import, under a name a file can hold; importing the backup
-// brings it back, with the registration entry every import gives a ship that lacks it.
-TEST_F(ImportCommandsTest, TheBackupMadeBeforeAnImportUndoesIt) {
-  game::SetRefDisplayName(theHome, "My/Ship \"1\"");
-  nlohmann::json theBefore = GetHomeComponents();
-  theBefore["BGSPropertySheet_Component"]["properties"].push_back(
-      {{"first", "0x000C55B1"}, {"second", nullptr}, {"third", 1.0}});
-  ASSERT_TRUE(RunCommand(&ExportShipCommand, "Kestrel"));
-  ASSERT_TRUE(Run("Kestrel"));
-  const std::string sTold = GetTimeline().back();
-  const std::size_t uStart = sTold.find('"') + 1;
-  const std::string sBackup = sTold.substr(uStart, sTold.find('"', uStart) - uStart);
-  EXPECT_EQ(sBackup.rfind("Backup - My;Ship ;1; - ", 0), 0u) << sBackup;
-  EXPECT_EQ(sTold, "console: ImportShipLayout: INFO: your home ship as it was is saved as \"" + sBackup +
-                       "\": ImportShipLayout \"" + sBackup + "\" brings it back.");
-  ASSERT_TRUE(Run(sBackup));
-  EXPECT_EQ(GetHomeComponents(), theBefore);
 }
 
 // The interior import works in any ship the player stands in; its outcome texts are shown by

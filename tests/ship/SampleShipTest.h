@@ -41,6 +41,16 @@ class SampleShipTest : public PluginFixture {
     return dynamic_cast<game::TESObjectCELL*>(theWorld->FindForm(uFormID));
   }
 
+  // The player boards the Frontier, as the game's coc would move them.
+  void BoardHomeShip() {
+    game::TESObjectREFR* thePlayer = theWorld->thePlayer;
+    std::erase(thePlayer->theParentCell->theRefs, thePlayer);
+    thePlayer->theParentCell = Cell(kHomeCellID);
+    thePlayer->theParentCell->theRefs.push_back(thePlayer);
+    thePlayer->theShipAboard = theHome;
+    theWorld->theCellManager.theCurrentCell = thePlayer->theParentCell;
+  }
+
   bool Export(uint32_t uRefID, uint32_t uCellID, const std::string& sFileName) {
     return ExportShipRef(Ref(uRefID), Cell(uCellID), kShipFolder, sFileName, &theSettings);
   }
