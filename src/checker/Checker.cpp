@@ -5,6 +5,7 @@
 #include <regex>
 #include <set>
 
+#include "checker/ApplyChecks.h"
 #include "checker/OfflineGame.h"
 #include "forms/FormLookup.h"
 #include "forms/PluginFileIndex.h"
@@ -98,8 +99,10 @@ void RunParse(const char* sImport, const char* sFunction, const std::vector<std:
     for (const LogEntry& theEntry : theGame.TakeLogEntries()) {
       if (theEntry.sFunction == sFunction && theEntry.sLevel != "info") {
         theOwn.push_back(theEntry.sMessage);
-      } else if (theEntry.sLevel == "error") {
-        // What the form resolution or the value reading found; its notes are left out.
+      } else if (theEntry.sLevel == "error" ||
+                 (theEntry.sLevel == "warning" && theEntry.sFunction == "GetFormFromFile")) {
+        // What the form resolution or the value reading found (and that a form ID names no
+        // form); their notes are left out.
         theDetails.push_back(theEntry.sMessage);
       }
     }
@@ -140,9 +143,14 @@ std::size_t CountDigits(const std::string& sHex) {
   return uFirst == std::string::npos ? 0 : sHex.size() - uFirst;
 }
 
-void CheckPluginFiles(const std::vector<std::string>& theLines, const PluginCatalog& theData, CheckReport& theReport) {
+void CheckPluginFiles(const std::vector<std::string>& theLines, const GameData& theGameData, CheckReport& theReport) {
+  const PluginCatalog& theData = theGameData.theCatalog;
   for (const auto& [sPlugin, iCount] : theReport.theNeeds) {
-    if (theData.Find(sPlugin) == nullptr) theReport.theMissing.push_back(sPlugin);
+    std::vector<std::string> theMasters;
+    const PluginState eState = theGameData.GetState(sPlugin, &theMasters);
+    theReport.theStates[sPlugin] = eState;
+    if (!theMasters.empty()) theReport.theMissingMasters[sPlugin] = theMasters;
+    if (eState == PluginState::kMissing) theReport.theMissing.push_back(sPlugin);
   }
   for (std::size_t i = 0; i < theLines.size(); ++i) {
     const std::string& sLine = theLines[i];
@@ -186,13 +194,18 @@ std::map<std::string, int> CountNeededPlugins(const std::vector<std::string>& th
   return theNeeds;
 }
 
-CheckReport CheckShipFile(const std::string& sFile, const std::vector<std::string>& theLines,
-                          const PluginCatalog* theData) {
+CheckReport CheckShipFile(const std::string& sFile, const std::vector<std::string>& theLines, const GameData* theData) {
   CheckReport theReport;
   theReport.sFile = sFile;
   theReport.bWithData = theData != nullptr;
+  theReport.bWithLoadOrder = theData != nullptr && theData->theLoadOrder.has_value();
   theReport.theNeeds = CountNeededPlugins(theLines);
-  OfflineGame theGame(theData, theLines);
+  std::optional<ShipForms> theForms;
+  if (theData != nullptr) {
+    theForms = ReadShipForms(*theData, theLines, {GetRegistrationKey()});
+    for (const PluginReadError& theError : theForms->theErrors) theReport.theUnreadable.push_back(theError.Describe());
+  }
+  OfflineGame theGame(theData, theForms ? &*theForms : nullptr, theLines);
   PluginFileIndexScope thePluginFiles;  // as in the imports: one index, not a walk per form
   const bool bLoneCRLineEnds = theLines.size() == 1 && HasLoneCRLineEnds(theLines[0]);
   ShipLayoutRecords theRecords;
@@ -206,6 +219,10 @@ CheckReport CheckShipFile(const std::string& sFile, const std::vector<std::strin
       [&](const std::string& sLine) { return DispatchDecorLine(sLine, theItems, theGame); },
       [&] { return CheckWholeInterior(theItems); }, theReport);
   theReport.iDecorItems = static_cast<int>(theItems.size());
+  if (theForms) {
+    CheckRegistration(*theForms, theReport);
+    CheckDecorKinds(theItems, theLines, theGame, theReport);
+  }
   // Each form reference is resolved by the one import that reads its line.
   theReport.iUncheckedForms = theGame.GetUncheckedForms();
   for (std::size_t i = 0; i < theLines.size(); ++i) {

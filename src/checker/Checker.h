@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "checker/PluginHeaders.h"
+#include "checker/GameData.h"
 
 namespace zorvane::shipfile {
 
@@ -40,9 +40,14 @@ struct CheckReport {
   std::vector<Finding> theWrongWidth;   // form IDs too wide for their plugin file (with a Data folder)
   std::map<std::string, int> theNeeds;  // plugin file -> references to it
   std::vector<std::string> theMissing;  // needed plugin files the Data folder lacks
-  int iDecorItems = 0;                  // decoration items the file describes
-  int iUncheckedForms = 0;              // forms whose kind and presence only the game knows
+  // Each needed plugin file's state, with the masters that keep it from loading (with a Data folder).
+  std::map<std::string, PluginState> theStates;
+  std::map<std::string, std::vector<std::string>> theMissingMasters;
+  std::vector<std::string> theUnreadable;  // plugin files read only in part, each with why
+  int iDecorItems = 0;                     // decoration items the file describes
+  int iUncheckedForms = 0;                 // forms whose kind and presence only the game knows
   bool bWithData = false;
+  bool bWithLoadOrder = false;
 
   bool IsRefused(const std::string& sImport) const;
   bool IsRefused() const { return !theStops.empty(); }
@@ -51,9 +56,8 @@ struct CheckReport {
 // The plugin files a ship file's form references name, with the number of references each.
 std::map<std::string, int> CountNeededPlugins(const std::vector<std::string>& theLines);
 
-// Checks the lines of a ship file. `theData`: the plugin files of the game's Data folder, or
+// Checks the lines of a ship file. `theData`: the player's Data folder and load order, or
 // null when none is known.
-CheckReport CheckShipFile(const std::string& sFile, const std::vector<std::string>& theLines,
-                          const PluginCatalog* theData);
+CheckReport CheckShipFile(const std::string& sFile, const std::vector<std::string>& theLines, const GameData* theData);
 
 }  // namespace zorvane::shipfile

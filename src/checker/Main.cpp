@@ -47,17 +47,39 @@ std::string FindDataFolder() {
              : std::string();
 }
 
-int RunCheck(const std::vector<std::string>& theFiles, const std::string& sData, bool bJson) {
-  std::optional<PluginCatalog> theCatalog;
-  if (!sData.empty()) {
-    if (!std::filesystem::is_directory(platform::ToFileSystemPath(sData))) {
-      std::cerr << "zorvane-shipfile: " << sData << " is not a folder\n";
-      return kUsageError;
-    }
-    theCatalog = ReadDataFolder(platform::ToFileSystemPath(sData));
-    for (const std::string& sProblem : theCatalog->theProblems)
-      std::cerr << "zorvane-shipfile: passed over " << sProblem << "\n";
+// The player's Data folder and load order, as the options name them: nothing in it without a
+// Data folder; false after saying why when one cannot be read.
+bool ReadGameData(const std::string& sData, const std::string& sPlugins, std::optional<GameData>& theData) {
+  if (sData.empty()) {
+    if (!sPlugins.empty()) std::cerr << "zorvane-shipfile: --plugins needs --data, the folder its files are in\n";
+    return sPlugins.empty();
   }
+  if (!std::filesystem::is_directory(platform::ToFileSystemPath(sData))) {
+    std::cerr << "zorvane-shipfile: " << sData << " is not a folder\n";
+    return false;
+  }
+  theData.emplace();
+  theData->theCatalog = ReadDataFolder(platform::ToFileSystemPath(sData));
+  for (const std::string& sProblem : theData->theCatalog.theProblems)
+    std::cerr << "zorvane-shipfile: passed over " << sProblem << "\n";
+  const std::filesystem::path thePlugins =
+      sPlugins.empty() ? FindPlayerLoadOrder() : platform::ToFileSystemPath(sPlugins);
+  if (thePlugins.empty()) return true;
+  std::string sProblem;
+  theData->theLoadOrder = ReadLoadOrder(thePlugins, sProblem);
+  if (!theData->theLoadOrder) {
+    std::cerr << "zorvane-shipfile: " << sProblem << "\n";
+    return false;
+  }
+  for (const std::string& sLineProblem : theData->theLoadOrder->theProblems)
+    std::cerr << "zorvane-shipfile: " << platform::FromFileSystemPath(thePlugins) << ", " << sLineProblem << "\n";
+  return true;
+}
+
+int RunCheck(const std::vector<std::string>& theFiles, const std::string& sData, const std::string& sPlugins,
+             bool bJson) {
+  std::optional<GameData> theData;
+  if (!ReadGameData(sData, sPlugins, theData)) return kUsageError;
   int iStatus = 0;
   nlohmann::json theJson = nlohmann::json::array();
   for (const std::string& sFile : theFiles) {
@@ -66,7 +88,7 @@ int RunCheck(const std::vector<std::string>& theFiles, const std::string& sData,
       iStatus = kUsageError;
       continue;
     }
-    const CheckReport theReport = CheckShipFile(sFile, *theLines, theCatalog ? &*theCatalog : nullptr);
+    const CheckReport theReport = CheckShipFile(sFile, *theLines, theData ? &*theData : nullptr);
     if (theReport.IsRefused() && iStatus == 0) iStatus = 1;
     if (bJson) {
       theJson.push_back(CheckToJson(theReport));
@@ -98,27 +120,45 @@ int RunNeeds(const std::vector<std::string>& theFiles, bool bJson) {
   return iStatus;
 }
 
-int RunShow(const std::string& sFile, bool bJson) {
+// A ship's modules and decoration by the editor IDs of the player's plugin files.
+ShipNames NameShip(const std::vector<std::string>& theLines, const GameData& theData) {
+  return NameShipForms(SummarizeShipFile(theLines), ReadShipForms(theData, theLines), theData.theCatalog);
+}
+
+int RunShow(const std::string& sFile, const std::string& sData, const std::string& sPlugins, bool bJson) {
+  std::optional<GameData> theData;
+  if (!ReadGameData(sData, sPlugins, theData)) return kUsageError;
   std::optional<std::vector<std::string>> theLines = ReadShipFile(sFile);
   if (!theLines) return kUsageError;
   const ShipSummary theSummary = SummarizeShipFile(*theLines);
-  std::cout << (bJson ? FormatJson(SummaryToJson(theSummary)) : FormatSummary(theSummary));
+  std::optional<ShipNames> theNames;
+  if (theData) theNames = NameShip(*theLines, *theData);
+  const ShipNames* theShown = theNames ? &*theNames : nullptr;
+  std::cout << (bJson ? FormatJson(SummaryToJson(theSummary, theShown)) : FormatSummary(theSummary, theShown));
   return 0;
 }
 
-int RunDiff(const std::string& sLeft, const std::string& sRight, bool bJson) {
+int RunDiff(const std::string& sLeft, const std::string& sRight, const std::string& sData, const std::string& sPlugins,
+            bool bJson) {
+  std::optional<GameData> theData;
+  if (!ReadGameData(sData, sPlugins, theData)) return kUsageError;
   std::optional<std::vector<std::string>> theLeft = ReadShipFile(sLeft);
   std::optional<std::vector<std::string>> theRight = ReadShipFile(sRight);
   if (!theLeft || !theRight) return kUsageError;
   const std::vector<KeyDifference> theDifferences = DiffShipFiles(*theLeft, *theRight);
-  std::cout << (bJson ? FormatJson(DiffToJson(theDifferences)) : FormatDiff(theDifferences));
+  if (bJson) {
+    std::cout << FormatJson(DiffToJson(theDifferences));
+  } else {
+    std::cout << FormatDiff(theDifferences);
+    if (theData) std::cout << FormatNameDifferences(NameShip(*theLeft, *theData), NameShip(*theRight, *theData));
+  }
   return theDifferences.empty() ? 0 : 1;
 }
 
 // A ship file dropped on the executable: checked, with the Data folder beside it when there
 // is one, and the window kept open until a key is pressed.
 int RunDropped(const std::string& sFile) {
-  const int iStatus = RunCheck({sFile}, FindDataFolder(), false);
+  const int iStatus = RunCheck({sFile}, FindDataFolder(), "", false);
 #if defined(_WIN32)
   // The console window Explorer opened closes at any key; piped input still waits for a line.
   if (_isatty(_fileno(stdin))) {
@@ -149,6 +189,7 @@ int main(int argc, char** argv) {
   theApp.require_subcommand(1);
   std::vector<std::string> theFiles;
   std::string sData;
+  std::string sPlugins;
   bool bJson = false;
   int iStatus = 0;
 
@@ -158,9 +199,15 @@ int main(int argc, char** argv) {
       "exit status 0 when nothing would be refused, 1 when something would, 2 for a usage error or an "
       "unreadable file");
   theCheck->add_option("FILE", theFiles, "ship files")->required();
-  theCheck->add_option("--data", sData, "the game's Data folder: report the plugin files the ship needs and lacks");
+  theCheck->add_option("--data", sData,
+                       "the game's Data folder: check every form against the plugin files that define it, and "
+                       "report the plugin files the ship needs and lacks");
+  theCheck->add_option("--plugins", sPlugins,
+                       "the player's load order (Plugins.txt; on Windows, by default the one in the local "
+                       "application data folder's Starfield folder): report needed plugin files that are not "
+                       "active or cannot load");
   theCheck->add_flag("--json", bJson, "JSON for other tools");
-  theCheck->callback([&] { iStatus = RunCheck(theFiles, sData, bJson); });
+  theCheck->callback([&] { iStatus = RunCheck(theFiles, sData, sPlugins, bJson); });
 
   CLI::App* theNeeds = theApp.add_subcommand("needs", "the plugin files a ship file needs, with their references");
   theNeeds->add_option("FILE", theFiles, "ship files")->required();
@@ -170,8 +217,10 @@ int main(int argc, char** argv) {
   std::string sFile;
   CLI::App* theShow = theApp.add_subcommand("show", "a ship file's name, export, modules and decoration");
   theShow->add_option("FILE", sFile, "a ship file")->required();
+  theShow->add_option("--data", sData, "the game's Data folder: modules and decoration by editor ID, counted");
+  theShow->add_option("--plugins", sPlugins, "the player's load order (Plugins.txt), as for check");
   theShow->add_flag("--json", bJson, "JSON for other tools");
-  theShow->callback([&] { iStatus = RunShow(sFile, bJson); });
+  theShow->callback([&] { iStatus = RunShow(sFile, sData, sPlugins, bJson); });
 
   std::string sOther;
   CLI::App* theDiff = theApp.add_subcommand(
@@ -179,8 +228,11 @@ int main(int argc, char** argv) {
       "the differences between two ship files by key, the export time left out; exit status 1 when they differ");
   theDiff->add_option("A", sFile, "a ship file")->required();
   theDiff->add_option("B", sOther, "another ship file")->required();
+  theDiff->add_option("--data", sData,
+                      "the game's Data folder: also the modules and decoration each ship has more of, by editor ID");
+  theDiff->add_option("--plugins", sPlugins, "the player's load order (Plugins.txt), as for check");
   theDiff->add_flag("--json", bJson, "JSON for other tools");
-  theDiff->callback([&] { iStatus = RunDiff(sFile, sOther, bJson); });
+  theDiff->callback([&] { iStatus = RunDiff(sFile, sOther, sData, sPlugins, bJson); });
 
   try {
     std::vector<std::string> theReversed(theArguments.rbegin(), theArguments.rend());

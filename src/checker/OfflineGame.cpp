@@ -20,9 +20,15 @@ struct OfflineFile {
   uint8_t uMediumIndex = 0;
 };
 
+// A form as the readers hold it: its record when one was read.
+struct OfflineForm {
+  const PluginRecord* theRecord = nullptr;
+};
+
 struct OfflineState {
   std::vector<OfflineFile> theArrays[3];  // full, small, medium
-  std::map<uint32_t, int> theForms;       // one object per form ID
+  const ShipForms* theShipForms = nullptr;
+  std::map<uint32_t, OfflineForm> theForms;  // one object per form ID
   std::vector<LogEntry> theLog;
 };
 OfflineState* gState = nullptr;
@@ -50,6 +56,35 @@ T Nothing() {
   if constexpr (!std::is_void_v<T>) return T{};
 }
 
+// The file a runtime form ID names and the form's local ID in it: a small file's are
+// FE III xxx, a medium file's FD II xxxx, a full file's II xxxxxx.
+std::pair<const OfflineFile*, uint32_t> DecodeFormID(uint32_t uFormID) {
+  auto At = [](int iArray, uint32_t uIndex) -> const OfflineFile* {
+    const auto& theArray = gState->theArrays[iArray];
+    return uIndex < theArray.size() ? &theArray[uIndex] : nullptr;
+  };
+  switch (uFormID >> 24) {
+    case 0xFE: return {At(1, (uFormID >> 12) & 0xFFF), uFormID & 0xFFF};
+    case 0xFD: return {At(2, (uFormID >> 16) & 0xFF), uFormID & 0xFFFF};
+    default: return {At(0, uFormID >> 24), uFormID & 0xFFFFFF};
+  }
+}
+
+// The form a runtime form ID names. With records read, a form of a file read to its end is
+// there only when the file holds it.
+game::TESForm* FindForm(uint32_t uFormID) {
+  OfflineForm theForm;
+  if (const ShipForms* theShipForms = gState->theShipForms) {
+    const auto [theFile, uLocalID] = DecodeFormID(uFormID);
+    if (theFile == nullptr) return nullptr;
+    theForm.theRecord = theShipForms->Find(theFile->sName, uLocalID);
+    if (theForm.theRecord == nullptr && !theShipForms->IsUnread(theFile->sName)) return nullptr;
+  }
+  OfflineForm& theKept = gState->theForms[uFormID];
+  theKept = theForm;
+  return reinterpret_cast<game::TESForm*>(&theKept);
+}
+
 // Every operation the readers do not use answers nothing.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wunused-parameter"
@@ -72,7 +107,11 @@ game::Host MakeOfflineHost() {
   theHost.GetFileCompileIndex = [](TESFile* theFile) { return AsFile(theFile)->uCompileIndex; };
   theHost.GetFileSmallIndex = [](TESFile* theFile) { return AsFile(theFile)->uSmallIndex; };
   theHost.GetFileMediumIndex = [](TESFile* theFile) { return AsFile(theFile)->uMediumIndex; };
-  theHost.LookupFormByID = [](uint32_t uFormID) { return reinterpret_cast<TESForm*>(&gState->theForms[uFormID]); };
+  theHost.LookupFormByID = [](uint32_t uFormID) { return FindForm(uFormID); };
+  theHost.GetFormType = [](TESForm* theForm) {
+    const PluginRecord* theRecord = reinterpret_cast<OfflineForm*>(theForm)->theRecord;
+    return theRecord != nullptr ? GetFormTypeCode(theRecord->sType).value_or(0) : uint8_t{0};
+  };
   return theHost;
 }
 #pragma GCC diagnostic pop
@@ -84,28 +123,41 @@ PluginKind GuessKind(std::size_t uDigits) {
   return uDigits == 3 ? PluginKind::kSmall : uDigits == 4 ? PluginKind::kMedium : PluginKind::kFull;
 }
 
-PluginCatalog GuessPluginFiles(const std::vector<std::string>& theLines) {
+std::vector<PluginFile> GuessPluginFiles(const std::vector<std::string>& theLines) {
   PluginCatalog theCatalog;
-  theCatalog.theFiles.push_back({"Starfield.esm", PluginKind::kFull});
+  theCatalog.theFiles.push_back({"Starfield.esm", PluginKind::kFull, {}, {}});
   for (const std::string& sLine : theLines) {
     const std::size_t uLast = sLine.rfind('|');
     const std::size_t uBefore =
         uLast == std::string::npos || uLast == 0 ? std::string::npos : sLine.rfind('|', uLast - 1);
     const std::string sName = GetPluginNameFromFormRef(sLine);
     if (uBefore == std::string::npos || sName.empty()) continue;
-    if (theCatalog.Find(sName) == nullptr) theCatalog.theFiles.push_back({sName, GuessKind(uLast - uBefore - 1)});
+    if (theCatalog.Find(sName) == nullptr) {
+      theCatalog.theFiles.push_back({sName, GuessKind(uLast - uBefore - 1), {}, {}});
+    }
   }
-  return theCatalog;
+  return theCatalog.theFiles;
 }
 
 }  // namespace
 
-OfflineGame::OfflineGame(const PluginCatalog* theData, const std::vector<std::string>& theLines)
-    : theFiles(theData != nullptr ? *theData : GuessPluginFiles(theLines)) {
+namespace {
+
+std::vector<PluginFile> CopyLoadedFiles(const GameData& theData) {
+  std::vector<PluginFile> theFiles;
+  for (const PluginFile* theFile : theData.GetLoadedFiles()) theFiles.push_back(*theFile);
+  return theFiles;
+}
+
+}  // namespace
+
+OfflineGame::OfflineGame(const GameData* theData, const ShipForms* theForms, const std::vector<std::string>& theLines)
+    : theFiles(theData != nullptr ? CopyLoadedFiles(*theData) : GuessPluginFiles(theLines)) {
   if (gState != nullptr) throw std::logic_error("only one offline game at a time");
   gState = new OfflineState;
+  gState->theShipForms = theForms;
   // The master file first: compile index 0, as in the game's load order.
-  std::vector<PluginFile> theOrdered = theFiles.theFiles;
+  std::vector<PluginFile> theOrdered = theFiles;
   std::stable_partition(theOrdered.begin(), theOrdered.end(),
                         [](const PluginFile& theFile) { return theFile.sName == "Starfield.esm"; });
   for (const PluginFile& theFile : theOrdered) {
@@ -133,8 +185,24 @@ OfflineGame::~OfflineGame() {
 game::TESForm* OfflineGame::ResolveFormRef(const std::string& sLine) {
   if (bStandInForms) return reinterpret_cast<game::TESForm*>(&iStandInForm);
   game::TESForm* theForm = GetFormFromFormRef(sLine);
-  if (theForm != nullptr) ++iUncheckedForms;
+  if (theForm != nullptr && GetRecord(theForm) == nullptr) ++iUncheckedForms;
   return theForm;
+}
+
+const PluginRecord* OfflineGame::GetRecord(game::TESForm* theForm) const {
+  if (theForm == nullptr || theForm == reinterpret_cast<const game::TESForm*>(&iStandInForm)) return nullptr;
+  return reinterpret_cast<OfflineForm*>(theForm)->theRecord;
+}
+
+std::optional<uint8_t> OfflineGame::GetFormType(game::TESForm* theForm) {
+  const PluginRecord* theRecord = GetRecord(theForm);
+  if (theRecord == nullptr) return std::nullopt;
+  return GetFormTypeCode(theRecord->sType).value_or(0);
+}
+
+game::TESForm* OfflineGame::CastToBoundObject(game::TESForm* theForm) {
+  const PluginRecord* theRecord = GetRecord(theForm);
+  return theRecord == nullptr || theRecord->theBounds ? theForm : nullptr;
 }
 
 std::vector<LogEntry> OfflineGame::TakeLogEntries() {

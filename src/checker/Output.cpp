@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <tuple>
 
 #include "shipfile/ShipFile.h"
 
@@ -80,6 +81,56 @@ nlohmann::json FindingsToJson(const std::vector<Finding>& theFindings, bool bSto
   return theList;
 }
 
+std::string JoinNames(const std::vector<std::string>& theNames) {
+  std::string sText;
+  for (const std::string& sName : theNames) sText += (sText.empty() ? "" : ", ") + sName;
+  return sText;
+}
+
+// The needed plugin files the game would not load, by why.
+std::string FormatPluginStates(const CheckReport& theReport) {
+  std::vector<std::string> theInactive;
+  std::string sCannotLoad;
+  for (const auto& [sName, eState] : theReport.theStates) {
+    if (eState == PluginState::kInactive) theInactive.push_back(sName);
+    if (eState != PluginState::kMastersMissing) continue;
+    const auto itMasters = theReport.theMissingMasters.find(sName);
+    sCannotLoad += "  cannot load, its masters are not all present and active: " + sName + " (needs " +
+                   (itMasters == theReport.theMissingMasters.end() ? "" : JoinNames(itMasters->second)) + ")\n";
+  }
+  std::string sText;
+  if (!theReport.theMissing.empty())
+    sText += "  missing from the Data folder: " + JoinNames(theReport.theMissing) + "\n";
+  if (!theInactive.empty()) sText += "  present but not active in the load order: " + JoinNames(theInactive) + "\n";
+  sText += sCannotLoad;
+  for (const std::string& sProblem : theReport.theUnreadable)
+    sText += "  plugin file read only in part: " + sProblem + "\n";
+  if (!theReport.bWithLoadOrder) sText += "  load order not looked at: give --plugins with the player's Plugins.txt\n";
+  return sText;
+}
+
+// One line a name: "  2 SMOD_Hab_A".
+std::string FormatNamedCounts(const std::vector<NamedCount>& theCounts, const std::string& sIndent) {
+  std::string sText;
+  for (const NamedCount& theCount : theCounts)
+    sText += sIndent + std::to_string(theCount.iCount) + " " + theCount.sName + "\n";
+  return sText;
+}
+
+std::string JoinCounts(const std::vector<NamedCount>& theCounts) {
+  std::string sText;
+  for (const NamedCount& theCount : theCounts)
+    sText += (sText.empty() ? "" : ", ") + std::to_string(theCount.iCount) + " " + theCount.sName;
+  return sText;
+}
+
+nlohmann::json NamedCountsToJson(const std::vector<NamedCount>& theCounts) {
+  nlohmann::json theList = nlohmann::json::array();
+  for (const NamedCount& theCount : theCounts)
+    theList.push_back({{"name", theCount.sName}, {"count", theCount.iCount}});
+  return theList;
+}
+
 }  // namespace
 
 std::string FormatJson(const nlohmann::json& theJson) {
@@ -96,10 +147,8 @@ std::string FormatCheck(const CheckReport& theReport) {
   sText += "  plugin files needed: " + (theReport.theNeeds.empty() ? "none" : FormatCounts(theReport.theNeeds)) + "\n";
   if (!theReport.bWithData) {
     sText += "  plugin files not looked for: give --data with the game's Data folder\n";
-  } else if (!theReport.theMissing.empty()) {
-    std::string sMissing;
-    for (const std::string& sName : theReport.theMissing) sMissing += (sMissing.empty() ? "" : ", ") + sName;
-    sText += "  missing from the Data folder: " + sMissing + "\n";
+  } else {
+    sText += FormatPluginStates(theReport);
   }
   if (theReport.iUncheckedForms > 0) {
     sText += "  forms only the game can check (that each is in its plugin file and of the kind its line needs): " +
@@ -123,6 +172,11 @@ nlohmann::json CheckToJson(const CheckReport& theReport) {
       {"uncheckedForms", theReport.iUncheckedForms},
   };
   theJson["missing"] = theReport.bWithData ? nlohmann::json(theReport.theMissing) : nlohmann::json(nullptr);
+  nlohmann::json theStates = nlohmann::json::object();
+  for (const auto& [sName, eState] : theReport.theStates) theStates[sName] = GetStateName(eState);
+  theJson["pluginStates"] = theReport.bWithData ? theStates : nlohmann::json(nullptr);
+  theJson["mastersNotLoaded"] = theReport.theMissingMasters;
+  theJson["unreadablePlugins"] = theReport.theUnreadable;
   theJson["wrongWidth"] = FindingsToJson(theReport.theWrongWidth);
   return theJson;
 }
@@ -135,25 +189,44 @@ std::string FormatNeeds(const std::string& sFile, const std::map<std::string, in
   return sText;
 }
 
-std::string FormatSummary(const ShipSummary& theSummary) {
+std::string FormatSummary(const ShipSummary& theSummary, const ShipNames* theNames) {
   return "Ship: " + theSummary.sShipName + "\nDisplay name: " + theSummary.sDisplayName +
          "\nExported: " + theSummary.sExportTime + " (version " + theSummary.sVersion +
          ")\nModules: " + std::to_string(Sum(theSummary.theModulesByPlugin)) + " (" +
-         FormatCounts(theSummary.theModulesByPlugin) +
-         ")\nDecoration items: " + std::to_string(Sum(theSummary.theDecorByPlugin)) + " (" +
+         FormatCounts(theSummary.theModulesByPlugin) + ")\n" +
+         (theNames != nullptr ? FormatNamedCounts(theNames->theModules, "  ") : "") +
+         "Decoration items: " + std::to_string(Sum(theSummary.theDecorByPlugin)) + " (" +
          FormatCounts(theSummary.theDecorByPlugin) + "); " + std::to_string(theSummary.iBuildModeItems) +
-         " placed in build mode, " + std::to_string(theSummary.iNamedItems) + " with a name of their own\n";
+         " placed in build mode, " + std::to_string(theSummary.iNamedItems) + " with a name of their own\n" +
+         (theNames != nullptr ? FormatNamedCounts(theNames->theDecor, "  ") : "");
 }
 
-nlohmann::json SummaryToJson(const ShipSummary& theSummary) {
-  return {{"shipName", theSummary.sShipName},
-          {"displayName", theSummary.sDisplayName},
-          {"exportTime", theSummary.sExportTime},
-          {"version", theSummary.sVersion},
-          {"modules", theSummary.theModulesByPlugin},
-          {"decorItems", theSummary.theDecorByPlugin},
-          {"buildModeItems", theSummary.iBuildModeItems},
-          {"namedItems", theSummary.iNamedItems}};
+nlohmann::json SummaryToJson(const ShipSummary& theSummary, const ShipNames* theNames) {
+  nlohmann::json theJson = {{"shipName", theSummary.sShipName},
+                            {"displayName", theSummary.sDisplayName},
+                            {"exportTime", theSummary.sExportTime},
+                            {"version", theSummary.sVersion},
+                            {"modules", theSummary.theModulesByPlugin},
+                            {"decorItems", theSummary.theDecorByPlugin},
+                            {"buildModeItems", theSummary.iBuildModeItems},
+                            {"namedItems", theSummary.iNamedItems}};
+  if (theNames != nullptr) {
+    theJson["moduleNames"] = NamedCountsToJson(theNames->theModules);
+    theJson["decorNames"] = NamedCountsToJson(theNames->theDecor);
+  }
+  return theJson;
+}
+
+std::string FormatNameDifferences(const ShipNames& theLeft, const ShipNames& theRight) {
+  std::string sText;
+  for (const auto& [sMark, theOne, theOther] :
+       {std::tuple{"< ", &theLeft, &theRight}, std::tuple{"> ", &theRight, &theLeft}}) {
+    const std::vector<NamedCount> theModules = SubtractCounts(theOne->theModules, theOther->theModules);
+    const std::vector<NamedCount> theDecor = SubtractCounts(theOne->theDecor, theOther->theDecor);
+    if (!theModules.empty()) sText += sMark + std::string("modules: ") + JoinCounts(theModules) + "\n";
+    if (!theDecor.empty()) sText += sMark + std::string("decoration items: ") + JoinCounts(theDecor) + "\n";
+  }
+  return sText;
 }
 
 std::string FormatDiff(const std::vector<KeyDifference>& theDifferences) {

@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "checker/Checker.h"
+#include "checker/FormNames.h"
 #include "checker/ShipFileSummary.h"
 
 namespace zorvane::shipfile {
@@ -21,10 +22,13 @@ nlohmann::json CheckToJson(const CheckReport& theReport);
 
 std::string FormatNeeds(const std::string& sFile, const std::map<std::string, int>& theNeeds);
 
-std::string FormatSummary(const ShipSummary& theSummary);
-nlohmann::json SummaryToJson(const ShipSummary& theSummary);
+// `theNames`: the modules and decoration by name, listed under their counts; null without them.
+std::string FormatSummary(const ShipSummary& theSummary, const ShipNames* theNames = nullptr);
+nlohmann::json SummaryToJson(const ShipSummary& theSummary, const ShipNames* theNames = nullptr);
 
 std::string FormatDiff(const std::vector<KeyDifference>& theDifferences);
+// What each of two ships has that the other lacks, by name: "<" lines for the first, ">" for the second.
+std::string FormatNameDifferences(const ShipNames& theLeft, const ShipNames& theRight);
 nlohmann::json DiffToJson(const std::vector<KeyDifference>& theDifferences);
 
 }  // namespace zorvane::shipfile

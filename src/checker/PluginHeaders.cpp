@@ -14,6 +14,20 @@ namespace {
 
 constexpr uint32_t kSmallFlag = 0x100;
 constexpr uint32_t kMediumFlag = 0x400;
+constexpr std::size_t kHeaderSize = 24;
+constexpr uint32_t kMaxHeaderSize = 1 << 20;  // a header record lists masters, not megabytes
+
+uint32_t ReadU32(const char* theBytes) {
+  uint32_t uValue = 0;
+  std::memcpy(&uValue, theBytes, sizeof(uValue));
+  return uValue;
+}
+
+uint16_t ReadU16(const char* theBytes) {
+  uint16_t uValue = 0;
+  std::memcpy(&uValue, theBytes, sizeof(uValue));
+  return uValue;
+}
 
 }  // namespace
 
@@ -35,22 +49,61 @@ const PluginFile* PluginCatalog::Find(const std::string& sName) const {
   return nullptr;
 }
 
-std::optional<PluginKind> ReadPluginKind(const std::filesystem::path& thePath, std::string& sProblem) {
+std::optional<PluginFile> ReadPluginHeader(const std::filesystem::path& thePath, std::string& sProblem) {
   std::ifstream theFile(thePath, std::ios::binary);
-  char theHeader[12] = {};
-  if (!theFile.read(theHeader, sizeof(theHeader))) {
-    sProblem = theFile.is_open() ? "too short to be a plugin file" : "cannot be read";
+  char theHeader[kHeaderSize] = {};
+  if (!theFile.is_open()) {
+    sProblem = "cannot be read";
     return std::nullopt;
   }
-  if (std::memcmp(theHeader, "TES4", 4) != 0) {
+  theFile.read(theHeader, sizeof(theHeader));
+  const std::streamsize iRead = theFile.gcount();
+  if (iRead >= 4 && std::memcmp(theHeader, "TES4", 4) != 0) {
     sProblem = "not a plugin file (it does not start with a TES4 record)";
     return std::nullopt;
   }
-  uint32_t uFlags = 0;
-  std::memcpy(&uFlags, theHeader + 8, sizeof(uFlags));
-  if (uFlags & kSmallFlag) return PluginKind::kSmall;
-  if (uFlags & kMediumFlag) return PluginKind::kMedium;
-  return PluginKind::kFull;
+  if (iRead < static_cast<std::streamsize>(kHeaderSize)) {
+    sProblem = "too short to be a plugin file";
+    return std::nullopt;
+  }
+  const uint32_t uSize = ReadU32(theHeader + 4);
+  const uint32_t uFlags = ReadU32(theHeader + 8);
+  if ((uFlags & kSmallFlag) && (uFlags & kMediumFlag)) {
+    sProblem = "its header says it is both a small and a medium file (at byte 8)";
+    return std::nullopt;
+  }
+  std::string sFields(std::min<uint32_t>(uSize, kMaxHeaderSize), '\0');
+  if (uSize > kMaxHeaderSize || !theFile.read(sFields.data(), static_cast<std::streamsize>(sFields.size()))) {
+    sProblem = "its TES4 record of " + std::to_string(uSize) + " bytes runs past the end of the file (at byte 0)";
+    return std::nullopt;
+  }
+  PluginFile thePlugin;
+  thePlugin.eKind = (uFlags & kSmallFlag)    ? PluginKind::kSmall
+                    : (uFlags & kMediumFlag) ? PluginKind::kMedium
+                                             : PluginKind::kFull;
+  thePlugin.thePath = thePath;
+  // Fields: type (4), size (u16), data; an XXXX field gives the size of the next.
+  std::size_t uPos = 0;
+  uint32_t uNextSize = 0;
+  bool bNextSized = false;
+  while (uPos + 6 <= sFields.size()) {
+    const char* theField = sFields.data() + uPos;
+    const uint32_t uFieldSize = bNextSized ? uNextSize : ReadU16(theField + 4);
+    bNextSized = false;
+    if (uFieldSize > sFields.size() - uPos - 6) {
+      sProblem = "a field of its TES4 record runs past the record (at byte " + std::to_string(kHeaderSize + uPos) + ")";
+      return std::nullopt;
+    }
+    const char* theData = theField + 6;
+    if (std::memcmp(theField, "XXXX", 4) == 0 && uFieldSize == 4) {
+      uNextSize = ReadU32(theData);
+      bNextSized = true;
+    } else if (std::memcmp(theField, "MAST", 4) == 0) {
+      thePlugin.theMasters.emplace_back(theData, strnlen(theData, uFieldSize));
+    }
+    uPos += 6 + uFieldSize;
+  }
+  return thePlugin;
 }
 
 PluginCatalog ReadDataFolder(const std::filesystem::path& theFolder) {
@@ -61,8 +114,9 @@ PluginCatalog ReadDataFolder(const std::filesystem::path& theFolder) {
     if (sExtension != ".esm" && sExtension != ".esp" && sExtension != ".esl") continue;
     const std::string sName = platform::FromFileSystemPath(theEntry.path().filename());
     std::string sProblem;
-    if (std::optional<PluginKind> eKind = ReadPluginKind(theEntry.path(), sProblem)) {
-      theCatalog.theFiles.push_back({sName, *eKind});
+    if (std::optional<PluginFile> theFile = ReadPluginHeader(theEntry.path(), sProblem)) {
+      theFile->sName = sName;
+      theCatalog.theFiles.push_back(std::move(*theFile));
     } else {
       theCatalog.theProblems.push_back(sName + ": " + sProblem);
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The plugin files of a game's Data folder, known by their headers alone: a plugin file
 // starts with a "TES4" record whose flags say whether it is a small (0x100) or medium (0x400)
-// file; neither makes it a full file.
+// file (neither makes it a full file) and whose MAST fields name its masters.
 
 #include <filesystem>
 #include <optional>
@@ -16,6 +16,8 @@ const char* GetKindName(PluginKind eKind);
 struct PluginFile {
   std::string sName;
   PluginKind eKind = PluginKind::kFull;
+  std::vector<std::string> theMasters;
+  std::filesystem::path thePath;  // empty for a file known only by name
 };
 
 struct PluginCatalog {
@@ -24,9 +26,10 @@ struct PluginCatalog {
   const PluginFile* Find(const std::string& sName) const;  // ignoring letter case
 };
 
-// The kind a plugin file's header gives; nothing, with `sProblem` set, for a file that is too
-// short or does not start with "TES4".
-std::optional<PluginKind> ReadPluginKind(const std::filesystem::path& thePath, std::string& sProblem);
+// What a plugin file's header record gives: its kind and masters; nothing, with `sProblem`
+// set, for a file that is too short, does not start with "TES4", or whose header record
+// runs past its end or is not small (1 MB) or both small and medium.
+std::optional<PluginFile> ReadPluginHeader(const std::filesystem::path& thePath, std::string& sProblem);
 
 // Every .esm, .esp and .esl file of the folder.
 PluginCatalog ReadDataFolder(const std::filesystem::path& theFolder);

@@ -56,8 +56,12 @@ ShipSummary SummarizeShipFile(const std::vector<std::string>& theLines) {
       theSummary.sDisplayName = GetValueText(sLine);
     } else if (StartsWith(sLine, kModules) && sLine.find(kModuleItem) != std::string::npos) {
       ++theSummary.theModulesByPlugin[GetValueText(sLine)];
+      theSummary.theModuleForms.push_back(SplitLine(sLine).second);
     } else if (StartsWith(sLine, kItems)) {
-      if (sLine.find(kBase) != std::string::npos) ++theSummary.theDecorByPlugin[GetValueText(sLine)];
+      if (sLine.find(kBase) != std::string::npos) {
+        ++theSummary.theDecorByPlugin[GetValueText(sLine)];
+        theSummary.theDecorForms.push_back(SplitLine(sLine).second);
+      }
       if (sLine.find(kBuildMode) != std::string::npos) ++theSummary.iBuildModeItems;
       if (sLine.find(kName) != std::string::npos) ++theSummary.iNamedItems;
     }

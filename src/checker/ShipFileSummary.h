@@ -15,8 +15,10 @@ struct ShipSummary {
   std::string sDisplayName;
   std::map<std::string, int> theModulesByPlugin;
   std::map<std::string, int> theDecorByPlugin;
-  int iBuildModeItems = 0;  // decoration placed in build mode
-  int iNamedItems = 0;      // decoration with a name of its own
+  std::vector<std::string> theModuleForms;  // each module's form reference ("0001|Cockpits Medium.esm")
+  std::vector<std::string> theDecorForms;   // each decoration item's
+  int iBuildModeItems = 0;                  // decoration placed in build mode
+  int iNamedItems = 0;                      // decoration with a name of its own
 };
 
 ShipSummary SummarizeShipFile(const std::vector<std::string>& theLines);

@@ -21,6 +21,13 @@ std::string MakeHeader(uint32_t uFlags) {
   return sBytes + "more of the record";
 }
 
+// A Data folder of files known by name and kind alone: their forms only the game can check.
+GameData MakeGameData(const std::vector<std::pair<std::string, PluginKind>>& theFiles) {
+  GameData theData;
+  for (const auto& [sName, eKind] : theFiles) theData.theCatalog.theFiles.push_back({sName, eKind, {}, {}});
+  return theData;
+}
+
 TEST(CheckerTest, PluginFilesAreKnownByTheirHeaders) {
   TempFolder theData;
   WriteFileBytes(theData.GetPath() / "Full.esm", MakeHeader(0x1 | 0x200));
@@ -55,21 +62,22 @@ TEST(CheckerTest, TheExportedShipPassesAndItsPluginFilesAreLookedFor) {
                                                             {"Starfield.esm", 27}}));
 
   theLines.push_back("DecorItem[14].base |1201|ShipDecorPack.esm");
-  PluginCatalog theData = {{{"Cockpits Medium.esm", PluginKind::kMedium},
-                            {"ShipDecorPack.esm", PluginKind::kSmall},
-                            {"Starfield.esm", PluginKind::kFull}},
-                           {}};
+  const GameData theData = MakeGameData({{"Cockpits Medium.esm", PluginKind::kMedium},
+                                         {"ShipDecorPack.esm", PluginKind::kSmall},
+                                         {"Starfield.esm", PluginKind::kFull}});
   theReport = CheckShipFile("My Ship.txt", theLines, &theData);
   EXPECT_EQ(theReport.theMissing, (std::vector<std::string>{"Outpost Lights.esm", "SmallHabs.esm"}));
   ASSERT_EQ(theReport.theWrongWidth.size(), 1u);
   EXPECT_EQ(theReport.theWrongWidth[0].iLine, static_cast<int>(theLines.size()));
   // Without their plugin files every reference to them resolves to nothing. Each import ends at
   // the first; once item 4 is mended, item 12 fails too, with no index errors for those between.
+  // The form ID too wide for its small file runs into the index of a file that is not loaded.
   std::vector<std::pair<int, bool>> theStops;
   for (const Finding& theStop : theReport.theStops) theStops.emplace_back(theStop.iLine, theStop.bFirst);
-  EXPECT_EQ(theStops,
-            (std::vector<std::pair<int, bool>>{
-                {12, true}, {49, false}, {136, false}, {161, false}, {292, true}, {358, false}, {374, false}}));
+  EXPECT_EQ(
+      theStops,
+      (std::vector<std::pair<int, bool>>{
+          {12, true}, {49, false}, {136, false}, {161, false}, {292, true}, {358, false}, {374, false}, {374, false}}));
   EXPECT_EQ(theReport.theStops[0].sMessage, "keywordform is nullptr | sLine: BGSKeywordForm[3] |010|SmallHabs.esm");
   EXPECT_EQ(theReport.theStops[4].sMessage, "form is nullptr | sLine: DecorItem[4].base |0301|Outpost Lights.esm");
 }
@@ -77,7 +85,7 @@ TEST(CheckerTest, TheExportedShipPassesAndItsPluginFilesAreLookedFor) {
 // Both missing plugin files stop the layout import, and so would the lack of a module; the line
 // after an item out of turn is counted.
 TEST(CheckerTest, EveryStopIsReportedAndIndexErrorsOfABrokenListAreCounted) {
-  const PluginCatalog theData = {{{"Starfield.esm", PluginKind::kFull}}, {}};
+  const GameData theData = MakeGameData({{"Starfield.esm", PluginKind::kFull}});
   const CheckReport theReport = CheckShipFile(
       "several-stops.txt", SplitShipFileLines(ReadFileBytes(ZORVANE_SHIP_FILES "/several-stops.txt")), &theData);
   EXPECT_EQ(
@@ -95,6 +103,7 @@ TEST(CheckerTest, EveryStopIsReportedAndIndexErrorsOfABrokenListAreCounted) {
   1 later index error of ImportShipInterior not listed: a failed line above broke the numbering of its list; mend that line and check again
   plugin files needed: Crew Pack.esm 1, Hull Pack.esm 1, Starfield.esm 2
   missing from the Data folder: Crew Pack.esm, Hull Pack.esm
+  load order not looked at: give --plugins with the player's Plugins.txt
   forms only the game can check (that each is in its plugin file and of the kind its line needs): 2
 )");
   EXPECT_EQ(CheckToJson(theReport)["stops"][1]["first"], false);
@@ -104,7 +113,7 @@ TEST(CheckerTest, EveryStopIsReportedAndIndexErrorsOfABrokenListAreCounted) {
 // A failed line is run again mended, its value a plain number and its form a stand-in, so the
 // record it makes is there for the lines below: they pass, and only real failures are listed.
 TEST(CheckerTest, AFailedLineIsMendedForTheLinesBelowIt) {
-  const PluginCatalog theData = {{{"Starfield.esm", PluginKind::kFull}}, {}};
+  const GameData theData = MakeGameData({{"Starfield.esm", PluginKind::kFull}});
   const CheckReport theReport =
       CheckShipFile("mended.txt",
                     {"Blueprint.data[0].fPosX |", "Blueprint.data[0].fPosY |1.0", "Blueprint.data[1].fPosX |1.0",
@@ -124,12 +133,13 @@ TEST(CheckerTest, AFailedLineIsMendedForTheLinesBelowIt) {
   line 6: ImportShipInterior would stop here too: incomplete entry | DecorItem[0]: no .fPosY line
   plugin files needed: Gone.esm 2
   missing from the Data folder: Gone.esm
+  load order not looked at: give --plugins with the player's Plugins.txt
 )");
 }
 
 // Only a form ID's significant digits count against its file's width: leading zeros are padding.
 TEST(CheckerTest, FormIDsWiderThanTheirFileAreFoundAndZeroPaddingIsNot) {
-  const PluginCatalog theData = {{{"Small.esm", PluginKind::kSmall}, {"Medium.esm", PluginKind::kMedium}}, {}};
+  const GameData theData = MakeGameData({{"Small.esm", PluginKind::kSmall}, {"Medium.esm", PluginKind::kMedium}});
   const CheckReport theReport =
       CheckShipFile("widths.txt",
                     {"DecorItem[0].base |00000FFF|Small.esm", "DecorItem[1].base |0000FFFF|Medium.esm",

@@ -1,0 +1,85 @@
+#include "checker/GameData.h"
+
+#include <algorithm>
+
+#include "core/Text.h"
+#include "forms/FormLookup.h"
+
+namespace zorvane::shipfile {
+namespace {
+
+uint32_t GetLocalMask(PluginKind eKind) {
+  return eKind == PluginKind::kSmall ? 0xFFF : eKind == PluginKind::kMedium ? 0xFFFF : 0xFFFFFF;
+}
+
+bool IsHexDigits(const std::string& sText) {
+  return !sText.empty() && sText.size() <= 8 && sText.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos;
+}
+
+}  // namespace
+
+std::vector<const PluginFile*> GameData::GetLoadedFiles() const {
+  std::vector<const PluginFile*> theLoaded;
+  auto AddIfLoaded = [&](const std::string& sName) {
+    const PluginFile* theFile = theCatalog.Find(sName);
+    if (theFile == nullptr || std::find(theLoaded.begin(), theLoaded.end(), theFile) != theLoaded.end()) return;
+    const PluginState eState = GetState(sName);
+    if (eState == PluginState::kActive || eState == PluginState::kUnknown) theLoaded.push_back(theFile);
+  };
+  if (theLoadOrder) {
+    for (const std::string& sName : theLoadOrder->theActive) AddIfLoaded(sName);
+  } else {
+    AddIfLoaded("Starfield.esm");
+    for (const PluginFile& theFile : theCatalog.theFiles) AddIfLoaded(theFile.sName);
+  }
+  return theLoaded;
+}
+
+PluginState GameData::GetState(const std::string& sName, std::vector<std::string>* theMissingMasters) const {
+  return GetPluginState(sName, theCatalog, theLoadOrder ? &*theLoadOrder : nullptr, theMissingMasters);
+}
+
+const PluginRecord* ShipForms::Find(const std::string& sFile, uint32_t uLocalID) const {
+  const auto itRecord = theRecords.find({ToLowerAscii(sFile), uLocalID});
+  return itRecord == theRecords.end() ? nullptr : &itRecord->second;
+}
+
+bool ShipForms::IsUnread(const std::string& sFile) const { return theUnreadFiles.count(ToLowerAscii(sFile)) != 0; }
+
+std::optional<FormKey> GetFormKey(const std::string& sLine, const PluginCatalog& theCatalog) {
+  const std::string sHex = GetHexFormIDFromFormRef(sLine);
+  const std::string sPlugin = GetPluginNameFromFormRef(sLine);
+  if (!IsHexDigits(sHex) || sPlugin.empty()) return std::nullopt;
+  const PluginFile* theFile = theCatalog.Find(sPlugin);
+  const uint32_t uMask = GetLocalMask(theFile != nullptr ? theFile->eKind : PluginKind::kFull);
+  return FormKey{ToLowerAscii(sPlugin), static_cast<uint32_t>(std::stoul(sHex, nullptr, 16)) & uMask};
+}
+
+ShipForms ReadShipForms(const GameData& theData, const std::vector<std::string>& theLines,
+                        const std::vector<FormKey>& theExtra) {
+  WantedForms theWanted;
+  theWanted.theForms.insert(theExtra.begin(), theExtra.end());
+  for (const std::string& sLine : theLines) {
+    if (std::optional<FormKey> theKey = GetFormKey(sLine, theData.theCatalog)) theWanted.theForms.insert(*theKey);
+  }
+  std::set<std::string> theNamed;
+  for (const FormKey& theKey : theWanted.theForms) theNamed.insert(theKey.sFile);
+  ShipForms theForms;
+  for (const PluginFile* theFile : theData.GetLoadedFiles()) {
+    const std::string sLower = ToLowerAscii(theFile->sName);
+    if (theNamed.count(sLower) == 0) continue;
+    if (theFile->thePath.empty()) {  // known by name alone
+      theForms.theUnreadFiles.insert(sLower);
+      continue;
+    }
+    PluginFileContents theContents = ReadPluginFile(theFile->thePath, theFile->sName, &theWanted);
+    for (auto& [uLocalID, theRecord] : theContents.theOwnForms) theForms.theRecords[{sLower, uLocalID}] = theRecord;
+    if (theContents.theError) {
+      theForms.theUnreadFiles.insert(sLower);
+      theForms.theErrors.push_back(*theContents.theError);
+    }
+  }
+  return theForms;
+}
+
+}  // namespace zorvane::shipfile
