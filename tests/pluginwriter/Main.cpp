@@ -12,6 +12,8 @@
 int main(int argc, char** argv) {
   CLI::App theApp{"zorvane-plugin-writer: writes plugin files (.esm) for the ship-file checker's tests"};
   theApp.require_subcommand(1);
+  // Under Wine the tests pass Unix paths ("/work/..."), which must not read as Windows-style options.
+  theApp.allow_windows_style_options(false);
   std::string sWorld, sFolder, sOut;
   uint32_t uRecords = 1000000, uSeed = 1;
   CLI::App* theWorldMode =
