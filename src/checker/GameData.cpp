@@ -1,7 +1,5 @@
 #include "checker/GameData.h"
 
-#include <algorithm>
-
 #include "core/Text.h"
 #include "forms/FormLookup.h"
 
@@ -20,9 +18,10 @@ bool IsHexDigits(const std::string& sText) {
 
 std::vector<const PluginFile*> GameData::GetLoadedFiles() const {
   std::vector<const PluginFile*> theLoaded;
+  std::set<const PluginFile*> theSeen;
   auto AddIfLoaded = [&](const std::string& sName) {
     const PluginFile* theFile = theCatalog.Find(sName);
-    if (theFile == nullptr || std::find(theLoaded.begin(), theLoaded.end(), theFile) != theLoaded.end()) return;
+    if (theFile == nullptr || !theSeen.insert(theFile).second) return;
     const PluginState eState = GetState(sName);
     if (eState == PluginState::kActive || eState == PluginState::kUnknown) theLoaded.push_back(theFile);
   };

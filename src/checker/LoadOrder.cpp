@@ -14,15 +14,6 @@
 namespace zorvane::shipfile {
 namespace {
 
-bool IsSameName(const std::string& sLeft, const std::string& sRight) {
-  return ToLowerAscii(sLeft) == ToLowerAscii(sRight);
-}
-
-bool Contains(const std::vector<std::string>& theNames, const std::string& sName) {
-  return std::any_of(theNames.begin(), theNames.end(),
-                     [&sName](const std::string& sOther) { return IsSameName(sOther, sName); });
-}
-
 std::string TrimBlanks(const std::string& sText) {
   const std::size_t uStart = sText.find_first_not_of(" \t\r");
   if (uStart == std::string::npos) return {};
@@ -58,7 +49,7 @@ const char* GetStateName(PluginState eState) {
   }
 }
 
-bool LoadOrder::IsActive(const std::string& sName) const { return Contains(theActive, sName); }
+bool LoadOrder::IsActive(const std::string& sName) const { return theActiveNames.count(ToLowerAscii(sName)) != 0; }
 
 const std::vector<std::string>& GetOfficialFiles() {
   static const std::vector<std::string> kOfficial = {
@@ -70,6 +61,7 @@ const std::vector<std::string>& GetOfficialFiles() {
 LoadOrder ReadLoadOrderText(const std::string& sText) {
   LoadOrder theOrder;
   theOrder.theActive = GetOfficialFiles();
+  for (const std::string& sName : theOrder.theActive) theOrder.theActiveNames.insert(ToLowerAscii(sName));
   std::size_t uStart = 0;
   for (int iLine = 1; uStart < sText.size(); ++iLine) {
     std::size_t uEnd = sText.find('\n', uStart);
@@ -86,12 +78,12 @@ LoadOrder ReadLoadOrderText(const std::string& sText) {
       theOrder.theProblems.push_back("line " + std::to_string(iLine) + ": \"" + sName + "\" is no plugin file name");
       continue;
     }
-    if (Contains(theOrder.theListed, sName)) {
+    if (!theOrder.theListedNames.insert(ToLowerAscii(sName)).second) {
       theOrder.theProblems.push_back("line " + std::to_string(iLine) + ": " + sName + " is listed again");
       continue;
     }
     theOrder.theListed.push_back(sName);
-    if (bActive && !theOrder.IsActive(sName)) theOrder.theActive.push_back(sName);
+    if (bActive && theOrder.theActiveNames.insert(ToLowerAscii(sName)).second) theOrder.theActive.push_back(sName);
   }
   return theOrder;
 }

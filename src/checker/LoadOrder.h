@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,8 @@ struct LoadOrder {
   std::vector<std::string> theActive;             // in load order, the official files first
   std::vector<std::string> theListed;             // every file the list names, active or not
   std::vector<std::string> theProblems;           // lines the list could not use, each with its number
+  std::set<std::string> theActiveNames;           // lower case
+  std::set<std::string> theListedNames;           // lower case
   bool IsActive(const std::string& sName) const;  // ignoring letter case
 };
 

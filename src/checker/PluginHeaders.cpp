@@ -40,13 +40,13 @@ const char* GetKindName(PluginKind eKind) {
 }
 
 const PluginFile* PluginCatalog::Find(const std::string& sName) const {
-  const auto IsSameLetter = [](char chLeft, char chRight) { return ToLowerAscii(chLeft) == ToLowerAscii(chRight); };
-  for (const PluginFile& theFile : theFiles) {
-    if (std::equal(theFile.sName.begin(), theFile.sName.end(), sName.begin(), sName.end(), IsSameLetter)) {
-      return &theFile;
-    }
+  if (uIndexed != theFiles.size()) {
+    theIndex.clear();
+    for (std::size_t i = 0; i < theFiles.size(); ++i) theIndex.emplace(ToLowerAscii(theFiles[i].sName), i);
+    uIndexed = theFiles.size();
   }
-  return nullptr;
+  const auto itFile = theIndex.find(ToLowerAscii(sName));
+  return itFile == theIndex.end() ? nullptr : &theFiles[itFile->second];
 }
 
 std::optional<PluginFile> ReadPluginHeader(const std::filesystem::path& thePath, std::string& sProblem) {

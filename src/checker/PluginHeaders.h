@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace zorvane::shipfile {
@@ -23,7 +24,12 @@ struct PluginFile {
 struct PluginCatalog {
   std::vector<PluginFile> theFiles;                        // in name order
   std::vector<std::string> theProblems;                    // files passed over, each with why
-  const PluginFile* Find(const std::string& sName) const;  // ignoring letter case
+  const PluginFile* Find(const std::string& sName) const;  // ignoring letter case; the first of that name
+
+  // Lower-case name -> position, made again when files were added: a Data folder holds
+  // thousands of files, each looked up many times.
+  mutable std::unordered_map<std::string, std::size_t> theIndex;
+  mutable std::size_t uIndexed = 0;
 };
 
 // What a plugin file's header record gives: its kind and masters; nothing, with `sProblem`
