@@ -12,6 +12,7 @@
 #endif
 
 #include "checker/Output.h"
+#include "checker/Report.h"
 #include "core/PluginInfo.h"
 #include "core/Text.h"
 #include "platform/Platform.h"
@@ -115,6 +116,32 @@ int RunDiff(const std::string& sLeft, const std::string& sRight, bool bJson) {
   return theDifferences.empty() ? 0 : 1;
 }
 
+// The report page of a ship file, written to `sOutput` (beside the ship file, with .html, when empty).
+int RunReport(const std::string& sFile, std::string sOutput, const std::string& sData) {
+  std::optional<std::vector<std::string>> theLines = ReadShipFile(sFile);
+  if (!theLines) return kUsageError;
+  std::optional<PluginCatalog> theCatalog;
+  if (!sData.empty()) {
+    if (!std::filesystem::is_directory(platform::ToFileSystemPath(sData))) {
+      std::cerr << "zorvane-shipfile: " << sData << " is not a folder\n";
+      return kUsageError;
+    }
+    theCatalog = ReadDataFolder(platform::ToFileSystemPath(sData));
+    for (const std::string& sProblem : theCatalog->theProblems)
+      std::cerr << "zorvane-shipfile: passed over " << sProblem << "\n";
+  }
+  if (sOutput.empty())
+    sOutput = platform::FromFileSystemPath(platform::ToFileSystemPath(sFile).replace_extension(".html"));
+  const std::string sPage = FormatReportPage(ReadReportInput(sFile, *theLines, theCatalog ? &*theCatalog : nullptr));
+  std::ofstream theOutput(platform::ToFileSystemPath(sOutput), std::ios::binary | std::ios::trunc);
+  if (!theOutput.write(sPage.data(), static_cast<std::streamsize>(sPage.size())) || !theOutput.flush()) {
+    std::cerr << "zorvane-shipfile: " << sOutput << " cannot be written\n";
+    return kUsageError;
+  }
+  std::cout << "zorvane-shipfile: wrote " << sOutput << "\n";
+  return 0;
+}
+
 // A ship file dropped on the executable: checked, with the Data folder beside it when there
 // is one, and the window kept open until a key is pressed.
 int RunDropped(const std::string& sFile) {
@@ -181,6 +208,14 @@ int main(int argc, char** argv) {
   theDiff->add_option("B", sOther, "another ship file")->required();
   theDiff->add_flag("--json", bJson, "JSON for other tools");
   theDiff->callback([&] { iStatus = RunDiff(sFile, sOther, bJson); });
+
+  std::string sPage;
+  CLI::App* theReport =
+      theApp.add_subcommand("report", "an HTML page on a ship file: its plugin files, checks, modules and a drawing");
+  theReport->add_option("FILE", sFile, "a ship file")->required();
+  theReport->add_option("-o,--output", sPage, "the page to write; by default the ship file's path with .html");
+  theReport->add_option("--data", sData, "the game's Data folder: tell which needed plugin files it lacks");
+  theReport->callback([&] { iStatus = RunReport(sFile, sPage, sData); });
 
   try {
     std::vector<std::string> theReversed(theArguments.rbegin(), theArguments.rend());
