@@ -13,6 +13,7 @@ constexpr double kViewSize = 360;    // each view's width and height in pixels
 constexpr double kMargin = 16;       // room around the drawing, more than a marker's radius
 constexpr double kMarkerRadius = 6;  // the marker of a module whose bounds are not known
 constexpr double kFarthest = 1e6;    // a module placed further away is left out
+constexpr double kSmallest = 1e-3;   // the smallest extent a view is scaled to fit
 
 // Clearly different colours for the first plugin files, then hues spread around the circle.
 constexpr const char* kPalette[] = {"#1f77b4", "#ff7f0e", "#2ca02c", "#d62728", "#9467bd", "#8c564b",
@@ -97,11 +98,10 @@ std::string DrawView(const View& theView, const std::vector<const ShipModule*>& 
     }
   }
   const double fRoom = kViewSize - 2 * kMargin;
-  double fScale = 1;
-  if (fMaxU > fMinU || fMaxV > fMinV) {
-    fScale = std::min(fMaxU > fMinU ? fRoom / (fMaxU - fMinU) : INFINITY,
-                      fMaxV > fMinV ? fRoom / (fMaxV - fMinV) : INFINITY);
-  }
+  // An extent below kSmallest counts as none: a view of one point is drawn at scale 1.
+  const double fAcross = fMaxU - fMinU > kSmallest ? fRoom / (fMaxU - fMinU) : INFINITY;
+  const double fUp = fMaxV - fMinV > kSmallest ? fRoom / (fMaxV - fMinV) : INFINITY;
+  const double fScale = std::isfinite(std::min(fAcross, fUp)) ? std::min(fAcross, fUp) : 1;
   const double fMidU = (fMinU + fMaxU) / 2, fMidV = (fMinV + fMaxV) / 2;
   auto ToPixels = [&](const Point& thePoint) {
     return FormatDecimal(kViewSize / 2 + fScale * (thePoint.fU - fMidU)) + "," +

@@ -59,11 +59,20 @@ TEST(ReportTest, DrawingOfASmallShipIsExact) {
                 "<li>module 3 (03|C.esm): its position is further than 1000000 from the ship's origin</li></ul>\n");
 }
 
-TEST(ReportTest, NothingToDrawGivesEmptyViews) {
-  const ShipDrawing theDrawing = DrawShip({MakeModule(0, "A.esm", {std::nan(""), 0, 0})});
-  EXPECT_EQ(theDrawing.sHtml.find("class=\"module"), std::string::npos);
-  ASSERT_EQ(theDrawing.theUndrawn.size(), 1u);
-  EXPECT_EQ(theDrawing.theUndrawn[0].iIndex, 0);
+// Modules at one point (or all but) are drawn in the middle of each view; no module leaves
+// the views empty.
+TEST(ReportTest, OnePointOrNothingIsDrawnWithoutScaling) {
+  const ShipDrawing theDrawing =
+      DrawShip({MakeModule(0, "A.esm", {5, 5, 5}), MakeModule(1, "A.esm", {5, 5 + 1e-300, 5})});
+  std::size_t uCentred = 0;
+  for (std::size_t uPos = 0; (uPos = theDrawing.sHtml.find("cx=\"180.0\" cy=\"180.0\"", uPos)) != std::string::npos;
+       ++uPos)
+    ++uCentred;
+  EXPECT_EQ(uCentred, 6u);
+  const ShipDrawing theEmpty = DrawShip({MakeModule(0, "A.esm", {std::nan(""), 0, 0})});
+  EXPECT_EQ(theEmpty.sHtml.find("class=\"module"), std::string::npos);
+  ASSERT_EQ(theEmpty.theUndrawn.size(), 1u);
+  EXPECT_EQ(theEmpty.theUndrawn[0].iIndex, 0);
 }
 
 TEST(ReportTest, ShipFileTextsStayText) {
