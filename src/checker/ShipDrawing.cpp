@@ -117,7 +117,14 @@ std::string DrawView(const View& theView, const std::vector<const ShipModule*>& 
             "\" text-anchor=\"middle\">no module to draw</text>";
   }
   sSvg += "<g stroke=\"#222222\" stroke-width=\"1\">";
-  for (std::size_t u = 0; u < theModules.size(); ++u) {
+  // The outlines first, then the markers on top where no outline hides them.
+  std::vector<std::size_t> theOrder;
+  for (bool bMarkers : {false, true}) {
+    for (std::size_t u = 0; u < theModules.size(); ++u) {
+      if (!theModules[u]->theBounds == bMarkers) theOrder.push_back(u);
+    }
+  }
+  for (std::size_t u : theOrder) {
     const ShipModule& theModule = *theModules[u];
     const std::string sData = " data-index=\"" + std::to_string(theModule.iIndex) + "\" data-plugin=\"" +
                               EscapeHtml(theModule.theForm.sPlugin) + "\" fill=\"" +

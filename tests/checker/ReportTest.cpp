@@ -22,25 +22,25 @@ ShipModule MakeModule(int iIndex, const char* sPlugin, std::array<double, 3> the
   return theModule;
 }
 
-// A cockpit turned a quarter about Z with its bounds, a module of unknown bounds ahead of it,
-// and two modules that cannot be drawn: each view is scaled to fit the two drawn ones.
+// A module of unknown bounds, drawn on top of a cockpit behind it turned a quarter about Z with
+// its bounds, and two modules that cannot be drawn: each view is scaled to fit the two drawn ones.
 TEST(ReportTest, DrawingOfASmallShipIsExact) {
-  std::vector<ShipModule> theModules = {MakeModule(0, "A.esm", {0, 0, 0}), MakeModule(1, "B.esm", {0, 400, 0}),
+  std::vector<ShipModule> theModules = {MakeModule(0, "B.esm", {0, 400, 0}), MakeModule(1, "A.esm", {0, 0, 0}),
                                         MakeModule(2, "A.esm", {std::numeric_limits<double>::infinity(), 0, 0}),
                                         MakeModule(3, "C.esm", {0, 1e7, 0})};
-  theModules[0].theRotation[2] = std::acos(-1.0) / 2;
-  theModules[0].theBounds = std::array<int16_t, 6>{-100, -200, -50, 100, 200, 50};
-  theModules[0].sEditorID = "Cockpit<A>";
+  theModules[1].theRotation[2] = std::acos(-1.0) / 2;
+  theModules[1].theBounds = std::array<int16_t, 6>{-100, -200, -50, 100, 200, 50};
+  theModules[1].sEditorID = "Cockpit<A>";
   const ShipDrawing theDrawing = DrawShip(theModules);
   const std::string sView =
       "\" viewBox=\"0 0 360.0 360.0\" width=\"360.0\" height=\"360.0\" role=\"img\">"
       "<rect x=\"0\" y=\"0\" width=\"360.0\" height=\"360.0\" fill=\"#fafafa\"/>"
       "<g stroke=\"#222222\" stroke-width=\"1\"><polygon class=\"module\" points=\"";
   const std::string sCockpit =
-      "\" data-index=\"0\" data-plugin=\"A.esm\" fill=\"#1f77b4\"><title>Cockpit&lt;A&gt;</title></polygon>"
+      "\" data-index=\"1\" data-plugin=\"A.esm\" fill=\"#1f77b4\"><title>Cockpit&lt;A&gt;</title></polygon>"
       "<circle class=\"module marker\" cx=\"";
   const std::string sMarker =
-      "\" r=\"6.0\" data-index=\"1\" data-plugin=\"B.esm\" fill=\"#ff7f0e\"><title>01|B.esm</title></circle></g></svg>";
+      "\" r=\"6.0\" data-index=\"0\" data-plugin=\"B.esm\" fill=\"#ff7f0e\"><title>00|B.esm</title></circle></g></svg>";
   EXPECT_EQ(theDrawing.sHtml,
             "<ul class=\"legend\"><li><span class=\"swatch\" style=\"background:#1f77b4\"></span>A.esm</li>"
             "<li><span class=\"swatch\" style=\"background:#ff7f0e\"></span>B.esm</li>"
