@@ -96,6 +96,18 @@ const char* DescribePluginState(PluginState eState) {
   return "unknown (no Data folder or load order given)";
 }
 
+void AddFormFacts(ReportInput& theInput, const std::function<const FormFacts*(const FormReference&)>& FindFacts) {
+  for (ShipModule& theModule : theInput.theModules) {
+    if (const FormFacts* theFacts = FindFacts(theModule.theForm)) {
+      theModule.sEditorID = theFacts->sEditorID;
+      theModule.theBounds = theFacts->theBounds;
+    }
+  }
+  for (DecorItem& theItem : theInput.theDecorItems) {
+    if (const FormFacts* theFacts = FindFacts(theItem.theForm)) theItem.sEditorID = theFacts->sEditorID;
+  }
+}
+
 ReportInput ReadReportInput(const std::string& sFile, const std::vector<std::string>& theLines,
                             const PluginCatalog* theData) {
   ReportInput theInput;

@@ -4,7 +4,11 @@
 // decoration items by name, and a drawing of its modules. The page loads nothing and runs
 // no script.
 
+#include <array>
+#include <cstdint>
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +37,15 @@ struct ReportInput {
   std::vector<DecorItem> theDecorItems;
   std::map<std::string, PluginState> thePluginStates;  // by plugin file name; kUnknown when absent
 };
+
+// What the plugin files tell of one form.
+struct FormFacts {
+  std::optional<std::string> sEditorID;
+  std::optional<std::array<int16_t, 6>> theBounds;  // OBND: x1, y1, z1, x2, y2, z2
+};
+// Gives each module the editor ID and bounds, and each decoration item the editor ID, that
+// `FindFacts` knows of its form (null when it knows nothing).
+void AddFormFacts(ReportInput& theInput, const std::function<const FormFacts*(const FormReference&)>& FindFacts);
 
 // The report's input as far as the ship file (and, when given, the Data folder's plugin
 // files by name) tells it.

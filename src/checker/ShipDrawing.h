@@ -17,6 +17,8 @@ struct FormReference {
   std::string sLocalID;  // hexadecimal, as the file writes it
   std::string sPlugin;   // the plugin file's name
   std::string Describe() const { return sLocalID + "|" + sPlugin; }
+  // The local ID as a number; nothing when the text is not hexadecimal or wider than 32 bits.
+  std::optional<uint32_t> ReadLocalID() const;
 };
 
 // One module of the blueprint ("Blueprint.data[n]"), as read from the file; the editor ID and

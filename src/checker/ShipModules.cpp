@@ -100,6 +100,14 @@ std::vector<DecorItem> ReadDecorItems(const std::vector<std::string>& theLines) 
   return ListEntries(theItems);
 }
 
+std::optional<uint32_t> FormReference::ReadLocalID() const {
+  uint32_t uID = 0;
+  const char* pEnd = sLocalID.data() + sLocalID.size();
+  const auto [pStop, eError] = std::from_chars(sLocalID.data(), pEnd, uID, 16);
+  if (sLocalID.empty() || eError != std::errc() || pStop != pEnd) return std::nullopt;
+  return uID;
+}
+
 std::string GetFormName(const FormReference& theForm, const std::optional<std::string>& sEditorID) {
   if (sEditorID && !sEditorID->empty()) return *sEditorID;
   if (theForm.sLocalID.empty() && theForm.sPlugin.empty()) return "(no form)";

@@ -107,7 +107,8 @@ TEST(ReportTest, ShipFileTextsStayText) {
             std::string::npos);
 }
 
-// Everything above the drawing, from a check of two findings and plugin files in each state.
+// Everything above the drawing, from a check of two findings, plugin files in each state and
+// the editor IDs the plugin files give.
 TEST(ReportTest, PageTellsPluginsImportsAndParts) {
   ReportInput theInput;
   theInput.sShipName = "Kestrel";
@@ -121,8 +122,14 @@ TEST(ReportTest, PageTellsPluginsImportsAndParts) {
                               {"Off.esp", PluginState::kInactive}};
   theInput.theModules = {MakeModule(0, "Starfield.esm", {0, 0, 0}), MakeModule(1, "Starfield.esm", {0, 0, 0})};
   theInput.theModules[1].theForm = theInput.theModules[0].theForm;
-  theInput.theModules[0].sEditorID = theInput.theModules[1].sEditorID = "SmallHab";
   theInput.theDecorItems = {{0, {"0C", "Gone.esm"}, std::nullopt}};
+  const FormFacts theHab = {"SmallHab", std::array<int16_t, 6>{-1, -2, -3, 1, 2, 3}};
+  AddFormFacts(theInput, [&](const FormReference& theForm) {
+    return theForm.ReadLocalID() == 0u && theForm.sPlugin == "Starfield.esm" ? &theHab : nullptr;
+  });
+  EXPECT_EQ(theInput.theModules[1].theBounds, theHab.theBounds);
+  EXPECT_EQ((FormReference{"030A2F", ""}.ReadLocalID()), 0x030A2Fu);
+  EXPECT_EQ((FormReference{"03 0A", ""}.ReadLocalID()), std::nullopt);
   const std::string sPage = FormatReportPage(theInput);
   const std::size_t uStart = sPage.find("<body>"), uEnd = sPage.find("<h2>Drawing");
   ASSERT_NE(uEnd, std::string::npos);
