@@ -28,7 +28,7 @@ std::string MakeColour(std::size_t uNumber) {
                                {0, fMiddle, fChroma}, {fMiddle, 0, fChroma}, {fChroma, 0, fMiddle}};
   const double* theSector = theRgb[static_cast<int>(fHue) % 6];
   char sColour[8];
-  auto ToByte = [&](double f) { return static_cast<unsigned>(std::lround((f + fLightest - fChroma) * 255)); };
+  auto ToByte = [&](double fPart) { return static_cast<unsigned>(std::lround((fPart + fLightest - fChroma) * 255)); };
   std::snprintf(sColour, sizeof sColour, "#%02x%02x%02x", ToByte(theSector[0]), ToByte(theSector[1]),
                 ToByte(theSector[2]));
   return sColour;
@@ -36,14 +36,14 @@ std::string MakeColour(std::size_t uNumber) {
 
 // Why a module cannot be drawn; empty when it can.
 std::string FindUndrawable(const ShipModule& theModule) {
-  for (double f : theModule.thePosition) {
-    if (!std::isfinite(f)) return "its position is not a finite number";
+  for (double fValue : theModule.thePosition) {
+    if (!std::isfinite(fValue)) return "its position is not a finite number";
   }
-  for (double f : theModule.thePosition) {
-    if (std::fabs(f) > kFarthest) return "its position is further than 1000000 from the ship's origin";
+  for (double fValue : theModule.thePosition) {
+    if (std::fabs(fValue) > kFarthest) return "its position is further than 1000000 from the ship's origin";
   }
-  for (double f : theModule.theRotation) {
-    if (!std::isfinite(f)) return "its rotation is not a finite number";
+  for (double fValue : theModule.theRotation) {
+    if (!std::isfinite(fValue)) return "its rotation is not a finite number";
   }
   return {};
 }
@@ -65,22 +65,23 @@ constexpr View kViews[] = {{"top", "From above: x across, y up", 0, 1},
 // A module's outline in a view, in the ship's units: four corners of its bounds, or the one
 // point of its marker.
 std::vector<Point> GetOutline(const ShipModule& theModule, const View& theView) {
-  const auto& p = theModule.thePosition;
-  if (!theModule.theBounds) return {{p[theView.iAcross], p[theView.iUp]}};
-  const auto& b = *theModule.theBounds;
+  const std::array<double, 3>& thePos = theModule.thePosition;
+  if (!theModule.theBounds) return {{thePos[theView.iAcross], thePos[theView.iUp]}};
+  const std::array<int16_t, 6>& theBox = *theModule.theBounds;
   const double fCos = std::cos(theModule.theRotation[2]), fSin = std::sin(theModule.theRotation[2]);
   std::vector<Point> theTop;  // the footprint's corners, turned about Z and placed
   for (const auto& [iX, iY] : {std::pair{0, 1}, {3, 1}, {3, 4}, {0, 4}}) {
-    theTop.push_back({p[0] + b[iX] * fCos - b[iY] * fSin, p[1] + b[iX] * fSin + b[iY] * fCos});
+    theTop.push_back(
+        {thePos[0] + theBox[iX] * fCos - theBox[iY] * fSin, thePos[1] + theBox[iX] * fSin + theBox[iY] * fCos});
   }
   if (theView.iUp == 1) return theTop;
   double fLow = INFINITY, fHigh = -INFINITY;  // the footprint's extent along the view's across axis
   for (const Point& thePoint : theTop) {
-    const double f = theView.iAcross == 0 ? thePoint.fU : thePoint.fV;
-    fLow = std::min(fLow, f);
-    fHigh = std::max(fHigh, f);
+    const double fAlong = theView.iAcross == 0 ? thePoint.fU : thePoint.fV;
+    fLow = std::min(fLow, fAlong);
+    fHigh = std::max(fHigh, fAlong);
   }
-  const double fBottom = p[2] + b[2], fTop = p[2] + b[5];
+  const double fBottom = thePos[2] + theBox[2], fTop = thePos[2] + theBox[5];
   return {{fLow, fBottom}, {fHigh, fBottom}, {fHigh, fTop}, {fLow, fTop}};
 }
 
