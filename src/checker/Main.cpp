@@ -132,6 +132,11 @@ int RunReport(const std::string& sFile, std::string sOutput, const std::string& 
   }
   if (sOutput.empty())
     sOutput = platform::FromFileSystemPath(platform::ToFileSystemPath(sFile).replace_extension(".html"));
+  std::error_code theError;
+  if (std::filesystem::equivalent(platform::ToFileSystemPath(sFile), platform::ToFileSystemPath(sOutput), theError)) {
+    std::cerr << "zorvane-shipfile: " << sOutput << " is the ship file itself; name the page with -o\n";
+    return kUsageError;
+  }
   const std::string sPage = FormatReportPage(ReadReportInput(sFile, *theLines, theCatalog ? &*theCatalog : nullptr));
   std::ofstream theOutput(platform::ToFileSystemPath(sOutput), std::ios::binary | std::ios::trunc);
   if (!theOutput.write(sPage.data(), static_cast<std::streamsize>(sPage.size())) || !theOutput.flush()) {
