@@ -23,7 +23,7 @@ std::vector<const PluginFile*> GameData::GetLoadedFiles() const {
     const PluginFile* theFile = theCatalog.Find(sName);
     if (theFile == nullptr || !theSeen.insert(theFile).second) return;
     const PluginState eState = GetState(sName);
-    if (eState == PluginState::kActive || eState == PluginState::kUnknown) theLoaded.push_back(theFile);
+    if (eState == PluginState::kActive || eState == PluginState::kPresent) theLoaded.push_back(theFile);
   };
   if (theLoadOrder) {
     for (const std::string& sName : theLoadOrder->theActive) AddIfLoaded(sName);

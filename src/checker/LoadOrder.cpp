@@ -45,7 +45,8 @@ const char* GetStateName(PluginState eState) {
     case PluginState::kInactive: return "present but not active";
     case PluginState::kMissing: return "missing";
     case PluginState::kMastersMissing: return "cannot load";
-    default: return "present";
+    case PluginState::kPresent: return "present";
+    default: return "not looked for";
   }
 }
 
@@ -115,7 +116,7 @@ PluginState GetPluginState(const std::string& sName, const PluginCatalog& theDat
   if (theLoadOrder != nullptr && !theLoadOrder->IsActive(sName)) return PluginState::kInactive;
   std::set<std::string> theSeen;
   if (!CanLoad(sName, theData, theLoadOrder, theSeen, theMissingMasters)) return PluginState::kMastersMissing;
-  return theLoadOrder != nullptr ? PluginState::kActive : PluginState::kUnknown;
+  return theLoadOrder != nullptr ? PluginState::kActive : PluginState::kPresent;
 }
 
 }  // namespace zorvane::shipfile

@@ -19,8 +19,9 @@ enum class PluginState {
   kActive,          // loaded
   kInactive,        // in the Data folder but not active in the load order
   kMissing,         // not in the Data folder
-  kMastersMissing,  // active, but a master of it is missing or inactive: the game cannot load it
-  kUnknown,         // in the Data folder, no load order given
+  kMastersMissing,  // in the Data folder, but a master of it is missing or inactive: the game cannot load it
+  kPresent,         // in the Data folder, no load order given
+  kUnknown,         // nothing looked for: no Data folder given
 };
 const char* GetStateName(PluginState eState);
 

@@ -12,6 +12,7 @@
 #endif
 
 #include "checker/Output.h"
+#include "checker/Report.h"
 #include "core/PluginInfo.h"
 #include "core/Text.h"
 #include "platform/Platform.h"
@@ -155,6 +156,29 @@ int RunDiff(const std::string& sLeft, const std::string& sRight, const std::stri
   return theDifferences.empty() ? 0 : 1;
 }
 
+// The report page of a ship file, written to `sOutput` (beside the ship file, with .html, when empty).
+int RunReport(const std::string& sFile, std::string sOutput, const std::string& sData, const std::string& sPlugins) {
+  std::optional<std::vector<std::string>> theLines = ReadShipFile(sFile);
+  if (!theLines) return kUsageError;
+  std::optional<GameData> theData;
+  if (!ReadGameData(sData, sPlugins, theData)) return kUsageError;
+  if (sOutput.empty())
+    sOutput = platform::FromFileSystemPath(platform::ToFileSystemPath(sFile).replace_extension(".html"));
+  std::error_code theError;
+  if (std::filesystem::equivalent(platform::ToFileSystemPath(sFile), platform::ToFileSystemPath(sOutput), theError)) {
+    std::cerr << "zorvane-shipfile: " << sOutput << " is the ship file itself; name the page with -o\n";
+    return kUsageError;
+  }
+  const std::string sPage = FormatReportPage(ReadReportInput(sFile, *theLines, theData ? &*theData : nullptr));
+  std::ofstream theOutput(platform::ToFileSystemPath(sOutput), std::ios::binary | std::ios::trunc);
+  if (!theOutput.write(sPage.data(), static_cast<std::streamsize>(sPage.size())) || !theOutput.flush()) {
+    std::cerr << "zorvane-shipfile: " << sOutput << " cannot be written\n";
+    return kUsageError;
+  }
+  std::cout << "zorvane-shipfile: wrote " << sOutput << "\n";
+  return 0;
+}
+
 // A ship file dropped on the executable: checked, with the Data folder beside it when there
 // is one, and the window kept open until a key is pressed.
 int RunDropped(const std::string& sFile) {
@@ -233,6 +257,17 @@ int main(int argc, char** argv) {
   theDiff->add_option("--plugins", sPlugins, "the player's load order (Plugins.txt), as for check");
   theDiff->add_flag("--json", bJson, "JSON for other tools");
   theDiff->callback([&] { iStatus = RunDiff(sFile, sOther, sData, sPlugins, bJson); });
+
+  std::string sPage;
+  CLI::App* theReport =
+      theApp.add_subcommand("report", "an HTML page on a ship file: its plugin files, checks, modules and a drawing");
+  theReport->add_option("FILE", sFile, "a ship file")->required();
+  theReport->add_option("-o,--output", sPage, "the page to write; by default the ship file's path with .html");
+  theReport->add_option("--data", sData,
+                        "the game's Data folder: check every form, state each needed plugin file, name the modules "
+                        "and decoration by editor ID and draw the modules by their object bounds");
+  theReport->add_option("--plugins", sPlugins, "the player's load order (Plugins.txt), as for check");
+  theReport->callback([&] { iStatus = RunReport(sFile, sPage, sData, sPlugins); });
 
   try {
     std::vector<std::string> theReversed(theArguments.rbegin(), theArguments.rend());

@@ -25,6 +25,12 @@ std::string FormatPlace(const Finding& theFinding) {
   return theFinding.iLine == 0 ? "the whole file" : "line " + std::to_string(theFinding.iLine);
 }
 
+std::string Plural(int iCount, const std::string& sOne, const std::string& sMany) {
+  return std::to_string(iCount) + " " + (iCount == 1 ? sOne : sMany);
+}
+
+}  // namespace
+
 std::string FormatVerdict(const CheckReport& theReport, const char* sImport) {
   for (const Finding& theStop : theReport.theStops) {
     if (theStop.sImport == sImport && theStop.bFirst) {
@@ -34,11 +40,6 @@ std::string FormatVerdict(const CheckReport& theReport, const char* sImport) {
   return std::string(sImport) + " would import it";
 }
 
-std::string Plural(int iCount, const std::string& sOne, const std::string& sMany) {
-  return std::to_string(iCount) + " " + (iCount == 1 ? sOne : sMany);
-}
-
-// The findings of a file in line order, each with what it means for the import.
 std::string FormatFindings(const CheckReport& theReport) {
   std::vector<std::pair<int, std::string>> theLines;
   auto Add = [&theLines](const Finding& theFinding, const std::string& sWhat) {
@@ -65,6 +66,8 @@ std::string FormatFindings(const CheckReport& theReport) {
   }
   return sText;
 }
+
+namespace {
 
 // `bStops`: each entry tells whether its import ends there ("first") or meets it once mended.
 nlohmann::json FindingsToJson(const std::vector<Finding>& theFindings, bool bStops = false) {

@@ -18,6 +18,11 @@ namespace zorvane::shipfile {
 std::string FormatJson(const nlohmann::json& theJson);
 
 std::string FormatCheck(const CheckReport& theReport);
+// "ImportShipLayout would import it", or "... would refuse it (line 12)".
+std::string FormatVerdict(const CheckReport& theReport, const char* sImport);
+// The findings of a file in line order, each with what it means for the import, a line each
+// ("  line 12: ..."), with the index errors left out at the end.
+std::string FormatFindings(const CheckReport& theReport);
 nlohmann::json CheckToJson(const CheckReport& theReport);
 
 std::string FormatNeeds(const std::string& sFile, const std::map<std::string, int>& theNeeds);
