@@ -31,7 +31,7 @@ class MemoryByteSource : public ByteSource {
 
 class FileByteSource : public ByteSource {
  public:
-  static constexpr std::size_t kBufferSize = 4 << 20;
+  static constexpr std::size_t kBufferSize = 1 << 20;
   explicit FileByteSource(const std::filesystem::path& thePath);
   bool IsOpen() const { return bOpen; }
   uint64_t GetSize() const override { return uSize; }

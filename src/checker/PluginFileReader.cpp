@@ -5,6 +5,7 @@
 #include "checker/PluginFileReader.h"
 
 #include <cstdio>
+#include <unordered_set>
 #include <vector>
 
 #include "checker/PluginByteSource.h"
@@ -51,7 +52,9 @@ class PluginReader {
   }
 
   PluginFileContents Read() {
-    if (ReadHeaderRecord()) ReadRecordsAndGroups();
+    if (!ReadHeaderRecord()) return std::move(theContents);
+    if (theWanted != nullptr) SortWantedByIndex();
+    ReadRecordsAndGroups();
     return std::move(theContents);
   }
 
@@ -156,6 +159,19 @@ class PluginReader {
     return bRead;
   }
 
+  // The wanted local IDs by the index a form ID of the file gives their file (one index for
+  // each master, then the file's own), so that a record is passed over without a text made.
+  void SortWantedByIndex() {
+    theWantedByIndex.resize(theLowerMasters.size() + 1);
+    for (const FormKey& theKey : theWanted->theForms) {
+      const std::string sFile = ToLowerAscii(theKey.sFile);
+      for (std::size_t i = 0; i < theLowerMasters.size(); ++i) {
+        if (theLowerMasters[i] == sFile) theWantedByIndex[i].insert(theKey.uLocalID);
+      }
+      if (sFile == sLowerName) theWantedByIndex.back().insert(theKey.uLocalID);
+    }
+  }
+
   void ReadRecordsAndGroups() {
     const uint64_t uSize = theSource.GetSize();
     while (true) {
@@ -191,8 +207,7 @@ class PluginReader {
                         (bSmall ? "small file's own forms (0x000-0xFFF)" : "medium file's own forms (0x0000-0xFFFF)"));
       }
     }
-    FormKey theKey{bOwn ? sLowerName : theLowerMasters[uIndex], uLocalID};
-    if (theWanted != nullptr && !theWanted->Wants(theKey)) return true;
+    if (theWanted != nullptr && theWantedByIndex[uIndex].count(uLocalID) == 0) return true;
     PluginRecord theEntry{theRecord.sType, {}, std::nullopt, theContents.sName};
     const auto ReadField = [&](std::string_view sType, std::string_view sData) -> std::optional<std::string> {
       if (sType == "EDID") {
@@ -209,7 +224,7 @@ class PluginReader {
     if (bOwn) {
       theContents.theOwnForms.insert_or_assign(uLocalID, std::move(theEntry));
     } else {
-      theContents.theOverrides.emplace_back(std::move(theKey), std::move(theEntry));
+      theContents.theOverrides.emplace_back(FormKey{theLowerMasters[uIndex], uLocalID}, std::move(theEntry));
     }
     return true;
   }
@@ -219,6 +234,7 @@ class PluginReader {
   std::string sLowerName;
   PluginFileContents theContents;
   std::vector<std::string> theLowerMasters;
+  std::vector<std::unordered_set<uint32_t>> theWantedByIndex;
   std::vector<uint64_t> theGroupEnds;  // where each group that holds uPos ends, innermost last
   uint64_t uPos = 0;
   std::string sDecompressed;  // the fields of the last compressed record read

@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace zorvane::shipfile {
@@ -27,18 +28,26 @@ std::optional<std::string> DecompressRecordData(std::string_view sData, std::str
     return "it states a decompressed size of " + std::to_string(uStated) + " bytes, more than the " +
            std::to_string(kMaxRecordData >> 20) + " MB a record may have";
   }
-  // One byte more than stated, so that a stream that decompresses to more is told apart.
-  sFields.resize(std::size_t{uStated} + 1);
+  // Room for one byte more than stated, so that a stream that decompresses to more is told
+  // apart; given as the output grows, so a few bytes that state 64 MB get no 64 MB buffer.
+  const std::size_t uRoom = std::size_t{uStated} + 1;
+  sFields.resize(std::min<std::size_t>(uRoom, 64 << 10));
   z_stream theStream{};
   if (inflateInit(&theStream) != Z_OK) return "zlib could not be started";
-  // The caller keeps a record's stored data within kMaxRecordData, so both sizes fit zlib's
-  // uInt and one call with every byte given decompresses the whole stream.
+  // The caller keeps a record's stored data within kMaxRecordData, so the sizes fit zlib's uInt.
   const std::string_view sStream = sData.substr(4);
   theStream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(sStream.data()));
   theStream.avail_in = static_cast<uInt>(sStream.size());
   theStream.next_out = reinterpret_cast<Bytef*>(sFields.data());
   theStream.avail_out = static_cast<uInt>(sFields.size());
-  const int iResult = inflate(&theStream, Z_FINISH);
+  int iResult = inflate(&theStream, Z_FINISH);
+  while (iResult == Z_BUF_ERROR && theStream.avail_out == 0 && sFields.size() < uRoom) {
+    const std::size_t uUsed = sFields.size();
+    sFields.resize(std::min(uUsed * 2, uRoom));
+    theStream.next_out = reinterpret_cast<Bytef*>(sFields.data() + uUsed);
+    theStream.avail_out = static_cast<uInt>(sFields.size() - uUsed);
+    iResult = inflate(&theStream, Z_FINISH);
+  }
   const uint64_t uGot = theStream.total_out;
   const std::string sMessage = theStream.msg != nullptr ? theStream.msg : "";
   inflateEnd(&theStream);

@@ -265,7 +265,7 @@ TEST(PluginFileReaderTest, AFileIsReadInPiecesAsFromMemory) {
       }
     }
   });
-  ASSERT_GT(sBytes.size(), 10u << 20);  // the buffer holds 4 MB
+  ASSERT_GT(sBytes.size(), 10u << 20);  // the reader's buffer holds 1 MB
   TempFolder theFolder;
   WriteFileBytes(theFolder.GetPath() / "Many.esm", sBytes);
   const PluginFileContents theFromFile = ReadPluginFile(theFolder.GetPath() / "Many.esm", "Many.esm");

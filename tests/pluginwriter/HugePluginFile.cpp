@@ -34,7 +34,7 @@ HugePluginSummary WriteHugePluginFile(const std::filesystem::path& thePath, uint
   PluginFileWriter theWriter(theOut, kPluginMasterFlag, {"Starfield.esm"});
   std::mt19937 theRandom(uSeed);
   // Filler a little compressible, as real record data is: words from a small alphabet.
-  std::string sFiller(420, ' ');
+  std::string sFiller(445, ' ');
   for (uint32_t i = 0; i < uRecords; ++i) {
     // Groups of 100 records inside groups of 1,000 inside top groups of 10,000.
     const bool bTop = i % kTopGroupRecords == 0, bMiddle = i % kMiddleGroupRecords == 0;
