@@ -1,9 +1,12 @@
 #include "checker/ApplyChecks.h"
 
 #include <algorithm>
+#include <map>
+#include <optional>
 
 #include "core/Settings.h"
 #include "forms/DecorItems.h"
+#include "forms/ValueParsing.h"
 #include "game/Codes.h"
 #include "shipfile/ShipFile.h"
 #include "shipfile/ShipFileLine.h"
@@ -14,18 +17,22 @@ namespace {
 
 constexpr const char* kMasterFile = "starfield.esm";
 
-// The line (from 1) that names a decoration item's base; 0 when none does.
-int FindBaseLine(const std::vector<std::string>& theLines, std::size_t uItem) {
-  static const char* const kBase =
+// The line (from 1) that names each decoration item's base, by the item's index; found in one
+// pass, since a ship holds thousands of items.
+std::map<int32_t, int> FindBaseLines(const std::vector<std::string>& theLines) {
+  static const std::string kBase =
+      std::string(1, kIndexClose) + kFieldSeparator +
       std::find_if(std::begin(kDecorFields), std::end(kDecorFields), [](const DecorField& f) {
         return f.bCreates;
       })->sKey;
-  const std::string sKey =
-      std::string(keys::kDecorItem) + kIndexOpen + std::to_string(uItem) + kIndexClose + kFieldSeparator + kBase;
+  static const std::string kItem = std::string(keys::kDecorItem) + kIndexOpen;
+  std::map<int32_t, int> theBaseLines;
   for (std::size_t i = 0; i < theLines.size(); ++i) {
-    if (ShipFileLine(theLines[i]).Has(sKey)) return static_cast<int>(i) + 1;
+    const ShipFileLine theLine(theLines[i]);
+    if (theLine.Has(kItem) && theLine.Has(kBase))
+      theBaseLines.emplace(GetIndex(theLine.GetKeyPart()), static_cast<int>(i) + 1);
   }
-  return 0;
+  return theBaseLines;
 }
 
 }  // namespace
@@ -50,12 +57,15 @@ void CheckDecorKinds(const std::vector<DecorItem>& theItems, const std::vector<s
                      const OfflineGame& theGame, CheckReport& theReport) {
   if (theReport.IsRefused(kInterior)) return;
   const PluginSettings theDefaults;
+  std::optional<std::map<int32_t, int>> theBaseLines;
   for (std::size_t i = 0; i < theItems.size(); ++i) {
     const PluginRecord* theRecord = theGame.GetRecord(theItems[i].base);
     if (theRecord == nullptr) continue;
     const std::optional<uint8_t> uType = GetFormTypeCode(theRecord->sType);
     if (uType && IsDecorTypeKept(*uType, theDefaults.Import)) continue;
-    theReport.theSkipped.push_back({FindBaseLine(theLines, i),
+    if (!theBaseLines) theBaseLines = FindBaseLines(theLines);
+    const auto itLine = theBaseLines->find(static_cast<int32_t>(i));
+    theReport.theSkipped.push_back({itLine == theBaseLines->end() ? 0 : itLine->second,
                                     kInterior,
                                     "skipping itemBase of unsupported type | Base of a " + theRecord->sType + " record",
                                     {}});
