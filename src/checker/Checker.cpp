@@ -1,11 +1,13 @@
 #include "checker/Checker.h"
 
 #include <algorithm>
+#include <cctype>
 #include <functional>
-#include <regex>
 #include <set>
+#include <string_view>
 
 #include "checker/OfflineGame.h"
+#include "core/Text.h"
 #include "forms/FormLookup.h"
 #include "forms/PluginFileIndex.h"
 #include "interior/DecorDispatch.h"
@@ -34,15 +36,31 @@ std::vector<std::string> MakeKnownKeys() {
   return theKeys;
 }
 
+// A key with every list index ("[12]") written "[n]", as the known keys are.
+std::string GeneralizeIndices(std::string_view sKey) {
+  std::string sOut;
+  sOut.reserve(sKey.size());
+  for (std::size_t i = 0; i < sKey.size(); ++i) {
+    std::size_t uEnd = i + 1;
+    while (sKey[i] == '[' && uEnd < sKey.size() && sKey[uEnd] >= '0' && sKey[uEnd] <= '9') ++uEnd;
+    if (sKey[i] == '[' && uEnd > i + 1 && uEnd < sKey.size() && sKey[uEnd] == ']') {
+      sOut += "[n]";
+      i = uEnd;
+    } else {
+      sOut += sKey[i];
+    }
+  }
+  return sOut;
+}
+
 bool IsKnownLine(std::size_t uLine, const std::string& sLine) {
   static const std::vector<std::string> kKnownKeys = MakeKnownKeys();
-  static const std::regex kIndex(R"(\[[0-9]+\])");
   // A line of blanks says nothing (editors leave them where an empty line was).
   if (ReadShipFileLine(uLine, sLine).bHeader || sLine.find_first_not_of(" \t") == std::string::npos) return true;
   for (const char* sHeader : {kExportTimeStart, kVersionStart}) {
     if (sLine.rfind(sHeader, 0) == 0) return true;
   }
-  const std::string sKeyPart = std::regex_replace(ShipFileLine(sLine).GetKeyPart(), kIndex, "[n]");
+  const std::string sKeyPart = GeneralizeIndices(ShipFileLine(sLine).GetKeyPart());
   return std::any_of(kKnownKeys.begin(), kKnownKeys.end(),
                      [&sKeyPart](const std::string& sKey) { return sKeyPart.find(sKey) != std::string::npos; });
 }
@@ -144,14 +162,18 @@ void CheckPluginFiles(const std::vector<std::string>& theLines, const PluginCata
   for (const auto& [sPlugin, iCount] : theReport.theNeeds) {
     if (theData.Find(sPlugin) == nullptr) theReport.theMissing.push_back(sPlugin);
   }
+  // By name in small letters: a Data folder can hold thousands of files, a ship file as many lines.
+  std::map<std::string, const PluginFile*> theByName;
+  for (const PluginFile& theFile : theData.theFiles) theByName.emplace(ToLowerAscii(theFile.sName), &theFile);
   for (std::size_t i = 0; i < theLines.size(); ++i) {
     const std::string& sLine = theLines[i];
     const std::size_t uLast = sLine.rfind('|');
     const std::size_t uBefore =
         uLast == std::string::npos || uLast == 0 ? std::string::npos : sLine.rfind('|', uLast - 1);
     if (uBefore == std::string::npos) continue;
-    const PluginFile* theFile = theData.Find(GetPluginNameFromFormRef(sLine));
-    if (theFile == nullptr) continue;
+    const auto itFile = theByName.find(ToLowerAscii(GetPluginNameFromFormRef(sLine)));
+    if (itFile == theByName.end()) continue;
+    const PluginFile* theFile = itFile->second;
     const std::string sHex = sLine.substr(uBefore + 1, uLast - uBefore - 1);
     const std::size_t uLimit = theFile->sName == "Starfield.esm"       ? 8
                                : theFile->eKind == PluginKind::kSmall  ? 3
@@ -176,10 +198,17 @@ bool CheckReport::IsRefused(const std::string& sImport) const {
 }
 
 std::map<std::string, int> CountNeededPlugins(const std::vector<std::string>& theLines) {
-  static const std::regex kFormRef(R"(\|[0-9A-Fa-f]+\|[^|]*$)");
   std::map<std::string, int> theNeeds;
   for (const std::string& sLine : theLines) {
-    if (!std::regex_search(sLine, kFormRef)) continue;
+    // A form reference ends a line: "|<hexadecimal digits>|<plugin file>", no bar after it.
+    const std::size_t uLast = sLine.rfind('|');
+    const std::size_t uBefore =
+        uLast == std::string::npos || uLast == 0 ? std::string::npos : sLine.rfind('|', uLast - 1);
+    if (uBefore == std::string::npos || uBefore + 1 == uLast ||
+        !std::all_of(sLine.begin() + uBefore + 1, sLine.begin() + uLast,
+                     [](char chDigit) { return std::isxdigit(static_cast<unsigned char>(chDigit)) != 0; })) {
+      continue;
+    }
     const std::string sPlugin = GetPluginNameFromFormRef(sLine);
     if (!sPlugin.empty()) ++theNeeds[sPlugin];
   }

@@ -3,15 +3,20 @@
 #include <algorithm>
 #include <numeric>
 
+#include "checker/Printable.h"
 #include "shipfile/ShipFile.h"
 
 namespace zorvane::shipfile {
 namespace {
 
+// What a file's text report shows at most: findings, and bytes of a message (of a line).
+constexpr std::size_t kShownFindings = 20;
+constexpr std::size_t kShownBytes = 400;
+
 std::string FormatCounts(const std::map<std::string, int>& theCounts) {
   std::string sText;
   for (const auto& [sName, iCount] : theCounts)
-    sText += (sText.empty() ? "" : ", ") + sName + " " + std::to_string(iCount);
+    sText += (sText.empty() ? "" : ", ") + MakePrintable(sName) + " " + std::to_string(iCount);
   return sText;
 }
 
@@ -37,23 +42,35 @@ std::string Plural(int iCount, const std::string& sOne, const std::string& sMany
   return std::to_string(iCount) + " " + (iCount == 1 ? sOne : sMany);
 }
 
-// The findings of a file in line order, each with what it means for the import.
+// The findings of a file in line order, each with what it means for the import: the first
+// kShownFindings of them, then how many more there are.
 std::string FormatFindings(const CheckReport& theReport) {
-  std::vector<std::pair<int, std::string>> theLines;
-  auto Add = [&theLines](const Finding& theFinding, const std::string& sWhat) {
-    std::string sText = "  " + FormatPlace(theFinding) + ": " + sWhat + theFinding.sMessage + "\n";
-    for (const std::string& sDetail : theFinding.theDetails) sText += "      because: " + sDetail + "\n";
-    theLines.emplace_back(GetReadingOrder(theFinding), sText);
+  struct Shown {
+    const Finding* theFinding;
+    std::string sWhat;
   };
+  std::vector<Shown> theShown;
   for (const Finding& theStop : theReport.theStops)
-    Add(theStop, theStop.sImport + (theStop.bFirst ? " stops here: " : " would stop here too: "));
-  for (const Finding& theSkip : theReport.theSkipped) Add(theSkip, theSkip.sImport + " passes over: ");
-  for (const Finding& theLine : theReport.theUnknown) Add(theLine, "no import reads this line: ");
-  for (const Finding& theWide : theReport.theWrongWidth) Add(theWide, "");
-  std::stable_sort(theLines.begin(), theLines.end(),
-                   [](const auto& theLeft, const auto& theRight) { return theLeft.first < theRight.first; });
+    theShown.push_back({&theStop, theStop.sImport + (theStop.bFirst ? " stops here: " : " would stop here too: ")});
+  for (const Finding& theSkip : theReport.theSkipped)
+    theShown.push_back({&theSkip, theSkip.sImport + " passes over: "});
+  for (const Finding& theLine : theReport.theUnknown) theShown.push_back({&theLine, "no import reads this line: "});
+  for (const Finding& theWide : theReport.theWrongWidth) theShown.push_back({&theWide, ""});
+  std::stable_sort(theShown.begin(), theShown.end(), [](const Shown& theLeft, const Shown& theRight) {
+    return GetReadingOrder(*theLeft.theFinding) < GetReadingOrder(*theRight.theFinding);
+  });
   std::string sText;
-  for (const auto& [iLine, sLine] : theLines) sText += sLine;
+  for (std::size_t i = 0; i < theShown.size() && i < kShownFindings; ++i) {
+    const Finding& theFinding = *theShown[i].theFinding;
+    sText += "  " + FormatPlace(theFinding) + ": " + theShown[i].sWhat +
+             MakePrintableShort(theFinding.sMessage, kShownBytes) + "\n";
+    for (const std::string& sDetail : theFinding.theDetails)
+      sText += "      because: " + MakePrintableShort(sDetail, kShownBytes) + "\n";
+  }
+  if (theShown.size() > kShownFindings) {
+    sText += "  ... and " +
+             Plural(static_cast<int>(theShown.size() - kShownFindings), "more problem", "more problems") + "\n";
+  }
   for (const char* sImport : {kLayout, kInterior}) {
     const auto itCount = theReport.theUnlisted.find(sImport);
     if (itCount == theReport.theUnlisted.end()) continue;
@@ -87,7 +104,7 @@ std::string FormatJson(const nlohmann::json& theJson) {
 }
 
 std::string FormatCheck(const CheckReport& theReport) {
-  std::string sText = theReport.sFile + ": " + FormatVerdict(theReport, kLayout) + "; " +
+  std::string sText = MakePrintable(theReport.sFile) + ": " + FormatVerdict(theReport, kLayout) + "; " +
                       FormatVerdict(theReport, kInterior) +
                       (theReport.IsRefused(kInterior)
                            ? ".\n"
@@ -98,7 +115,8 @@ std::string FormatCheck(const CheckReport& theReport) {
     sText += "  plugin files not looked for: give --data with the game's Data folder\n";
   } else if (!theReport.theMissing.empty()) {
     std::string sMissing;
-    for (const std::string& sName : theReport.theMissing) sMissing += (sMissing.empty() ? "" : ", ") + sName;
+    for (const std::string& sName : theReport.theMissing)
+      sMissing += (sMissing.empty() ? "" : ", ") + MakePrintable(sName);
     sText += "  missing from the Data folder: " + sMissing + "\n";
   }
   if (theReport.iUncheckedForms > 0) {
@@ -128,16 +146,17 @@ nlohmann::json CheckToJson(const CheckReport& theReport) {
 }
 
 std::string FormatNeeds(const std::string& sFile, const std::map<std::string, int>& theNeeds) {
-  std::string sText = sFile + " needs " + std::to_string(theNeeds.size()) + " plugin files:\n";
+  std::string sText = MakePrintable(sFile) + " needs " + std::to_string(theNeeds.size()) + " plugin files:\n";
   for (const auto& [sName, iCount] : theNeeds) {
-    sText += "  " + sName + " (" + std::to_string(iCount) + (iCount == 1 ? " reference)\n" : " references)\n");
+    sText += "  " + MakePrintable(sName) + " (" + std::to_string(iCount) +
+             (iCount == 1 ? " reference)\n" : " references)\n");
   }
   return sText;
 }
 
 std::string FormatSummary(const ShipSummary& theSummary) {
-  return "Ship: " + theSummary.sShipName + "\nDisplay name: " + theSummary.sDisplayName +
-         "\nExported: " + theSummary.sExportTime + " (version " + theSummary.sVersion +
+  return "Ship: " + MakePrintable(theSummary.sShipName) + "\nDisplay name: " + MakePrintable(theSummary.sDisplayName) +
+         "\nExported: " + MakePrintable(theSummary.sExportTime) + " (version " + MakePrintable(theSummary.sVersion) +
          ")\nModules: " + std::to_string(Sum(theSummary.theModulesByPlugin)) + " (" +
          FormatCounts(theSummary.theModulesByPlugin) +
          ")\nDecoration items: " + std::to_string(Sum(theSummary.theDecorByPlugin)) + " (" +
@@ -159,8 +178,11 @@ nlohmann::json SummaryToJson(const ShipSummary& theSummary) {
 std::string FormatDiff(const std::vector<KeyDifference>& theDifferences) {
   std::string sText;
   for (const KeyDifference& theDifference : theDifferences) {
-    if (theDifference.sLeft) sText += "< " + theDifference.sKey + kValueSeparator + *theDifference.sLeft + "\n";
-    if (theDifference.sRight) sText += "> " + theDifference.sKey + kValueSeparator + *theDifference.sRight + "\n";
+    const std::string sKey = MakePrintableShort(theDifference.sKey, kShownBytes);
+    if (theDifference.sLeft)
+      sText += "< " + sKey + kValueSeparator + MakePrintableShort(*theDifference.sLeft, kShownBytes) + "\n";
+    if (theDifference.sRight)
+      sText += "> " + sKey + kValueSeparator + MakePrintableShort(*theDifference.sRight, kShownBytes) + "\n";
   }
   return sText;
 }

@@ -1,0 +1,22 @@
+#pragma once
+// Files and folders dropped on the executable: Explorer starts it with their paths as its only
+// arguments, in a console window of its own that closes as soon as the program ends.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace zorvane::shipfile {
+
+// Whether `theArguments` (the program's name left out) are such paths: at least one, each an
+// existing file or folder, none starting with '-', and the first no subcommand's name.
+bool AreDroppedPaths(const std::vector<std::string>& theArguments, const std::vector<std::string>& theSubcommands);
+
+// How the player closes the window, by how the key is read: a key of a Windows console, or a
+// line of anything else (a terminal, a pipe), which ends with Enter.
+std::string GetClosePrompt(bool bConsoleKey);
+
+// Says the prompt on `theOut` and waits for the key or the line.
+void WaitBeforeClosing(std::ostream& theOut);
+
+}  // namespace zorvane::shipfile
