@@ -39,18 +39,15 @@ std::vector<std::string> MakeKnownKeys() {
 // A key with every list index ("[12]") written "[n]", as the known keys are.
 std::string GeneralizeIndices(std::string_view sKey) {
   std::string sOut;
-  sOut.reserve(sKey.size());
-  for (std::size_t i = 0; i < sKey.size(); ++i) {
-    std::size_t uEnd = i + 1;
-    while (sKey[i] == '[' && uEnd < sKey.size() && sKey[uEnd] >= '0' && sKey[uEnd] <= '9') ++uEnd;
-    if (sKey[i] == '[' && uEnd > i + 1 && uEnd < sKey.size() && sKey[uEnd] == ']') {
-      sOut += "[n]";
-      i = uEnd;
-    } else {
-      sOut += sKey[i];
-    }
+  std::size_t uCopied = 0;
+  for (std::size_t uOpen = sKey.find('['); uOpen != std::string_view::npos; uOpen = sKey.find('[', uOpen + 1)) {
+    const std::size_t uClose = sKey.find_first_not_of("0123456789", uOpen + 1);
+    if (uClose == uOpen + 1 || uClose == std::string_view::npos || sKey[uClose] != ']') continue;
+    sOut.append(sKey.substr(uCopied, uOpen - uCopied)).append("[n]");
+    uCopied = uClose + 1;
+    uOpen = uClose;
   }
-  return sOut;
+  return sOut.append(sKey.substr(uCopied));
 }
 
 bool IsKnownLine(std::size_t uLine, const std::string& sLine) {
@@ -229,6 +226,7 @@ CheckReport CheckShipFile(const std::string& sFile, const std::vector<std::strin
       kLayout, kImportLayoutFunction, theLines, theGame,
       [&](const std::string& sLine) { return DispatchLayoutLine(sLine, theRecords, theGame); },
       [&] { return CheckWholeLayout(theRecords, bLoneCRLineEnds); }, theReport);
+  const auto uLayoutSkipped = static_cast<std::ptrdiff_t>(theReport.theSkipped.size());
   std::vector<DecorItem> theItems;
   RunParse(
       kInterior, kImportInteriorFunction, theLines, theGame,
@@ -247,7 +245,9 @@ CheckReport CheckShipFile(const std::string& sFile, const std::vector<std::strin
     return GetReadingOrder(theLeft) < GetReadingOrder(theRight);
   };
   std::stable_sort(theReport.theStops.begin(), theReport.theStops.end(), ByLine);
-  std::stable_sort(theReport.theSkipped.begin(), theReport.theSkipped.end(), ByLine);
+  // Each import's in line order already: one merge, which keeps the layout's first on a line.
+  std::inplace_merge(theReport.theSkipped.begin(), theReport.theSkipped.begin() + uLayoutSkipped,
+                     theReport.theSkipped.end(), ByLine);
   return theReport;
 }
 

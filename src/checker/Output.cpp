@@ -45,26 +45,26 @@ std::string Plural(int iCount, const std::string& sOne, const std::string& sMany
 // The findings of a file in line order, each with what it means for the import: the first
 // kShownFindings of them, then how many more there are.
 std::string FormatFindings(const CheckReport& theReport) {
-  struct Shown {
-    const Finding* theFinding;
-    std::string sWhat;
-  };
-  std::vector<Shown> theShown;
-  for (const Finding& theStop : theReport.theStops)
-    theShown.push_back({&theStop, theStop.sImport + (theStop.bFirst ? " stops here: " : " would stop here too: ")});
-  for (const Finding& theSkip : theReport.theSkipped)
-    theShown.push_back({&theSkip, theSkip.sImport + " passes over: "});
-  for (const Finding& theLine : theReport.theUnknown) theShown.push_back({&theLine, "no import reads this line: "});
-  for (const Finding& theWide : theReport.theWrongWidth) theShown.push_back({&theWide, ""});
-  std::stable_sort(theShown.begin(), theShown.end(), [](const Shown& theLeft, const Shown& theRight) {
-    return GetReadingOrder(*theLeft.theFinding) < GetReadingOrder(*theRight.theFinding);
+  enum class Kind { kStop, kSkip, kUnknown, kWide };
+  std::vector<std::pair<const Finding*, Kind>> theShown;
+  for (const Finding& theStop : theReport.theStops) theShown.emplace_back(&theStop, Kind::kStop);
+  for (const Finding& theSkip : theReport.theSkipped) theShown.emplace_back(&theSkip, Kind::kSkip);
+  for (const Finding& theLine : theReport.theUnknown) theShown.emplace_back(&theLine, Kind::kUnknown);
+  for (const Finding& theWide : theReport.theWrongWidth) theShown.emplace_back(&theWide, Kind::kWide);
+  std::stable_sort(theShown.begin(), theShown.end(), [](const auto& theLeft, const auto& theRight) {
+    return GetReadingOrder(*theLeft.first) < GetReadingOrder(*theRight.first);
   });
   std::string sText;
   for (std::size_t i = 0; i < theShown.size() && i < kShownFindings; ++i) {
-    const Finding& theFinding = *theShown[i].theFinding;
-    sText += "  " + FormatPlace(theFinding) + ": " + theShown[i].sWhat +
-             MakePrintableShort(theFinding.sMessage, kShownBytes) + "\n";
-    for (const std::string& sDetail : theFinding.theDetails)
+    const auto& [theFinding, eKind] = theShown[i];
+    const std::string sWhat =
+        eKind == Kind::kStop   ? theFinding->sImport + (theFinding->bFirst ? " stops here: " : " would stop here too: ")
+        : eKind == Kind::kSkip ? theFinding->sImport + " passes over: "
+        : eKind == Kind::kUnknown ? "no import reads this line: "
+                                  : "";
+    sText +=
+        "  " + FormatPlace(*theFinding) + ": " + sWhat + MakePrintableShort(theFinding->sMessage, kShownBytes) + "\n";
+    for (const std::string& sDetail : theFinding->theDetails)
       sText += "      because: " + MakePrintableShort(sDetail, kShownBytes) + "\n";
   }
   if (theShown.size() > kShownFindings) {
