@@ -41,6 +41,22 @@ std::string GetClosePrompt(bool bConsoleKey) {
   return bConsoleKey ? "Press any key to close." : "Press Enter to close.";
 }
 
+Utf8Console::Utf8Console() {
+#if defined(_WIN32)
+  DWORD uMode = 0;
+  if (GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &uMode) != 0) {
+    uFormerCodePage = GetConsoleOutputCP();
+    SetConsoleOutputCP(CP_UTF8);
+  }
+#endif
+}
+
+Utf8Console::~Utf8Console() {
+#if defined(_WIN32)
+  if (uFormerCodePage != 0) SetConsoleOutputCP(uFormerCodePage);
+#endif
+}
+
 void WaitBeforeClosing(std::ostream& theOut) {
   const bool bConsoleKey = HasConsoleInput();
   theOut << GetClosePrompt(bConsoleKey) << std::endl;

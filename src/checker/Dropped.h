@@ -19,4 +19,17 @@ std::string GetClosePrompt(bool bConsoleKey);
 // Says the prompt on `theOut` and waits for the key or the line.
 void WaitBeforeClosing(std::ostream& theOut);
 
+// While it lives, a Windows console shows the program's text, UTF-8, as such rather than in
+// its code page (which it gets back afterwards); elsewhere nothing changes.
+class Utf8Console {
+ public:
+  Utf8Console();
+  ~Utf8Console();
+  Utf8Console(const Utf8Console&) = delete;
+  Utf8Console& operator=(const Utf8Console&) = delete;
+
+ private:
+  [[maybe_unused]] unsigned uFormerCodePage = 0;  // 0: none changed (always, but on Windows)
+};
+
 }  // namespace zorvane::shipfile

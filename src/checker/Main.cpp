@@ -9,6 +9,7 @@
 #include "checker/Dropped.h"
 #include "checker/Help.h"
 #include "checker/Output.h"
+#include "checker/Printable.h"
 #include "checker/ShipFileInput.h"
 #include "core/PluginInfo.h"
 #include "core/Text.h"
@@ -45,12 +46,12 @@ int RunCheck(const std::vector<std::string>& thePaths, const std::string& sData,
   std::optional<PluginCatalog> theCatalog;
   if (!sData.empty()) {
     if (!std::filesystem::is_directory(platform::ToFileSystemPath(sData))) {
-      std::cerr << "zorvane-shipfile: " << sData << " is not a folder\n";
+      std::cerr << "zorvane-shipfile: " << MakePrintable(sData) << " is not a folder\n";
       return kUsageError;
     }
     theCatalog = ReadDataFolder(platform::ToFileSystemPath(sData));
     for (const std::string& sProblem : theCatalog->theProblems)
-      std::cerr << "zorvane-shipfile: passed over " << sProblem << "\n";
+      std::cerr << "zorvane-shipfile: passed over " << MakePrintable(sProblem) << "\n";
   }
   const ShipFileList theFiles = ListShipFiles(thePaths, std::cerr);
   int iStatus = theFiles.bFailed ? kUsageError : 0;
@@ -125,6 +126,7 @@ int RunDropped(const std::vector<std::string>& thePaths) {
 int main(int argc, char** argv) {
   // Paths and names as UTF-8, whatever the system's code page.
   const std::vector<std::string> theArguments = platform::GetCommandLineArguments(argc, argv);
+  const Utf8Console theConsole;
   CLI::App theApp(
       "zorvane-shipfile: what the Zorvane imports would do with ship files, without the game.\n"
       "Lines are counted from 1, as text editors show them.");
