@@ -1,12 +1,14 @@
 #include "checker/Checker.h"
 
 #include <algorithm>
+#include <cctype>
 #include <functional>
-#include <regex>
 #include <set>
+#include <string_view>
 
 #include "checker/ApplyChecks.h"
 #include "checker/OfflineGame.h"
+#include "core/Text.h"
 #include "forms/FormLookup.h"
 #include "forms/PluginFileIndex.h"
 #include "interior/DecorDispatch.h"
@@ -35,15 +37,28 @@ std::vector<std::string> MakeKnownKeys() {
   return theKeys;
 }
 
+// A key with every list index ("[12]") written "[n]", as the known keys are.
+std::string GeneralizeIndices(std::string_view sKey) {
+  std::string sOut;
+  std::size_t uCopied = 0;
+  for (std::size_t uOpen = sKey.find('['); uOpen != std::string_view::npos; uOpen = sKey.find('[', uOpen + 1)) {
+    const std::size_t uClose = sKey.find_first_not_of("0123456789", uOpen + 1);
+    if (uClose == uOpen + 1 || uClose == std::string_view::npos || sKey[uClose] != ']') continue;
+    sOut.append(sKey.substr(uCopied, uOpen - uCopied)).append("[n]");
+    uCopied = uClose + 1;
+    uOpen = uClose;
+  }
+  return sOut.append(sKey.substr(uCopied));
+}
+
 bool IsKnownLine(std::size_t uLine, const std::string& sLine) {
   static const std::vector<std::string> kKnownKeys = MakeKnownKeys();
-  static const std::regex kIndex(R"(\[[0-9]+\])");
   // A line of blanks says nothing (editors leave them where an empty line was).
   if (ReadShipFileLine(uLine, sLine).bHeader || sLine.find_first_not_of(" \t") == std::string::npos) return true;
   for (const char* sHeader : {kExportTimeStart, kVersionStart}) {
     if (sLine.rfind(sHeader, 0) == 0) return true;
   }
-  const std::string sKeyPart = std::regex_replace(ShipFileLine(sLine).GetKeyPart(), kIndex, "[n]");
+  const std::string sKeyPart = GeneralizeIndices(ShipFileLine(sLine).GetKeyPart());
   return std::any_of(kKnownKeys.begin(), kKnownKeys.end(),
                      [&sKeyPart](const std::string& sKey) { return sKeyPart.find(sKey) != std::string::npos; });
 }
@@ -152,14 +167,18 @@ void CheckPluginFiles(const std::vector<std::string>& theLines, const GameData& 
     if (!theMasters.empty()) theReport.theMissingMasters[sPlugin] = theMasters;
     if (eState == PluginState::kMissing) theReport.theMissing.push_back(sPlugin);
   }
+  // By name in small letters: a Data folder can hold thousands of files, a ship file as many lines.
+  std::map<std::string, const PluginFile*> theByName;
+  for (const PluginFile& theFile : theData.theFiles) theByName.emplace(ToLowerAscii(theFile.sName), &theFile);
   for (std::size_t i = 0; i < theLines.size(); ++i) {
     const std::string& sLine = theLines[i];
     const std::size_t uLast = sLine.rfind('|');
     const std::size_t uBefore =
         uLast == std::string::npos || uLast == 0 ? std::string::npos : sLine.rfind('|', uLast - 1);
     if (uBefore == std::string::npos) continue;
-    const PluginFile* theFile = theData.Find(GetPluginNameFromFormRef(sLine));
-    if (theFile == nullptr) continue;
+    const auto itFile = theByName.find(ToLowerAscii(GetPluginNameFromFormRef(sLine)));
+    if (itFile == theByName.end()) continue;
+    const PluginFile* theFile = itFile->second;
     const std::string sHex = sLine.substr(uBefore + 1, uLast - uBefore - 1);
     const std::size_t uLimit = theFile->sName == "Starfield.esm"       ? 8
                                : theFile->eKind == PluginKind::kSmall  ? 3
@@ -184,10 +203,17 @@ bool CheckReport::IsRefused(const std::string& sImport) const {
 }
 
 std::map<std::string, int> CountNeededPlugins(const std::vector<std::string>& theLines) {
-  static const std::regex kFormRef(R"(\|[0-9A-Fa-f]+\|[^|]*$)");
   std::map<std::string, int> theNeeds;
   for (const std::string& sLine : theLines) {
-    if (!std::regex_search(sLine, kFormRef)) continue;
+    // A form reference ends a line: "|<hexadecimal digits>|<plugin file>", no bar after it.
+    const std::size_t uLast = sLine.rfind('|');
+    const std::size_t uBefore =
+        uLast == std::string::npos || uLast == 0 ? std::string::npos : sLine.rfind('|', uLast - 1);
+    if (uBefore == std::string::npos || uBefore + 1 == uLast ||
+        !std::all_of(sLine.begin() + uBefore + 1, sLine.begin() + uLast,
+                     [](char chDigit) { return std::isxdigit(static_cast<unsigned char>(chDigit)) != 0; })) {
+      continue;
+    }
     const std::string sPlugin = GetPluginNameFromFormRef(sLine);
     if (!sPlugin.empty()) ++theNeeds[sPlugin];
   }
@@ -213,6 +239,7 @@ CheckReport CheckShipFile(const std::string& sFile, const std::vector<std::strin
       kLayout, kImportLayoutFunction, theLines, theGame,
       [&](const std::string& sLine) { return DispatchLayoutLine(sLine, theRecords, theGame); },
       [&] { return CheckWholeLayout(theRecords, bLoneCRLineEnds); }, theReport);
+  const auto uLayoutSkipped = static_cast<std::ptrdiff_t>(theReport.theSkipped.size());
   std::vector<DecorItem> theItems;
   RunParse(
       kInterior, kImportInteriorFunction, theLines, theGame,
@@ -235,7 +262,9 @@ CheckReport CheckShipFile(const std::string& sFile, const std::vector<std::strin
     return GetReadingOrder(theLeft) < GetReadingOrder(theRight);
   };
   std::stable_sort(theReport.theStops.begin(), theReport.theStops.end(), ByLine);
-  std::stable_sort(theReport.theSkipped.begin(), theReport.theSkipped.end(), ByLine);
+  // Each import's in line order already: one merge, which keeps the layout's first on a line.
+  std::inplace_merge(theReport.theSkipped.begin(), theReport.theSkipped.begin() + uLayoutSkipped,
+                     theReport.theSkipped.end(), ByLine);
   return theReport;
 }
 

@@ -22,10 +22,14 @@ struct Finding {
   std::string sMessage;                 // the message the import would log, or what the checker says
   std::vector<std::string> theDetails;  // what the form resolution said before it, or the file's check after it
   bool bFirst = false;                  // of a stop: where its import ends, not one met once mended
+  bool bOpening = false;                // of the whole file: found as the import opens it, before any line
 };
 
-// Where a finding stands among the others: in line order, the whole file's after the last line.
-inline int GetReadingOrder(const Finding& theFinding) { return theFinding.iLine == 0 ? INT_MAX : theFinding.iLine; }
+// Where a finding stands among the others: in line order, the whole file's after the last line
+// unless it was found as the file was opened.
+inline int GetReadingOrder(const Finding& theFinding) {
+  return theFinding.bOpening ? 0 : theFinding.iLine == 0 ? INT_MAX : theFinding.iLine;
+}
 
 struct CheckReport {
   std::string sFile;

@@ -3,16 +3,16 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#if defined(_WIN32)
-#include <conio.h>
-#include <io.h>
-#endif
+#include <sstream>
 
+#include "checker/Arguments.h"
+#include "checker/Dropped.h"
+#include "checker/Help.h"
 #include "checker/Output.h"
+#include "checker/Printable.h"
 #include "checker/Report.h"
+#include "checker/ShipFileInput.h"
 #include "core/PluginInfo.h"
 #include "core/Text.h"
 #include "platform/Platform.h"
@@ -27,13 +27,9 @@ constexpr int kUsageError = 2;
 
 // The lines of a ship file, read as the imports read them; nothing when it cannot be read.
 std::optional<std::vector<std::string>> ReadShipFile(const std::string& sPath) {
-  std::ifstream theFile(platform::ToFileSystemPath(sPath), std::ios::binary);
-  if (!theFile.is_open()) {
-    std::cerr << "zorvane-shipfile: " << sPath << " cannot be read\n";
-    return std::nullopt;
-  }
-  const std::string sBytes((std::istreambuf_iterator<char>(theFile)), std::istreambuf_iterator<char>());
-  return SplitShipFileLines(sBytes);
+  std::optional<ShipFileInput> theInput = ReadShipFileInput(sPath, std::cerr);
+  if (!theInput) return std::nullopt;
+  return std::move(theInput->theLines);
 }
 
 // The game's Data folder when the executable stands in its SFSE\Plugins folder.
@@ -56,40 +52,43 @@ bool ReadGameData(const std::string& sData, const std::string& sPlugins, std::op
     return sPlugins.empty();
   }
   if (!std::filesystem::is_directory(platform::ToFileSystemPath(sData))) {
-    std::cerr << "zorvane-shipfile: " << sData << " is not a folder\n";
+    std::cerr << "zorvane-shipfile: " << MakePrintable(sData) << " is not a folder\n";
     return false;
   }
   theData.emplace();
   theData->theCatalog = ReadDataFolder(platform::ToFileSystemPath(sData));
   for (const std::string& sProblem : theData->theCatalog.theProblems)
-    std::cerr << "zorvane-shipfile: passed over " << sProblem << "\n";
+    std::cerr << "zorvane-shipfile: passed over " << MakePrintable(sProblem) << "\n";
   const std::filesystem::path thePlugins =
       sPlugins.empty() ? FindPlayerLoadOrder() : platform::ToFileSystemPath(sPlugins);
   if (thePlugins.empty()) return true;
   std::string sProblem;
   theData->theLoadOrder = ReadLoadOrder(thePlugins, sProblem);
   if (!theData->theLoadOrder) {
-    std::cerr << "zorvane-shipfile: " << sProblem << "\n";
+    std::cerr << "zorvane-shipfile: " << MakePrintable(sProblem) << "\n";
     return false;
   }
   for (const std::string& sLineProblem : theData->theLoadOrder->theProblems)
-    std::cerr << "zorvane-shipfile: " << platform::FromFileSystemPath(thePlugins) << ", " << sLineProblem << "\n";
+    std::cerr << "zorvane-shipfile: " << MakePrintable(platform::FromFileSystemPath(thePlugins)) << ", "
+              << MakePrintable(sLineProblem) << "\n";
   return true;
 }
 
-int RunCheck(const std::vector<std::string>& theFiles, const std::string& sData, const std::string& sPlugins,
+int RunCheck(const std::vector<std::string>& thePaths, const std::string& sData, const std::string& sPlugins,
              bool bJson) {
   std::optional<GameData> theData;
   if (!ReadGameData(sData, sPlugins, theData)) return kUsageError;
-  int iStatus = 0;
+  const ShipFileList theFiles = ListShipFiles(thePaths, std::cerr);
+  int iStatus = theFiles.bFailed ? kUsageError : 0;
   nlohmann::json theJson = nlohmann::json::array();
-  for (const std::string& sFile : theFiles) {
-    std::optional<std::vector<std::string>> theLines = ReadShipFile(sFile);
-    if (!theLines) {
+  for (const std::string& sFile : theFiles.theFiles) {
+    std::optional<ShipFileInput> theInput = ReadShipFileInput(sFile, std::cerr);
+    if (!theInput) {
       iStatus = kUsageError;
       continue;
     }
-    const CheckReport theReport = CheckShipFile(sFile, *theLines, theData ? &*theData : nullptr);
+    CheckReport theReport = CheckShipFile(sFile, theInput->theLines, theData ? &*theData : nullptr);
+    if (!theInput->sNotWritable.empty()) AddNotWritableStops(theReport, theInput->sNotWritable);
     if (theReport.IsRefused() && iStatus == 0) iStatus = 1;
     if (bJson) {
       theJson.push_back(CheckToJson(theReport));
@@ -101,10 +100,11 @@ int RunCheck(const std::vector<std::string>& theFiles, const std::string& sData,
   return iStatus;
 }
 
-int RunNeeds(const std::vector<std::string>& theFiles, bool bJson) {
-  int iStatus = 0;
+int RunNeeds(const std::vector<std::string>& thePaths, bool bJson) {
+  const ShipFileList theFiles = ListShipFiles(thePaths, std::cerr);
+  int iStatus = theFiles.bFailed ? kUsageError : 0;
   nlohmann::json theJson = nlohmann::json::object();
-  for (const std::string& sFile : theFiles) {
+  for (const std::string& sFile : theFiles.theFiles) {
     std::optional<std::vector<std::string>> theLines = ReadShipFile(sFile);
     if (!theLines) {
       iStatus = kUsageError;
@@ -166,33 +166,32 @@ int RunReport(const std::string& sFile, std::string sOutput, const std::string& 
     sOutput = platform::FromFileSystemPath(platform::ToFileSystemPath(sFile).replace_extension(".html"));
   std::error_code theError;
   if (std::filesystem::equivalent(platform::ToFileSystemPath(sFile), platform::ToFileSystemPath(sOutput), theError)) {
-    std::cerr << "zorvane-shipfile: " << sOutput << " is the ship file itself; name the page with -o\n";
+    std::cerr << "zorvane-shipfile: " << MakePrintable(sOutput) << " is the ship file itself; name the page with -o\n";
     return kUsageError;
   }
   const std::string sPage = FormatReportPage(ReadReportInput(sFile, *theLines, theData ? &*theData : nullptr));
   std::ofstream theOutput(platform::ToFileSystemPath(sOutput), std::ios::binary | std::ios::trunc);
   if (!theOutput.write(sPage.data(), static_cast<std::streamsize>(sPage.size())) || !theOutput.flush()) {
-    std::cerr << "zorvane-shipfile: " << sOutput << " cannot be written\n";
+    std::cerr << "zorvane-shipfile: " << MakePrintable(sOutput) << " cannot be written\n";
     return kUsageError;
   }
-  std::cout << "zorvane-shipfile: wrote " << sOutput << "\n";
+  std::cout << "zorvane-shipfile: wrote " << MakePrintable(sOutput) << "\n";
   return 0;
 }
 
-// A ship file dropped on the executable: checked, with the Data folder beside it when there
-// is one, and the window kept open until a key is pressed.
-int RunDropped(const std::string& sFile) {
-  const int iStatus = RunCheck({sFile}, FindDataFolder(), "", false);
-#if defined(_WIN32)
-  // The console window Explorer opened closes at any key; piped input still waits for a line.
-  if (_isatty(_fileno(stdin))) {
-    std::cout << "Press any key to close." << std::endl;
-    _getch();
-    return iStatus;
+// Ship files and folders dropped on the executable: checked, with the Data folder beside it
+// when there is one; each ship file's report page written beside it and opened; and the
+// window kept open until the player closes it.
+int RunDropped(const std::vector<std::string>& thePaths) {
+  const std::string sData = FindDataFolder();
+  const int iStatus = RunCheck(thePaths, sData, "", false);
+  std::ostringstream theSaidOnce;  // the check has named the paths it could not use
+  for (const std::string& sFile : ListShipFiles(thePaths, theSaidOnce).theFiles) {
+    if (RunReport(sFile, "", sData, "") == 0) {
+      OpenForPlayer(platform::FromFileSystemPath(platform::ToFileSystemPath(sFile).replace_extension(".html")));
+    }
   }
-#endif
-  std::cout << "Press Enter to close." << std::endl;
-  std::cin.get();
+  WaitBeforeClosing(std::cout);
   return iStatus;
 }
 
@@ -201,16 +200,14 @@ int RunDropped(const std::string& sFile) {
 int main(int argc, char** argv) {
   // Paths and names as UTF-8, whatever the system's code page.
   const std::vector<std::string> theArguments = platform::GetCommandLineArguments(argc, argv);
-  if (theArguments.size() == 2 && theArguments[1].rfind('-', 0) != 0 &&
-      std::filesystem::is_regular_file(platform::ToFileSystemPath(theArguments[1]))) {
-    return RunDropped(theArguments[1]);
-  }
+  const Utf8Console theConsole;
   CLI::App theApp(
       "zorvane-shipfile: what the Zorvane imports would do with ship files, without the game.\n"
       "Lines are counted from 1, as text editors show them.");
   theApp.set_version_flag("--version", std::string("zorvane-shipfile ") + std::to_string(ZORVANE_VERSION_MAJOR) + "." +
                                            std::to_string(ZORVANE_VERSION_MINOR));
   theApp.require_subcommand(1);
+  SetUpHelp(theApp);
   std::vector<std::string> theFiles;
   std::string sData;
   std::string sPlugins;
@@ -222,19 +219,23 @@ int main(int argc, char** argv) {
       "what ImportShipLayout and ImportShipInterior would refuse, pass over or not read, line by line; "
       "exit status 0 when nothing would be refused, 1 when something would, 2 for a usage error or an "
       "unreadable file");
-  theCheck->add_option("FILE", theFiles, "ship files")->required();
-  theCheck->add_option("--data", sData,
-                       "the game's Data folder: check every form against the plugin files that define it, and "
-                       "report the plugin files the ship needs and lacks");
-  theCheck->add_option("--plugins", sPlugins,
-                       "the player's load order (Plugins.txt; on Windows, by default the one in the local "
-                       "application data folder's Starfield folder): report needed plugin files that are not "
-                       "active or cannot load");
+  theCheck->add_option("FILE", theFiles, "ship files, or folders of them")->required();
+  theCheck
+      ->add_option("--data", sData,
+                   "the game's Data folder: check every form against the plugin files that define it, and "
+                   "report the plugin files the ship needs and lacks")
+      ->type_name("FOLDER");
+  theCheck
+      ->add_option("--plugins", sPlugins,
+                   "the player's load order (Plugins.txt; on Windows, by default the one in the local "
+                   "application data folder's Starfield folder): report needed plugin files that are not "
+                   "active or cannot load")
+      ->type_name("FILE");
   theCheck->add_flag("--json", bJson, "JSON for other tools");
   theCheck->callback([&] { iStatus = RunCheck(theFiles, sData, sPlugins, bJson); });
 
   CLI::App* theNeeds = theApp.add_subcommand("needs", "the plugin files a ship file needs, with their references");
-  theNeeds->add_option("FILE", theFiles, "ship files")->required();
+  theNeeds->add_option("FILE", theFiles, "ship files, or folders of them")->required();
   theNeeds->add_flag("--json", bJson, "JSON for other tools");
   theNeeds->callback([&] { iStatus = RunNeeds(theFiles, bJson); });
 
@@ -249,7 +250,8 @@ int main(int argc, char** argv) {
   std::string sOther;
   CLI::App* theDiff = theApp.add_subcommand(
       "diff",
-      "the differences between two ship files by key, the export time left out; exit status 1 when they differ");
+      "the differences between two ship files by key, the export time and the game's memory addresses left "
+      "out; exit status 1 when they differ");
   theDiff->add_option("A", sFile, "a ship file")->required();
   theDiff->add_option("B", sOther, "another ship file")->required();
   theDiff->add_option("--data", sData,
@@ -269,6 +271,8 @@ int main(int argc, char** argv) {
   theReport->add_option("--plugins", sPlugins, "the player's load order (Plugins.txt), as for check");
   theReport->callback([&] { iStatus = RunReport(sFile, sPage, sData, sPlugins); });
 
+  const std::vector<std::string> theGiven(theArguments.begin() + (theArguments.empty() ? 0 : 1), theArguments.end());
+  if (AreDroppedPaths(theGiven, GetSubcommandNames(theApp))) return RunDropped(theGiven);
   try {
     std::vector<std::string> theReversed(theArguments.rbegin(), theArguments.rend());
     if (!theReversed.empty()) theReversed.pop_back();  // the program's own name

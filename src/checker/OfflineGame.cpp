@@ -1,10 +1,12 @@
 #include "checker/OfflineGame.h"
 
 #include <algorithm>
+#include <set>
 #include <stdexcept>
 #include <type_traits>
 
 #include "core/Log.h"
+#include "core/Text.h"
 #include "forms/FormLookup.h"
 #include "game/Binding.h"
 #include "game/Host.h"
@@ -126,15 +128,15 @@ PluginKind GuessKind(std::size_t uDigits) {
 std::vector<PluginFile> GuessPluginFiles(const std::vector<std::string>& theLines) {
   PluginCatalog theCatalog;
   theCatalog.theFiles.push_back({"Starfield.esm", PluginKind::kFull, {}, {}});
+  std::set<std::string> theNames = {ToLowerAscii(theCatalog.theFiles[0].sName)};  // a file of random bytes names many
   for (const std::string& sLine : theLines) {
     const std::size_t uLast = sLine.rfind('|');
     const std::size_t uBefore =
         uLast == std::string::npos || uLast == 0 ? std::string::npos : sLine.rfind('|', uLast - 1);
     const std::string sName = GetPluginNameFromFormRef(sLine);
     if (uBefore == std::string::npos || sName.empty()) continue;
-    if (theCatalog.Find(sName) == nullptr) {
+    if (theNames.insert(ToLowerAscii(sName)).second)
       theCatalog.theFiles.push_back({sName, GuessKind(uLast - uBefore - 1), {}, {}});
-    }
   }
   return theCatalog.theFiles;
 }

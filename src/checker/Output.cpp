@@ -4,15 +4,20 @@
 #include <numeric>
 #include <tuple>
 
+#include "checker/Printable.h"
 #include "shipfile/ShipFile.h"
 
 namespace zorvane::shipfile {
 namespace {
 
+// What a file's text report shows at most: findings, and bytes of a message (of a line).
+constexpr std::size_t kShownFindings = 20;
+constexpr std::size_t kShownBytes = 400;
+
 std::string FormatCounts(const std::map<std::string, int>& theCounts) {
   std::string sText;
   for (const auto& [sName, iCount] : theCounts)
-    sText += (sText.empty() ? "" : ", ") + sName + " " + std::to_string(iCount);
+    sText += (sText.empty() ? "" : ", ") + MakePrintable(sName) + " " + std::to_string(iCount);
   return sText;
 }
 
@@ -40,22 +45,35 @@ std::string FormatVerdict(const CheckReport& theReport, const char* sImport) {
   return std::string(sImport) + " would import it";
 }
 
+// The findings of a file in line order, each with what it means for the import: the first
+// kShownFindings of them, then how many more there are.
 std::string FormatFindings(const CheckReport& theReport) {
-  std::vector<std::pair<int, std::string>> theLines;
-  auto Add = [&theLines](const Finding& theFinding, const std::string& sWhat) {
-    std::string sText = "  " + FormatPlace(theFinding) + ": " + sWhat + theFinding.sMessage + "\n";
-    for (const std::string& sDetail : theFinding.theDetails) sText += "      because: " + sDetail + "\n";
-    theLines.emplace_back(GetReadingOrder(theFinding), sText);
-  };
-  for (const Finding& theStop : theReport.theStops)
-    Add(theStop, theStop.sImport + (theStop.bFirst ? " stops here: " : " would stop here too: "));
-  for (const Finding& theSkip : theReport.theSkipped) Add(theSkip, theSkip.sImport + " passes over: ");
-  for (const Finding& theLine : theReport.theUnknown) Add(theLine, "no import reads this line: ");
-  for (const Finding& theWide : theReport.theWrongWidth) Add(theWide, "");
-  std::stable_sort(theLines.begin(), theLines.end(),
-                   [](const auto& theLeft, const auto& theRight) { return theLeft.first < theRight.first; });
+  enum class Kind { kStop, kSkip, kUnknown, kWide };
+  std::vector<std::pair<const Finding*, Kind>> theShown;
+  for (const Finding& theStop : theReport.theStops) theShown.emplace_back(&theStop, Kind::kStop);
+  for (const Finding& theSkip : theReport.theSkipped) theShown.emplace_back(&theSkip, Kind::kSkip);
+  for (const Finding& theLine : theReport.theUnknown) theShown.emplace_back(&theLine, Kind::kUnknown);
+  for (const Finding& theWide : theReport.theWrongWidth) theShown.emplace_back(&theWide, Kind::kWide);
+  std::stable_sort(theShown.begin(), theShown.end(), [](const auto& theLeft, const auto& theRight) {
+    return GetReadingOrder(*theLeft.first) < GetReadingOrder(*theRight.first);
+  });
   std::string sText;
-  for (const auto& [iLine, sLine] : theLines) sText += sLine;
+  for (std::size_t i = 0; i < theShown.size() && i < kShownFindings; ++i) {
+    const auto& [theFinding, eKind] = theShown[i];
+    const std::string sWhat =
+        eKind == Kind::kStop   ? theFinding->sImport + (theFinding->bFirst ? " stops here: " : " would stop here too: ")
+        : eKind == Kind::kSkip ? theFinding->sImport + " passes over: "
+        : eKind == Kind::kUnknown ? "no import reads this line: "
+                                  : "";
+    sText +=
+        "  " + FormatPlace(*theFinding) + ": " + sWhat + MakePrintableShort(theFinding->sMessage, kShownBytes) + "\n";
+    for (const std::string& sDetail : theFinding->theDetails)
+      sText += "      because: " + MakePrintableShort(sDetail, kShownBytes) + "\n";
+  }
+  if (theShown.size() > kShownFindings) {
+    sText += "  ... and " +
+             Plural(static_cast<int>(theShown.size() - kShownFindings), "more problem", "more problems") + "\n";
+  }
   for (const char* sImport : {kLayout, kInterior}) {
     const auto itCount = theReport.theUnlisted.find(sImport);
     if (itCount == theReport.theUnlisted.end()) continue;
@@ -86,7 +104,7 @@ nlohmann::json FindingsToJson(const std::vector<Finding>& theFindings, bool bSto
 
 std::string JoinNames(const std::vector<std::string>& theNames) {
   std::string sText;
-  for (const std::string& sName : theNames) sText += (sText.empty() ? "" : ", ") + sName;
+  for (const std::string& sName : theNames) sText += (sText.empty() ? "" : ", ") + MakePrintable(sName);
   return sText;
 }
 
@@ -98,7 +116,7 @@ std::string FormatPluginStates(const CheckReport& theReport) {
     if (eState == PluginState::kInactive) theInactive.push_back(sName);
     if (eState != PluginState::kMastersMissing) continue;
     const auto itMasters = theReport.theMissingMasters.find(sName);
-    sCannotLoad += "  cannot load, its masters are not all present and active: " + sName + " (needs " +
+    sCannotLoad += "  cannot load, its masters are not all present and active: " + MakePrintable(sName) + " (needs " +
                    (itMasters == theReport.theMissingMasters.end() ? "" : JoinNames(itMasters->second)) + ")\n";
   }
   std::string sText;
@@ -107,7 +125,7 @@ std::string FormatPluginStates(const CheckReport& theReport) {
   if (!theInactive.empty()) sText += "  present but not active in the load order: " + JoinNames(theInactive) + "\n";
   sText += sCannotLoad;
   for (const std::string& sProblem : theReport.theUnreadable)
-    sText += "  plugin file read only in part: " + sProblem + "\n";
+    sText += "  plugin file read only in part: " + MakePrintable(sProblem) + "\n";
   if (!theReport.bWithLoadOrder) sText += "  load order not looked at: give --plugins with the player's Plugins.txt\n";
   return sText;
 }
@@ -116,14 +134,14 @@ std::string FormatPluginStates(const CheckReport& theReport) {
 std::string FormatNamedCounts(const std::vector<NamedCount>& theCounts, const std::string& sIndent) {
   std::string sText;
   for (const NamedCount& theCount : theCounts)
-    sText += sIndent + std::to_string(theCount.iCount) + " " + theCount.sName + "\n";
+    sText += sIndent + std::to_string(theCount.iCount) + " " + MakePrintable(theCount.sName) + "\n";
   return sText;
 }
 
 std::string JoinCounts(const std::vector<NamedCount>& theCounts) {
   std::string sText;
   for (const NamedCount& theCount : theCounts)
-    sText += (sText.empty() ? "" : ", ") + std::to_string(theCount.iCount) + " " + theCount.sName;
+    sText += (sText.empty() ? "" : ", ") + std::to_string(theCount.iCount) + " " + MakePrintable(theCount.sName);
   return sText;
 }
 
@@ -141,7 +159,7 @@ std::string FormatJson(const nlohmann::json& theJson) {
 }
 
 std::string FormatCheck(const CheckReport& theReport) {
-  std::string sText = theReport.sFile + ": " + FormatVerdict(theReport, kLayout) + "; " +
+  std::string sText = MakePrintable(theReport.sFile) + ": " + FormatVerdict(theReport, kLayout) + "; " +
                       FormatVerdict(theReport, kInterior) +
                       (theReport.IsRefused(kInterior)
                            ? ".\n"
@@ -185,16 +203,17 @@ nlohmann::json CheckToJson(const CheckReport& theReport) {
 }
 
 std::string FormatNeeds(const std::string& sFile, const std::map<std::string, int>& theNeeds) {
-  std::string sText = sFile + " needs " + std::to_string(theNeeds.size()) + " plugin files:\n";
+  std::string sText = MakePrintable(sFile) + " needs " + std::to_string(theNeeds.size()) + " plugin files:\n";
   for (const auto& [sName, iCount] : theNeeds) {
-    sText += "  " + sName + " (" + std::to_string(iCount) + (iCount == 1 ? " reference)\n" : " references)\n");
+    sText += "  " + MakePrintable(sName) + " (" + std::to_string(iCount) +
+             (iCount == 1 ? " reference)\n" : " references)\n");
   }
   return sText;
 }
 
 std::string FormatSummary(const ShipSummary& theSummary, const ShipNames* theNames) {
-  return "Ship: " + theSummary.sShipName + "\nDisplay name: " + theSummary.sDisplayName +
-         "\nExported: " + theSummary.sExportTime + " (version " + theSummary.sVersion +
+  return "Ship: " + MakePrintable(theSummary.sShipName) + "\nDisplay name: " + MakePrintable(theSummary.sDisplayName) +
+         "\nExported: " + MakePrintable(theSummary.sExportTime) + " (version " + MakePrintable(theSummary.sVersion) +
          ")\nModules: " + std::to_string(Sum(theSummary.theModulesByPlugin)) + " (" +
          FormatCounts(theSummary.theModulesByPlugin) + ")\n" +
          (theNames != nullptr ? FormatNamedCounts(theNames->theModules, "  ") : "") +
@@ -235,8 +254,11 @@ std::string FormatNameDifferences(const ShipNames& theLeft, const ShipNames& the
 std::string FormatDiff(const std::vector<KeyDifference>& theDifferences) {
   std::string sText;
   for (const KeyDifference& theDifference : theDifferences) {
-    if (theDifference.sLeft) sText += "< " + theDifference.sKey + kValueSeparator + *theDifference.sLeft + "\n";
-    if (theDifference.sRight) sText += "> " + theDifference.sKey + kValueSeparator + *theDifference.sRight + "\n";
+    const std::string sKey = MakePrintableShort(theDifference.sKey, kShownBytes);
+    if (theDifference.sLeft)
+      sText += "< " + sKey + kValueSeparator + MakePrintableShort(*theDifference.sLeft, kShownBytes) + "\n";
+    if (theDifference.sRight)
+      sText += "> " + sKey + kValueSeparator + MakePrintableShort(*theDifference.sRight, kShownBytes) + "\n";
   }
   return sText;
 }

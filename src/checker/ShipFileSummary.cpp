@@ -27,6 +27,25 @@ const DecorField& FindDecorField(bool (*Is)(const DecorField&)) {
   return *std::find_if(std::begin(kDecorFields), std::end(kDecorFields), Is);
 }
 
+// Whether a key is "<list>[n].<field>" of a field whose value is an address of the game's
+// memory: it names nothing outside the game, and two exports of one ship differ in it.
+bool IsAddressKey(std::string_view sKey) {
+  for (const ElementList& theList : kElementLists) {
+    const std::string sStart = theList.sKey + std::string(1, kIndexOpen);
+    if (!sKey.starts_with(sStart)) continue;
+    for (const ElementField& theField : theList.theFields) {
+      const std::string sEnd = AfterIndex(theField.sKey);
+      if (theField.eKind != FieldKind::kAddress || sKey.size() <= sStart.size() + sEnd.size() ||
+          !sKey.ends_with(sEnd)) {
+        continue;
+      }
+      const std::string_view sIndex = sKey.substr(sStart.size(), sKey.size() - sStart.size() - sEnd.size());
+      if (sIndex.find_first_not_of("0123456789") == std::string_view::npos) return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 ShipSummary SummarizeShipFile(const std::vector<std::string>& theLines) {
@@ -75,10 +94,10 @@ std::vector<KeyDifference> DiffShipFiles(const std::vector<std::string>& theLeft
     std::vector<std::pair<std::string, std::string>> theValues;
     for (const std::string& sLine : theLines) {
       if (sLine.empty() || StartsWith(sLine, kExportTimeStart)) continue;
-      theValues.push_back(
-          StartsWith(sLine, kShipHeaderStart)
-              ? std::make_pair(std::string("Ship"), sLine.substr(std::string_view(kShipHeaderStart).size()))
-              : SplitLine(sLine));
+      auto theValue = StartsWith(sLine, kShipHeaderStart)
+                          ? std::make_pair(std::string("Ship"), sLine.substr(std::string_view(kShipHeaderStart).size()))
+                          : SplitLine(sLine);
+      if (!IsAddressKey(theValue.first)) theValues.push_back(std::move(theValue));
     }
     return theValues;
   };

@@ -31,7 +31,8 @@ struct KeyDifference {
 };
 
 // The differences by key, in the order of the first file then the keys only the second has;
-// the export time is not compared.
+// the export time and the values that are addresses of the game's memory (a container entry's
+// extra data) are not compared.
 std::vector<KeyDifference> DiffShipFiles(const std::vector<std::string>& theLeft,
                                          const std::vector<std::string>& theRight);
 

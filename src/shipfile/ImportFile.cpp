@@ -6,6 +6,10 @@
 
 namespace zorvane {
 
+std::string FormatNotWritableError(const std::string& sPath, const std::error_code& theError) {
+  return "the ship file [" + sPath + "] must be writable to be imported: " + platform::DescribeError(theError);
+}
+
 bool ImportFile::Open(const char* sFunction, const std::string& sFilePath, const std::string& sFileName) {
   const std::string sPath = sFilePath + sFileName;
   if (!DoesFileExistEx(sFilePath, sFileName)) {
@@ -14,8 +18,7 @@ bool ImportFile::Open(const char* sFunction, const std::string& sFilePath, const
   }
   theReader.emplace(sPath);
   if (!theReader->IsWritable()) {
-    LOG_ERROR_IN(sFunction, "the ship file [" + sPath +
-                                "] must be writable to be imported: " + platform::DescribeError(theReader->GetError()));
+    LOG_ERROR_IN(sFunction, FormatNotWritableError(sPath, theReader->GetError()));
     return false;
   }
   std::optional<std::string> theRead = theReader->ReadBytes();

@@ -5,11 +5,16 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "shipfile/ShipFileReader.h"
 
 namespace zorvane {
+
+// The error both imports log for a ship file they cannot open for writing (`theError`): a
+// read-only file, or one another program holds.
+std::string FormatNotWritableError(const std::string& sPath, const std::error_code& theError);
 
 class ImportFile {
  public:

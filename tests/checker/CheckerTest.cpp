@@ -156,10 +156,13 @@ TEST(CheckerTest, FormIDsWiderThanTheirFileAreFoundAndZeroPaddingIsNot) {
                                       "hexadecimal digits): the game would take another form"}));
 }
 
-TEST(CheckerTest, DifferencesAreByKeyWithoutTheExportTime) {
-  const std::vector<KeyDifference> theDifferences = DiffShipFiles(
-      {"Ship: A [FormID: ] [EditorID: ] ", "Export time: 1", "TESModel.model |a.nif", "DecorItem[0].bWorkshopItem"},
-      {"Ship: A [FormID: ] [EditorID: ] ", "Export time: 2", "TESModel.model |b.nif", "DisplayName |B"});
+// The export time and the addresses of the game's memory differ between two exports of a ship.
+TEST(CheckerTest, DifferencesAreByKeyWithoutTheExportTimeAndAddresses) {
+  const std::vector<KeyDifference> theDifferences =
+      DiffShipFiles({"Ship: A [FormID: ] [EditorID: ] ", "Export time: 1", "TESModel.model |a.nif",
+                     "TESContainer[0].itemExtra |?", "TESContainer[1].itemExtra |1F00A0", "DecorItem[0].bWorkshopItem"},
+                    {"Ship: A [FormID: ] [EditorID: ] ", "Export time: 2", "TESModel.model |b.nif",
+                     "TESContainer[0].itemExtra |2B40", "TESContainer[1].itemExtra |3C08", "DisplayName |B"});
   ASSERT_EQ(theDifferences.size(), 3u);
   EXPECT_EQ(theDifferences[0].sKey, "TESModel.model");
   EXPECT_EQ(theDifferences[0].sLeft, "a.nif");
