@@ -11,7 +11,7 @@ namespace zorvane::test {
 namespace {
 
 constexpr uint32_t kKnownRecords = 16;
-constexpr uint32_t kFirstLocalID = 0x000800;
+constexpr uint32_t kFirstLocalID = 0x000100;  // the huge ship of the speed measurements names 0x100 on
 constexpr uint32_t kTopGroupRecords = 10000;
 constexpr uint32_t kMiddleGroupRecords = 1000;
 constexpr uint32_t kInnerGroupRecords = 100;

@@ -15,7 +15,7 @@ struct HugePluginSummary {
   uint32_t uRecords = 0;
   uint32_t uCompressed = 0;
   uint32_t uGroups = 0;
-  std::vector<std::string> theKnownForms;  // "000800|Huge.esm GBFM HugeKnown00", ...
+  std::vector<std::string> theKnownForms;  // "000100|Huge.esm GBFM HugeKnown00", ...
 };
 
 // Writes the file at `thePath` (a full file with Starfield.esm as its master); the records'
