@@ -1,7 +1,11 @@
 #include "checker/GameData.h"
 
+#include <ostream>
+
+#include "checker/Printable.h"
 #include "core/Text.h"
 #include "forms/FormLookup.h"
+#include "platform/Platform.h"
 
 namespace zorvane::shipfile {
 namespace {
@@ -79,6 +83,35 @@ ShipForms ReadShipForms(const GameData& theData, const std::vector<std::string>&
     }
   }
   return theForms;
+}
+
+bool ReadGameData(const std::string& sData, const std::string& sPlugins, std::optional<GameData>& theData,
+                  std::ostream& theErrors) {
+  if (sData.empty()) {
+    if (!sPlugins.empty()) theErrors << "zorvane-shipfile: --plugins needs --data, the folder its files are in\n";
+    return sPlugins.empty();
+  }
+  if (!std::filesystem::is_directory(platform::ToFileSystemPath(sData))) {
+    theErrors << "zorvane-shipfile: " << MakePrintable(sData) << " is not a folder\n";
+    return false;
+  }
+  theData.emplace();
+  theData->theCatalog = ReadDataFolder(platform::ToFileSystemPath(sData));
+  for (const std::string& sProblem : theData->theCatalog.theProblems)
+    theErrors << "zorvane-shipfile: passed over " << MakePrintable(sProblem) << "\n";
+  const std::filesystem::path thePlugins =
+      sPlugins.empty() ? FindPlayerLoadOrder() : platform::ToFileSystemPath(sPlugins);
+  if (thePlugins.empty()) return true;
+  std::string sProblem;
+  theData->theLoadOrder = ReadLoadOrder(thePlugins, sProblem);
+  if (!theData->theLoadOrder) {
+    theErrors << "zorvane-shipfile: " << MakePrintable(sProblem) << "\n";
+    return false;
+  }
+  for (const std::string& sLineProblem : theData->theLoadOrder->theProblems)
+    theErrors << "zorvane-shipfile: " << MakePrintable(platform::FromFileSystemPath(thePlugins)) << ", "
+              << MakePrintable(sLineProblem) << "\n";
+  return true;
 }
 
 }  // namespace zorvane::shipfile

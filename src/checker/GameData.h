@@ -2,6 +2,7 @@
 // The game as the player's own files describe it: the plugin files of the Data folder, the
 // load order, and the records a ship file names, read from the files that define them.
 
+#include <iosfwd>
 #include <map>
 #include <optional>
 #include <set>
@@ -42,5 +43,11 @@ std::optional<FormKey> GetFormKey(const std::string& sLine, const PluginCatalog&
 // the imports look up by themselves.
 ShipForms ReadShipForms(const GameData& theData, const std::vector<std::string>& theLines,
                         const std::vector<FormKey>& theExtra = {});
+
+// The player's Data folder and load order as the options name them (the load order, by
+// default, the player's own where the game keeps it): nothing without a Data folder; false,
+// after saying why on `theErrors`, when what they name cannot be read.
+bool ReadGameData(const std::string& sData, const std::string& sPlugins, std::optional<GameData>& theData,
+                  std::ostream& theErrors);
 
 }  // namespace zorvane::shipfile

@@ -44,40 +44,10 @@ std::string FindDataFolder() {
              : std::string();
 }
 
-// The player's Data folder and load order, as the options name them: nothing in it without a
-// Data folder; false after saying why when one cannot be read.
-bool ReadGameData(const std::string& sData, const std::string& sPlugins, std::optional<GameData>& theData) {
-  if (sData.empty()) {
-    if (!sPlugins.empty()) std::cerr << "zorvane-shipfile: --plugins needs --data, the folder its files are in\n";
-    return sPlugins.empty();
-  }
-  if (!std::filesystem::is_directory(platform::ToFileSystemPath(sData))) {
-    std::cerr << "zorvane-shipfile: " << MakePrintable(sData) << " is not a folder\n";
-    return false;
-  }
-  theData.emplace();
-  theData->theCatalog = ReadDataFolder(platform::ToFileSystemPath(sData));
-  for (const std::string& sProblem : theData->theCatalog.theProblems)
-    std::cerr << "zorvane-shipfile: passed over " << MakePrintable(sProblem) << "\n";
-  const std::filesystem::path thePlugins =
-      sPlugins.empty() ? FindPlayerLoadOrder() : platform::ToFileSystemPath(sPlugins);
-  if (thePlugins.empty()) return true;
-  std::string sProblem;
-  theData->theLoadOrder = ReadLoadOrder(thePlugins, sProblem);
-  if (!theData->theLoadOrder) {
-    std::cerr << "zorvane-shipfile: " << MakePrintable(sProblem) << "\n";
-    return false;
-  }
-  for (const std::string& sLineProblem : theData->theLoadOrder->theProblems)
-    std::cerr << "zorvane-shipfile: " << MakePrintable(platform::FromFileSystemPath(thePlugins)) << ", "
-              << MakePrintable(sLineProblem) << "\n";
-  return true;
-}
-
 int RunCheck(const std::vector<std::string>& thePaths, const std::string& sData, const std::string& sPlugins,
              bool bJson) {
   std::optional<GameData> theData;
-  if (!ReadGameData(sData, sPlugins, theData)) return kUsageError;
+  if (!ReadGameData(sData, sPlugins, theData, std::cerr)) return kUsageError;
   const ShipFileList theFiles = ListShipFiles(thePaths, std::cerr);
   int iStatus = theFiles.bFailed ? kUsageError : 0;
   nlohmann::json theJson = nlohmann::json::array();
@@ -128,7 +98,7 @@ ShipNames NameShip(const std::vector<std::string>& theLines, const GameData& the
 
 int RunShow(const std::string& sFile, const std::string& sData, const std::string& sPlugins, bool bJson) {
   std::optional<GameData> theData;
-  if (!ReadGameData(sData, sPlugins, theData)) return kUsageError;
+  if (!ReadGameData(sData, sPlugins, theData, std::cerr)) return kUsageError;
   std::optional<std::vector<std::string>> theLines = ReadShipFile(sFile);
   if (!theLines) return kUsageError;
   const ShipSummary theSummary = SummarizeShipFile(*theLines);
@@ -142,7 +112,7 @@ int RunShow(const std::string& sFile, const std::string& sData, const std::strin
 int RunDiff(const std::string& sLeft, const std::string& sRight, const std::string& sData, const std::string& sPlugins,
             bool bJson) {
   std::optional<GameData> theData;
-  if (!ReadGameData(sData, sPlugins, theData)) return kUsageError;
+  if (!ReadGameData(sData, sPlugins, theData, std::cerr)) return kUsageError;
   std::optional<std::vector<std::string>> theLeft = ReadShipFile(sLeft);
   std::optional<std::vector<std::string>> theRight = ReadShipFile(sRight);
   if (!theLeft || !theRight) return kUsageError;
@@ -161,7 +131,7 @@ int RunReport(const std::string& sFile, std::string sOutput, const std::string& 
   std::optional<std::vector<std::string>> theLines = ReadShipFile(sFile);
   if (!theLines) return kUsageError;
   std::optional<GameData> theData;
-  if (!ReadGameData(sData, sPlugins, theData)) return kUsageError;
+  if (!ReadGameData(sData, sPlugins, theData, std::cerr)) return kUsageError;
   if (sOutput.empty())
     sOutput = platform::FromFileSystemPath(platform::ToFileSystemPath(sFile).replace_extension(".html"));
   std::error_code theError;
@@ -242,8 +212,9 @@ int main(int argc, char** argv) {
   std::string sFile;
   CLI::App* theShow = theApp.add_subcommand("show", "a ship file's name, export, modules and decoration");
   theShow->add_option("FILE", sFile, "a ship file")->required();
-  theShow->add_option("--data", sData, "the game's Data folder: modules and decoration by editor ID, counted");
-  theShow->add_option("--plugins", sPlugins, "the player's load order (Plugins.txt), as for check");
+  theShow->add_option("--data", sData, "the game's Data folder: modules and decoration by editor ID, counted")
+      ->type_name("FOLDER");
+  theShow->add_option("--plugins", sPlugins, "the player's load order (Plugins.txt), as for check")->type_name("FILE");
   theShow->add_flag("--json", bJson, "JSON for other tools");
   theShow->callback([&] { iStatus = RunShow(sFile, sData, sPlugins, bJson); });
 
@@ -254,9 +225,11 @@ int main(int argc, char** argv) {
       "out; exit status 1 when they differ");
   theDiff->add_option("A", sFile, "a ship file")->required();
   theDiff->add_option("B", sOther, "another ship file")->required();
-  theDiff->add_option("--data", sData,
-                      "the game's Data folder: also the modules and decoration each ship has more of, by editor ID");
-  theDiff->add_option("--plugins", sPlugins, "the player's load order (Plugins.txt), as for check");
+  theDiff
+      ->add_option("--data", sData,
+                   "the game's Data folder: also the modules and decoration each ship has more of, by editor ID")
+      ->type_name("FOLDER");
+  theDiff->add_option("--plugins", sPlugins, "the player's load order (Plugins.txt), as for check")->type_name("FILE");
   theDiff->add_flag("--json", bJson, "JSON for other tools");
   theDiff->callback([&] { iStatus = RunDiff(sFile, sOther, sData, sPlugins, bJson); });
 
@@ -264,11 +237,15 @@ int main(int argc, char** argv) {
   CLI::App* theReport =
       theApp.add_subcommand("report", "an HTML page on a ship file: its plugin files, checks, modules and a drawing");
   theReport->add_option("FILE", sFile, "a ship file")->required();
-  theReport->add_option("-o,--output", sPage, "the page to write; by default the ship file's path with .html");
-  theReport->add_option("--data", sData,
-                        "the game's Data folder: check every form, state each needed plugin file, name the modules "
-                        "and decoration by editor ID and draw the modules by their object bounds");
-  theReport->add_option("--plugins", sPlugins, "the player's load order (Plugins.txt), as for check");
+  theReport->add_option("-o,--output", sPage, "the page to write; by default the ship file's path with .html")
+      ->type_name("PAGE");
+  theReport
+      ->add_option("--data", sData,
+                   "the game's Data folder: check every form, state each needed plugin file, name the modules "
+                   "and decoration by editor ID and draw the modules by their object bounds")
+      ->type_name("FOLDER");
+  theReport->add_option("--plugins", sPlugins, "the player's load order (Plugins.txt), as for check")
+      ->type_name("FILE");
   theReport->callback([&] { iStatus = RunReport(sFile, sPage, sData, sPlugins); });
 
   const std::vector<std::string> theGiven(theArguments.begin() + (theArguments.empty() ? 0 : 1), theArguments.end());
