@@ -51,6 +51,23 @@ TEST(PlayerFilesTest, TheLoadOrderTellsActiveInactiveAndFilesWhoseMastersDoNotLo
   EXPECT_EQ(GetStateName(GetPluginState("Unlisted.esm", theData, nullptr)), std::string("present"));
 }
 
+// On Windows the player's own load order is found where the game keeps it, in the local
+// application data folder; elsewhere there is none to find.
+TEST(PlayerFilesTest, ThePlayersLoadOrderIsFoundWhereTheGameKeepsIt) {
+  TempFolder theFolder;
+#if defined(_WIN32)
+  const std::wstring sFormer = _wgetenv(L"LOCALAPPDATA") != nullptr ? _wgetenv(L"LOCALAPPDATA") : L"";
+  _wputenv_s(L"LOCALAPPDATA", theFolder.GetPath().wstring().c_str());
+  EXPECT_EQ(FindPlayerLoadOrder(), std::filesystem::path());
+  std::filesystem::create_directories(theFolder.GetPath() / "Starfield");
+  WriteFileBytes(theFolder.GetPath() / "Starfield" / "Plugins.txt", "*Hulls.esm\r\n");
+  EXPECT_EQ(FindPlayerLoadOrder(), theFolder.GetPath() / "Starfield" / "Plugins.txt");
+  _wputenv_s(L"LOCALAPPDATA", sFormer.c_str());
+#else
+  EXPECT_EQ(FindPlayerLoadOrder(), std::filesystem::path());
+#endif
+}
+
 // A Data folder whose Starfield.esm holds a keyword, a module (a bound generic base form) and
 // a statue (bound, but no kind of decoration), and whose Broken.esm ends inside a record.
 class PlayerFilesCheckTest : public ::testing::Test {
