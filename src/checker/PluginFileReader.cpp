@@ -46,13 +46,14 @@ struct Header {
 
 class PluginReader {
  public:
-  PluginReader(ByteSource& theSource, const std::string& sName, const WantedForms* theWanted)
-      : theSource(theSource), theWanted(theWanted), sLowerName(ToLowerAscii(sName)) {
+  // `bHeaderOnly`: the header record alone, for a file's kind and masters.
+  PluginReader(ByteSource& theSource, const std::string& sName, const WantedForms* theWanted, bool bHeaderOnly = false)
+      : theSource(theSource), theWanted(theWanted), sLowerName(ToLowerAscii(sName)), bHeaderOnly(bHeaderOnly) {
     theContents.sName = sName;
   }
 
   PluginFileContents Read() {
-    if (!ReadHeaderRecord()) return std::move(theContents);
+    if (!ReadHeaderRecord() || bHeaderOnly) return std::move(theContents);
     if (theWanted != nullptr) SortWantedByIndex();
     ReadRecordsAndGroups();
     return std::move(theContents);
@@ -232,6 +233,7 @@ class PluginReader {
   ByteSource& theSource;
   const WantedForms* theWanted;
   std::string sLowerName;
+  bool bHeaderOnly = false;
   PluginFileContents theContents;
   std::vector<std::string> theLowerMasters;
   std::vector<std::unordered_set<uint32_t>> theWantedByIndex;
@@ -261,6 +263,11 @@ PluginFileContents ReadPluginFile(const std::filesystem::path& thePath, const st
 PluginFileContents ReadPluginBytes(std::string_view sBytes, const std::string& sName, const WantedForms* theWanted) {
   MemoryByteSource theSource(sBytes);
   return PluginReader(theSource, sName, theWanted).Read();
+}
+
+PluginFileContents ReadPluginHeaderBytes(std::string_view sBytes, const std::string& sName) {
+  MemoryByteSource theSource(sBytes);
+  return PluginReader(theSource, sName, nullptr, true).Read();
 }
 
 }  // namespace zorvane::shipfile

@@ -21,10 +21,10 @@ namespace zorvane::shipfile {
 
 // One record as the index keeps it.
 struct PluginRecord {
-  std::string sType;                                   // "KYWD", "GBFM", ...
-  std::string sEditorID;                               // the EDID field; empty without one
-  std::optional<std::array<int16_t, 6>> theBounds;     // OBND: x1, y1, z1, x2, y2, z2; a bound object has them
-  std::string sFile;                                   // the file the record was read from (an override's file)
+  std::string sType;                                // "KYWD", "GBFM", ...
+  std::string sEditorID;                            // the EDID field; empty without one
+  std::optional<std::array<int16_t, 6>> theBounds;  // OBND: x1, y1, z1, x2, y2, z2; a bound object has them
+  std::string sFile;                                // the file the record was read from (an override's file)
 };
 
 // A form as a ship file names it: its defining plugin file (letter case as a load order has
@@ -61,9 +61,9 @@ struct PluginFileContents {
   std::vector<std::string> theMasters;  // in the order of the file's MAST fields
   // Every record read, by the form it names, resolved through the master list: the file's
   // own forms under its own name, overrides under their master's.
-  std::unordered_map<uint32_t, PluginRecord> theOwnForms;          // local ID -> record
-  std::vector<std::pair<FormKey, PluginRecord>> theOverrides;      // forms of the masters
-  std::optional<PluginReadError> theError;                         // set when reading stopped early
+  std::unordered_map<uint32_t, PluginRecord> theOwnForms;      // local ID -> record
+  std::vector<std::pair<FormKey, PluginRecord>> theOverrides;  // forms of the masters
+  std::optional<PluginReadError> theError;                     // set when reading stopped early
 };
 
 // Reads the plugin file at `thePath`, keeping the records `theWanted` asks for (all when null).
@@ -73,6 +73,10 @@ PluginFileContents ReadPluginFile(const std::filesystem::path& thePath, const st
 // The same for a plugin file's bytes already in memory (tests, fuzzing).
 PluginFileContents ReadPluginBytes(std::string_view sBytes, const std::string& sName,
                                    const WantedForms* theWanted = nullptr);
+
+// The header record alone, from the bytes of a file's start that hold it: its kind, flags and
+// masters, or the error that keeps them from being read.
+PluginFileContents ReadPluginHeaderBytes(std::string_view sBytes, const std::string& sName);
 
 // The game's form type code of a record type ("KYWD" -> 0x04); nothing for a type the list
 // does not hold.

@@ -7,24 +7,17 @@
 #include <cstring>
 #include <fstream>
 
+#include "checker/PluginFileReader.h"
 #include "core/Text.h"
 
 namespace zorvane::shipfile {
 namespace {
 
-constexpr uint32_t kSmallFlag = 0x100;
-constexpr uint32_t kMediumFlag = 0x400;
 constexpr std::size_t kHeaderSize = 24;
 constexpr uint32_t kMaxHeaderSize = 1 << 20;  // a header record lists masters, not megabytes
 
 uint32_t ReadU32(const char* theBytes) {
   uint32_t uValue = 0;
-  std::memcpy(&uValue, theBytes, sizeof(uValue));
-  return uValue;
-}
-
-uint16_t ReadU16(const char* theBytes) {
-  uint16_t uValue = 0;
   std::memcpy(&uValue, theBytes, sizeof(uValue));
   return uValue;
 }
@@ -66,43 +59,24 @@ std::optional<PluginFile> ReadPluginHeader(const std::filesystem::path& thePath,
     sProblem = "too short to be a plugin file";
     return std::nullopt;
   }
+  // The header record's fields as the reader of whole files reads them.
   const uint32_t uSize = ReadU32(theHeader + 4);
-  const uint32_t uFlags = ReadU32(theHeader + 8);
-  if ((uFlags & kSmallFlag) && (uFlags & kMediumFlag)) {
-    sProblem = "its header says it is both a small and a medium file (at byte 8)";
-    return std::nullopt;
-  }
-  std::string sFields(std::min<uint32_t>(uSize, kMaxHeaderSize), '\0');
-  if (uSize > kMaxHeaderSize || !theFile.read(sFields.data(), static_cast<std::streamsize>(sFields.size()))) {
+  std::string sBytes(theHeader, kHeaderSize);
+  sBytes.resize(kHeaderSize + std::min<uint32_t>(uSize, kMaxHeaderSize));
+  if (uSize > kMaxHeaderSize || !theFile.read(sBytes.data() + kHeaderSize, uSize)) {
     sProblem = "its TES4 record of " + std::to_string(uSize) + " bytes runs past the end of the file (at byte 0)";
     return std::nullopt;
   }
-  PluginFile thePlugin;
-  thePlugin.eKind = (uFlags & kSmallFlag)    ? PluginKind::kSmall
-                    : (uFlags & kMediumFlag) ? PluginKind::kMedium
-                                             : PluginKind::kFull;
-  thePlugin.thePath = thePath;
-  // Fields: type (4), size (u16), data; an XXXX field gives the size of the next.
-  std::size_t uPos = 0;
-  uint32_t uNextSize = 0;
-  bool bNextSized = false;
-  while (uPos + 6 <= sFields.size()) {
-    const char* theField = sFields.data() + uPos;
-    const uint32_t uFieldSize = bNextSized ? uNextSize : ReadU16(theField + 4);
-    bNextSized = false;
-    if (uFieldSize > sFields.size() - uPos - 6) {
-      sProblem = "a field of its TES4 record runs past the record (at byte " + std::to_string(kHeaderSize + uPos) + ")";
-      return std::nullopt;
-    }
-    const char* theData = theField + 6;
-    if (std::memcmp(theField, "XXXX", 4) == 0 && uFieldSize == 4) {
-      uNextSize = ReadU32(theData);
-      bNextSized = true;
-    } else if (std::memcmp(theField, "MAST", 4) == 0) {
-      thePlugin.theMasters.emplace_back(theData, strnlen(theData, uFieldSize));
-    }
-    uPos += 6 + uFieldSize;
+  const PluginFileContents theContents =
+      ReadPluginHeaderBytes(sBytes, platform::FromFileSystemPath(thePath.filename()));
+  if (theContents.theError) {
+    sProblem = theContents.theError->sWhat + " (at byte " + std::to_string(theContents.theError->uOffset) + ")";
+    return std::nullopt;
   }
+  PluginFile thePlugin;
+  thePlugin.eKind = theContents.eKind;
+  thePlugin.theMasters = theContents.theMasters;
+  thePlugin.thePath = thePath;
   return thePlugin;
 }
 
