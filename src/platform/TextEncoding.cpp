@@ -58,6 +58,11 @@ int MeasureSequence(std::string_view sText, std::size_t uPos, bool& bCut) {
 
 }  // namespace
 
+std::size_t MeasureUtf8Sequence(std::string_view sText, std::size_t uPos) {
+  bool bCut = false;
+  return static_cast<std::size_t>(MeasureSequence(sText, uPos, bCut));
+}
+
 bool IsValidUtf8(std::string_view sText) {
   bool bCut = false;
   for (std::size_t uPos = 0; uPos < sText.size();) {

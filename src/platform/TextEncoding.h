@@ -11,6 +11,10 @@ namespace platform {
 // U+10FFFF).
 bool IsValidUtf8(std::string_view sText);
 
+// The bytes of the well-formed UTF-8 sequence at `sText[uPos]`; 0 when none starts there (nor
+// when one is cut off by the text's end).
+std::size_t MeasureUtf8Sequence(std::string_view sText, std::size_t uPos);
+
 // A text cut to a number of bytes without a part of its last character: the bytes of an
 // incomplete UTF-8 sequence at its end are dropped.
 std::string DropCutCharacter(std::string sText);
