@@ -89,13 +89,10 @@ std::string FormatGroups(const std::vector<T>& theEntries, const char* sClass) {
 const char* DescribePluginState(PluginState eState) {
   switch (eState) {
     case PluginState::kPresent: return "in the Data folder (load order not given)";
-    case PluginState::kActive: return "active";
-    case PluginState::kInactive: return "present but not active";
-    case PluginState::kMissing: return "missing";
     case PluginState::kMastersMissing: return "cannot load: its masters are not all present and active";
-    case PluginState::kUnknown: break;
+    case PluginState::kUnknown: return "unknown (no Data folder or load order given)";
+    default: return GetStateName(eState);
   }
-  return "unknown (no Data folder or load order given)";
 }
 
 void AddFormFacts(ReportInput& theInput, const std::function<const FormFacts*(const FormReference&)>& FindFacts) {

@@ -1,12 +1,15 @@
 // The modules and decoration items of a ship file, read for the report: only the lines that
 // place and name them, each on its own; what the imports would say of the others is the
 // checker's business.
+#include <array>
 #include <charconv>
 #include <limits>
+#include <span>
 #include <string_view>
 
 #include "checker/ShipDrawing.h"
 #include "shipfile/ShipFile.h"
+#include "shipfile/ShipFileSchema.h"
 
 namespace zorvane::shipfile {
 namespace {
@@ -59,6 +62,25 @@ T& FindEntry(std::map<int, T>& theEntries, int iIndex, const T& theNew) {
   return theEntries.try_emplace(iIndex, theNew).first->second;
 }
 
+// The keys of a list's fields as the schema has them: its first float fields in order, its form field.
+template <std::size_t N, typename Field>
+std::array<std::string_view, N> GetFloatKeys(std::span<const Field> theFields) {
+  std::array<std::string_view, N> theKeys{};
+  std::size_t uFound = 0;
+  for (const Field& theField : theFields) {
+    if (theField.eKind == FieldKind::kFloat && uFound < N) theKeys[uFound++] = theField.sKey;
+  }
+  return theKeys;
+}
+
+template <typename Field>
+std::string_view GetFormKey(std::span<const Field> theFields) {
+  for (const Field& theField : theFields) {
+    if (theField.eKind == FieldKind::kForm) return theField.sKey;
+  }
+  return {};
+}
+
 template <typename T>
 std::vector<T> ListEntries(const std::map<int, T>& theEntries) {
   std::vector<T> theList;
@@ -69,8 +91,9 @@ std::vector<T> ListEntries(const std::map<int, T>& theEntries) {
 }  // namespace
 
 std::vector<ShipModule> ReadShipModules(const std::vector<std::string>& theLines) {
-  static const char* const kPosition[] = {"fPosX", "fPosY", "fPosZ"};
-  static const char* const kRotation[] = {"fRotX", "fRotY", "fRotZ"};
+  // A module's place: its first six float fields, fPosX to fPosZ, then fRotX to fRotZ.
+  static const auto kPlace = GetFloatKeys<6>(std::span<const ElementField>(kModuleFields));
+  static const std::string_view kItem = GetFormKey(std::span<const ElementField>(kModuleFields));
   std::map<int, ShipModule> theModules;
   for (const std::string& sLine : theLines) {
     const std::optional<EntryLine> theLine = SplitEntryLine(sLine, keys::kBlueprintData);
@@ -81,21 +104,22 @@ std::vector<ShipModule> ReadShipModules(const std::vector<std::string>& theLines
     theNew.theRotation = {0, 0, 0};
     ShipModule& theModule = FindEntry(theModules, theLine->iIndex, theNew);
     for (int i = 0; i < 3; ++i) {
-      if (theLine->sField == kPosition[i]) theModule.thePosition[i] = ReadNumber(theLine->sValue);
-      if (theLine->sField == kRotation[i]) theModule.theRotation[i] = ReadNumber(theLine->sValue);
+      if (theLine->sField == kPlace[i]) theModule.thePosition[i] = ReadNumber(theLine->sValue);
+      if (theLine->sField == kPlace[3 + i]) theModule.theRotation[i] = ReadNumber(theLine->sValue);
     }
-    if (theLine->sField == "item") theModule.theForm = ReadFormReference(theLine->sValue);
+    if (theLine->sField == kItem) theModule.theForm = ReadFormReference(theLine->sValue);
   }
   return ListEntries(theModules);
 }
 
 std::vector<ShipDecorItem> ReadDecorItems(const std::vector<std::string>& theLines) {
+  static const std::string_view kBase = GetFormKey(std::span<const DecorField>(kDecorFields));
   std::map<int, ShipDecorItem> theItems;
   for (const std::string& sLine : theLines) {
     const std::optional<EntryLine> theLine = SplitEntryLine(sLine, keys::kDecorItem);
     if (!theLine) continue;
     ShipDecorItem& theItem = FindEntry(theItems, theLine->iIndex, ShipDecorItem{theLine->iIndex, {}, std::nullopt});
-    if (theLine->sField == "base") theItem.theForm = ReadFormReference(theLine->sValue);
+    if (theLine->sField == kBase) theItem.theForm = ReadFormReference(theLine->sValue);
   }
   return ListEntries(theItems);
 }
