@@ -246,9 +246,19 @@ CheckReport CheckShipFile(const std::string& sFile, const std::vector<std::strin
       [&](const std::string& sLine) { return DispatchDecorLine(sLine, theItems, theGame); },
       [&] { return CheckWholeInterior(theItems); }, theReport);
   theReport.iDecorItems = static_cast<int>(theItems.size());
+  auto ByLine = [](const Finding& theLeft, const Finding& theRight) {
+    return GetReadingOrder(theLeft) < GetReadingOrder(theRight);
+  };
+  // Each parse's findings are in line order already: one merge, which keeps the layout's first
+  // on a line. What the imports check after their parse comes in item order and is merged in too.
+  std::vector<Finding>& theSkipped = theReport.theSkipped;
+  std::inplace_merge(theSkipped.begin(), theSkipped.begin() + uLayoutSkipped, theSkipped.end(), ByLine);
   if (theForms) {
+    const auto uParsed = static_cast<std::ptrdiff_t>(theSkipped.size());
     CheckRegistration(*theForms, theReport);
     CheckDecorKinds(theItems, theLines, theGame, theReport);
+    std::stable_sort(theSkipped.begin() + uParsed, theSkipped.end(), ByLine);
+    std::inplace_merge(theSkipped.begin(), theSkipped.begin() + uParsed, theSkipped.end(), ByLine);
   }
   // Each form reference is resolved by the one import that reads its line.
   theReport.iUncheckedForms = theGame.GetUncheckedForms();
@@ -258,13 +268,7 @@ CheckReport CheckShipFile(const std::string& sFile, const std::vector<std::strin
     }
   }
   if (theData != nullptr) CheckPluginFiles(theLines, *theData, theReport);
-  auto ByLine = [](const Finding& theLeft, const Finding& theRight) {
-    return GetReadingOrder(theLeft) < GetReadingOrder(theRight);
-  };
   std::stable_sort(theReport.theStops.begin(), theReport.theStops.end(), ByLine);
-  // Each import's in line order already: one merge, which keeps the layout's first on a line.
-  std::inplace_merge(theReport.theSkipped.begin(), theReport.theSkipped.begin() + uLayoutSkipped,
-                     theReport.theSkipped.end(), ByLine);
   return theReport;
 }
 

@@ -126,6 +126,20 @@ TEST_F(PlayerFilesCheckTest, EachFormIsLookedUpInTheFileThatDefinesIt) {
 )");
 }
 
+// What the interior import passes over after its parse (an item of a kind it does not place)
+// stands in line order among what it passes over while parsing (a scale out of range, below).
+TEST_F(PlayerFilesCheckTest, FindingsAfterTheParseStandInLineOrder) {
+  std::vector<std::string> theLines = {"DecorItem[0].base |090001|Starfield.esm"};
+  for (const char* sField : {"fPosX", "fPosY", "fPosZ", "fRotX", "fRotY", "fRotZ", "fScale"})
+    theLines.push_back(std::string("DecorItem[0].") + sField + (sField[1] == 'S' ? " |0" : " |1.0"));
+  const CheckReport theReport = CheckShipFile("order.txt", theLines, &theData);
+  std::vector<std::pair<int, std::string>> theSkipped;
+  for (const Finding& theFinding : theReport.theSkipped) theSkipped.emplace_back(theFinding.iLine, theFinding.sMessage);
+  EXPECT_EQ(theSkipped, (std::vector<std::pair<int, std::string>>{
+                            {1, "skipping itemBase of unsupported type | Base of a STAT record"},
+                            {8, "fScale out of range, 1.0 used | sLine: DecorItem[0].fScale |0"}}));
+}
+
 TEST(PlayerFilesTest, TheRegistrationEntryNeedsTheGamesActorValue) {
   ShipForms theForms;
   CheckReport theReport;
