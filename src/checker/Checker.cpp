@@ -8,7 +8,6 @@
 
 #include "checker/ApplyChecks.h"
 #include "checker/OfflineGame.h"
-#include "core/Text.h"
 #include "forms/FormLookup.h"
 #include "forms/PluginFileIndex.h"
 #include "interior/DecorDispatch.h"
@@ -167,19 +166,12 @@ void CheckPluginFiles(const std::vector<std::string>& theLines, const GameData& 
     if (!theMasters.empty()) theReport.theMissingMasters[sPlugin] = theMasters;
     if (eState == PluginState::kMissing) theReport.theMissing.push_back(sPlugin);
   }
-  // By name in small letters: a Data folder can hold thousands of files, a ship file as many lines.
-  std::map<std::string, const PluginFile*> theByName;
-  for (const PluginFile& theFile : theData.theFiles) theByName.emplace(ToLowerAscii(theFile.sName), &theFile);
   for (std::size_t i = 0; i < theLines.size(); ++i) {
     const std::string& sLine = theLines[i];
-    const std::size_t uLast = sLine.rfind('|');
-    const std::size_t uBefore =
-        uLast == std::string::npos || uLast == 0 ? std::string::npos : sLine.rfind('|', uLast - 1);
-    if (uBefore == std::string::npos) continue;
-    const auto itFile = theByName.find(ToLowerAscii(GetPluginNameFromFormRef(sLine)));
-    if (itFile == theByName.end()) continue;
-    const PluginFile* theFile = itFile->second;
-    const std::string sHex = sLine.substr(uBefore + 1, uLast - uBefore - 1);
+    const std::string sHex = GetHexFormIDFromFormRef(sLine);
+    if (sHex.empty()) continue;
+    const PluginFile* theFile = theData.Find(GetPluginNameFromFormRef(sLine));
+    if (theFile == nullptr) continue;
     const std::size_t uLimit = theFile->sName == "Starfield.esm"       ? 8
                                : theFile->eKind == PluginKind::kSmall  ? 3
                                : theFile->eKind == PluginKind::kMedium ? 4
@@ -206,12 +198,10 @@ std::map<std::string, int> CountNeededPlugins(const std::vector<std::string>& th
   std::map<std::string, int> theNeeds;
   for (const std::string& sLine : theLines) {
     // A form reference ends a line: "|<hexadecimal digits>|<plugin file>", no bar after it.
-    const std::size_t uLast = sLine.rfind('|');
-    const std::size_t uBefore =
-        uLast == std::string::npos || uLast == 0 ? std::string::npos : sLine.rfind('|', uLast - 1);
-    if (uBefore == std::string::npos || uBefore + 1 == uLast ||
-        !std::all_of(sLine.begin() + uBefore + 1, sLine.begin() + uLast,
-                     [](char chDigit) { return std::isxdigit(static_cast<unsigned char>(chDigit)) != 0; })) {
+    const std::string sHex = GetHexFormIDFromFormRef(sLine);
+    if (sHex.empty() || !std::all_of(sHex.begin(), sHex.end(), [](char chDigit) {
+          return std::isxdigit(static_cast<unsigned char>(chDigit)) != 0;
+        })) {
       continue;
     }
     const std::string sPlugin = GetPluginNameFromFormRef(sLine);

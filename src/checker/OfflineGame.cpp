@@ -126,19 +126,15 @@ PluginKind GuessKind(std::size_t uDigits) {
 }
 
 std::vector<PluginFile> GuessPluginFiles(const std::vector<std::string>& theLines) {
-  PluginCatalog theCatalog;
-  theCatalog.theFiles.push_back({"Starfield.esm", PluginKind::kFull, {}, {}});
-  std::set<std::string> theNames = {ToLowerAscii(theCatalog.theFiles[0].sName)};  // a file of random bytes names many
+  std::vector<PluginFile> theFiles = {{"Starfield.esm", PluginKind::kFull, {}, {}}};
+  std::set<std::string> theNames = {"starfield.esm"};  // a file of random bytes names many
   for (const std::string& sLine : theLines) {
-    const std::size_t uLast = sLine.rfind('|');
-    const std::size_t uBefore =
-        uLast == std::string::npos || uLast == 0 ? std::string::npos : sLine.rfind('|', uLast - 1);
+    const std::string sHex = GetHexFormIDFromFormRef(sLine);
     const std::string sName = GetPluginNameFromFormRef(sLine);
-    if (uBefore == std::string::npos || sName.empty()) continue;
-    if (theNames.insert(ToLowerAscii(sName)).second)
-      theCatalog.theFiles.push_back({sName, GuessKind(uLast - uBefore - 1), {}, {}});
+    if (sHex.empty() || sName.empty()) continue;
+    if (theNames.insert(ToLowerAscii(sName)).second) theFiles.push_back({sName, GuessKind(sHex.size()), {}, {}});
   }
-  return theCatalog.theFiles;
+  return theFiles;
 }
 
 }  // namespace
