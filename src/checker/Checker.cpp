@@ -210,18 +210,24 @@ std::map<std::string, int> CountNeededPlugins(const std::vector<std::string>& th
   return theNeeds;
 }
 
-CheckReport CheckShipFile(const std::string& sFile, const std::vector<std::string>& theLines, const GameData* theData) {
+ShipForms ReadFormsToCheck(const GameData& theData, const std::vector<std::string>& theLines) {
+  return ReadShipForms(theData, theLines, {GetRegistrationKey()});
+}
+
+CheckReport CheckShipFile(const std::string& sFile, const std::vector<std::string>& theLines, const GameData* theData,
+                          const ShipForms* theForms) {
   CheckReport theReport;
   theReport.sFile = sFile;
   theReport.bWithData = theData != nullptr;
   theReport.bWithLoadOrder = theData != nullptr && theData->theLoadOrder.has_value();
   theReport.theNeeds = CountNeededPlugins(theLines);
-  std::optional<ShipForms> theForms;
-  if (theData != nullptr) {
-    theForms = ReadShipForms(*theData, theLines, {GetRegistrationKey()});
+  std::optional<ShipForms> theReadHere;
+  if (theData != nullptr && theForms == nullptr) theForms = &theReadHere.emplace(ReadFormsToCheck(*theData, theLines));
+  if (theData == nullptr) theForms = nullptr;
+  if (theForms != nullptr) {
     for (const PluginReadError& theError : theForms->theErrors) theReport.theUnreadable.push_back(theError.Describe());
   }
-  OfflineGame theGame(theData, theForms ? &*theForms : nullptr, theLines);
+  OfflineGame theGame(theData, theForms, theLines);
   PluginFileIndexScope thePluginFiles;  // as in the imports: one index, not a walk per form
   const bool bLoneCRLineEnds = theLines.size() == 1 && HasLoneCRLineEnds(theLines[0]);
   ShipLayoutRecords theRecords;
@@ -243,7 +249,7 @@ CheckReport CheckShipFile(const std::string& sFile, const std::vector<std::strin
   // on a line. What the imports check after their parse comes in item order and is merged in too.
   std::vector<Finding>& theSkipped = theReport.theSkipped;
   std::inplace_merge(theSkipped.begin(), theSkipped.begin() + uLayoutSkipped, theSkipped.end(), ByLine);
-  if (theForms) {
+  if (theForms != nullptr) {
     const auto uParsed = static_cast<std::ptrdiff_t>(theSkipped.size());
     CheckRegistration(*theForms, theReport);
     CheckDecorKinds(theItems, theLines, theGame, theReport);

@@ -60,8 +60,14 @@ struct CheckReport {
 // The plugin files a ship file's form references name, with the number of references each.
 std::map<std::string, int> CountNeededPlugins(const std::vector<std::string>& theLines);
 
+// The records the checks need from the player's plugin files: the forms the lines name, and
+// those the imports look up by themselves.
+ShipForms ReadFormsToCheck(const GameData& theData, const std::vector<std::string>& theLines);
+
 // Checks the lines of a ship file. `theData`: the player's Data folder and load order, or
-// null when none is known.
-CheckReport CheckShipFile(const std::string& sFile, const std::vector<std::string>& theLines, const GameData* theData);
+// null when none is known; `theForms`: the records ReadFormsToCheck read for these lines, or
+// null to read them here.
+CheckReport CheckShipFile(const std::string& sFile, const std::vector<std::string>& theLines, const GameData* theData,
+                          const ShipForms* theForms = nullptr);
 
 }  // namespace zorvane::shipfile

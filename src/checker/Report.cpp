@@ -107,8 +107,8 @@ void AddFormFacts(ReportInput& theInput, const std::function<const FormFacts*(co
   }
 }
 
-ReportInput ReadReportInput(const std::string& sFile, const std::vector<std::string>& theLines,
-                            const GameData* theData) {
+ReportInput MakeReportInput(const std::vector<std::string>& theLines, const CheckReport& theCheck,
+                            const GameData* theData, const ShipForms* theForms) {
   ReportInput theInput;
   for (const std::string& sLine : theLines) {
     if (const std::optional<std::string> sName = ReadShipHeaderName(sLine)) {
@@ -116,17 +116,16 @@ ReportInput ReadReportInput(const std::string& sFile, const std::vector<std::str
       break;
     }
   }
-  theInput.theCheck = CheckShipFile(sFile, theLines, theData);
+  theInput.theCheck = theCheck;
   theInput.theModules = ReadShipModules(theLines);
   theInput.theDecorItems = ReadDecorItems(theLines);
-  if (theData == nullptr) return theInput;
-  theInput.thePluginStates = theInput.theCheck.theStates;
+  if (theData == nullptr || theForms == nullptr) return theInput;
+  theInput.thePluginStates = theCheck.theStates;
   // What the plugin files tell of each form the ship names.
-  const ShipForms theForms = ReadShipForms(*theData, theLines);
   std::map<std::string, FormFacts> theKnown;
   AddFormFacts(theInput, [&](const FormReference& theForm) -> const FormFacts* {
     const std::optional<FormKey> theKey = GetFormKey("|" + theForm.Describe(), theData->theCatalog);
-    const PluginRecord* theRecord = theKey ? theForms.Find(theKey->sFile, theKey->uLocalID) : nullptr;
+    const PluginRecord* theRecord = theKey ? theForms->Find(theKey->sFile, theKey->uLocalID) : nullptr;
     if (theRecord == nullptr) return nullptr;
     FormFacts& theFacts = theKnown[theForm.Describe()];
     if (!theRecord->sEditorID.empty()) theFacts.sEditorID = theRecord->sEditorID;
@@ -134,6 +133,14 @@ ReportInput ReadReportInput(const std::string& sFile, const std::vector<std::str
     return &theFacts;
   });
   return theInput;
+}
+
+ReportInput ReadReportInput(const std::string& sFile, const std::vector<std::string>& theLines,
+                            const GameData* theData) {
+  std::optional<ShipForms> theForms;
+  if (theData != nullptr) theForms = ReadFormsToCheck(*theData, theLines);
+  const ShipForms* theRead = theForms ? &*theForms : nullptr;
+  return MakeReportInput(theLines, CheckShipFile(sFile, theLines, theData, theRead), theData, theRead);
 }
 
 std::string FormatReportPage(const ReportInput& theInput) {

@@ -41,8 +41,12 @@ struct FormFacts {
 // `FindFacts` knows of its form (null when it knows nothing).
 void AddFormFacts(ReportInput& theInput, const std::function<const FormFacts*(const FormReference&)>& FindFacts);
 
-// The report's input as far as the ship file and, when given, the player's plugin files and
-// load order tell it: each needed file's state, the editor IDs and bounds of the forms.
+// The report's input from a ship file's lines and their check and, when given, the player's
+// plugin files (`theForms`: the records ReadFormsToCheck read for the lines): each needed
+// file's state, the editor IDs and bounds of the forms.
+ReportInput MakeReportInput(const std::vector<std::string>& theLines, const CheckReport& theCheck,
+                            const GameData* theData, const ShipForms* theForms);
+// The same, checking the lines here.
 ReportInput ReadReportInput(const std::string& sFile, const std::vector<std::string>& theLines,
                             const GameData* theData);
 
