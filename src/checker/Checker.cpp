@@ -164,7 +164,6 @@ void CheckPluginFiles(const std::vector<std::string>& theLines, const GameData& 
     const PluginState eState = theGameData.GetState(sPlugin, &theMasters);
     theReport.theStates[sPlugin] = eState;
     if (!theMasters.empty()) theReport.theMissingMasters[sPlugin] = theMasters;
-    if (eState == PluginState::kMissing) theReport.theMissing.push_back(sPlugin);
   }
   for (std::size_t i = 0; i < theLines.size(); ++i) {
     const std::string& sLine = theLines[i];
@@ -192,6 +191,14 @@ void CheckPluginFiles(const std::vector<std::string>& theLines, const GameData& 
 bool CheckReport::IsRefused(const std::string& sImport) const {
   return std::any_of(theStops.begin(), theStops.end(),
                      [&sImport](const Finding& theStop) { return theStop.sImport == sImport; });
+}
+
+std::vector<std::string> CheckReport::GetMissing() const {
+  std::vector<std::string> theNames;
+  for (const auto& [sName, eState] : theStates) {
+    if (eState == PluginState::kMissing) theNames.push_back(sName);
+  }
+  return theNames;
 }
 
 std::map<std::string, int> CountNeededPlugins(const std::vector<std::string>& theLines) {

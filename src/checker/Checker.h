@@ -43,7 +43,6 @@ struct CheckReport {
   std::vector<Finding> theUnknown;      // lines no key of either import matches
   std::vector<Finding> theWrongWidth;   // form IDs too wide for their plugin file (with a Data folder)
   std::map<std::string, int> theNeeds;  // plugin file -> references to it
-  std::vector<std::string> theMissing;  // needed plugin files the Data folder lacks
   // Each needed plugin file's state, with the masters that keep it from loading (with a Data folder).
   std::map<std::string, PluginState> theStates;
   std::map<std::string, std::vector<std::string>> theMissingMasters;
@@ -54,6 +53,8 @@ struct CheckReport {
   bool bWithLoadOrder = false;
 
   bool IsRefused(const std::string& sImport) const;
+  // The needed plugin files the Data folder lacks, by name.
+  std::vector<std::string> GetMissing() const;
   bool IsRefused() const { return !theStops.empty(); }
 };
 

@@ -120,8 +120,8 @@ std::string FormatPluginStates(const CheckReport& theReport) {
                    (itMasters == theReport.theMissingMasters.end() ? "" : JoinNames(itMasters->second)) + ")\n";
   }
   std::string sText;
-  if (!theReport.theMissing.empty())
-    sText += "  missing from the Data folder: " + JoinNames(theReport.theMissing) + "\n";
+  if (const std::vector<std::string> theMissing = theReport.GetMissing(); !theMissing.empty())
+    sText += "  missing from the Data folder: " + JoinNames(theMissing) + "\n";
   if (!theInactive.empty()) sText += "  present but not active in the load order: " + JoinNames(theInactive) + "\n";
   sText += sCannotLoad;
   for (const std::string& sProblem : theReport.theUnreadable)
@@ -192,7 +192,7 @@ nlohmann::json CheckToJson(const CheckReport& theReport) {
       {"needs", theReport.theNeeds},
       {"uncheckedForms", theReport.iUncheckedForms},
   };
-  theJson["missing"] = theReport.bWithData ? nlohmann::json(theReport.theMissing) : nlohmann::json(nullptr);
+  theJson["missing"] = theReport.bWithData ? nlohmann::json(theReport.GetMissing()) : nlohmann::json(nullptr);
   nlohmann::json theStates = nlohmann::json::object();
   for (const auto& [sName, eState] : theReport.theStates) theStates[sName] = GetStateName(eState);
   theJson["pluginStates"] = theReport.bWithData ? theStates : nlohmann::json(nullptr);

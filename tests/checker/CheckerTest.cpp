@@ -66,7 +66,7 @@ TEST(CheckerTest, TheExportedShipPassesAndItsPluginFilesAreLookedFor) {
                                          {"ShipDecorPack.esm", PluginKind::kSmall},
                                          {"Starfield.esm", PluginKind::kFull}});
   theReport = CheckShipFile("My Ship.txt", theLines, &theData);
-  EXPECT_EQ(theReport.theMissing, (std::vector<std::string>{"Outpost Lights.esm", "SmallHabs.esm"}));
+  EXPECT_EQ(theReport.GetMissing(), (std::vector<std::string>{"Outpost Lights.esm", "SmallHabs.esm"}));
   ASSERT_EQ(theReport.theWrongWidth.size(), 1u);
   EXPECT_EQ(theReport.theWrongWidth[0].iLine, static_cast<int>(theLines.size()));
   // Without their plugin files every reference to them resolves to nothing. Each import ends at
