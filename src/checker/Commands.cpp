@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 
 #include "checker/Arguments.h"
@@ -83,15 +84,12 @@ std::optional<std::string> WriteReportPage(const std::string& sFile, std::string
   return sOutput;
 }
 
-}  // namespace
-
-int RunCheck(const std::vector<std::string>& thePaths, const std::string& sData, const std::string& sPlugins,
-             bool bJson) {
-  std::optional<GameData> theData;
-  if (!ReadGameData(sData, sPlugins, theData, std::cerr)) return kUsageError;
+// Checks each ship file the paths name (a folder: its .txt files) and hands it to `Use`; the
+// exit status of check.
+int CheckEach(const std::vector<std::string>& thePaths, const std::optional<GameData>& theData,
+              const std::function<void(const std::string&, const CheckedShip&)>& Use) {
   const ShipFileList theFiles = ListShipFiles(thePaths, std::cerr);
   int iStatus = theFiles.bFailed ? kUsageError : 0;
-  nlohmann::json theJson = nlohmann::json::array();
   for (const std::string& sFile : theFiles.theFiles) {
     const std::optional<CheckedShip> theShip = CheckShip(sFile, theData);
     if (!theShip) {
@@ -99,12 +97,25 @@ int RunCheck(const std::vector<std::string>& thePaths, const std::string& sData,
       continue;
     }
     if (theShip->theReport.IsRefused() && iStatus == 0) iStatus = 1;
-    if (bJson) {
-      theJson.push_back(CheckToJson(theShip->theReport));
-    } else {
-      std::cout << FormatCheck(theShip->theReport);
-    }
+    Use(sFile, *theShip);
   }
+  return iStatus;
+}
+
+}  // namespace
+
+int RunCheck(const std::vector<std::string>& thePaths, const std::string& sData, const std::string& sPlugins,
+             bool bJson) {
+  std::optional<GameData> theData;
+  if (!ReadGameData(sData, sPlugins, theData, std::cerr)) return kUsageError;
+  nlohmann::json theJson = nlohmann::json::array();
+  const int iStatus = CheckEach(thePaths, theData, [&](const std::string&, const CheckedShip& theShip) {
+    if (bJson) {
+      theJson.push_back(CheckToJson(theShip.theReport));
+    } else {
+      std::cout << FormatCheck(theShip.theReport);
+    }
+  });
   if (bJson) std::cout << FormatJson(theJson);
   return iStatus;
 }
@@ -176,21 +187,13 @@ int RunReport(const std::string& sFile, const std::string& sOutput, const std::s
 // written beside it and opened; then the window kept open until the player closes it.
 int RunDropped(const std::vector<std::string>& thePaths) {
   std::optional<GameData> theData;
-  int iStatus = ReadGameData(FindDataFolder(), "", theData, std::cerr) ? 0 : kUsageError;
-  const ShipFileList theFiles = ListShipFiles(thePaths, std::cerr);
-  if (theFiles.bFailed) iStatus = kUsageError;
-  for (const std::string& sFile : theFiles.theFiles) {
-    const std::optional<CheckedShip> theShip = CheckShip(sFile, theData);
-    if (!theShip) {
-      iStatus = kUsageError;
-      continue;
-    }
-    if (theShip->theReport.IsRefused() && iStatus == 0) iStatus = 1;
-    std::cout << FormatCheck(theShip->theReport);
-    if (const std::optional<std::string> sPage = WriteReportPage(sFile, "", *theShip, theData)) OpenForPlayer(*sPage);
-  }
+  const bool bData = ReadGameData(FindDataFolder(), "", theData, std::cerr);
+  const int iStatus = CheckEach(thePaths, theData, [&](const std::string& sFile, const CheckedShip& theShip) {
+    std::cout << FormatCheck(theShip.theReport);
+    if (const std::optional<std::string> sPage = WriteReportPage(sFile, "", theShip, theData)) OpenForPlayer(*sPage);
+  });
   WaitBeforeClosing(std::cout);
-  return iStatus;
+  return bData ? iStatus : kUsageError;
 }
 
 }  // namespace zorvane::shipfile
